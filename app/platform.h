@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QDialog;
+class QWidget;
+class Clock;
+class RandomSource;
+
+// A repeating timer. The game clock runs on one; tests hand in a ticker they step.
+class Ticker {
+ public:
+  virtual ~Ticker() = default;
+  virtual void Start() = 0;
+  virtual void Stop() = 0;
+  virtual bool IsActive() const = 0;
+};
+
+// Wave files, played by name. A bare name is looked up in the current directory, then
+// in the program's folder; a missing file is silence, never an error.
+class Sound {
+ public:
+  virtual ~Sound() = default;
+  virtual void PlayAsync(const std::string& name) = 0;
+  virtual void PlayToEnd(const std::string& name) = 0;
+};
+
+// What a file dialog is asked for. `fileName` is the name the dialog starts with (the
+// dialogs keep their last file name between uses).
+struct FileDialogRequest {
+  QString title;
+  QString filter;  // a Qt name filter, e.g. "Tolvane (*.TVN)"
+  QString defaultSuffix;
+  QString fileName;
+};
+
+// Everything a window needs from outside the program. The real set wraps Qt; tests hand
+// in fakes that record calls and answer dialogs, so no test waits on a person, a clock
+// or a sound card.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // A modal message box with one OK button, owned by `owner`.
+  virtual void ShowMessage(QWidget* owner, const QString& text, const QString& caption) = 0;
+  // Shows `dialog` modally and returns its result code.
+  virtual int ExecDialog(QDialog& dialog) = 0;
+
+  virtual RandomSource& Random() = 0;
+  virtual Clock& MsClock() = 0;
+  virtual std::unique_ptr<Ticker> MakeTicker(int intervalMs, std::function<void()> onTick) = 0;
+  virtual Sound& Audio() = 0;
+
+  // Primary screen size in pixels, read once at start-up by the caller.
+  virtual QSize ScreenSize() = 0;
+  virtual std::string ProgramFilePath() = 0;
+  virtual std::string CurrentDirectory() = 0;
+  // Where TOLVANE.INI lives.
+  virtual std::string SettingsFilePath() = 0;
+
+  // File dialogs: the chosen path, or an empty text when the player cancelled. The open
+  // dialog only returns an existing file; the save dialog asks before overwriting.
+  virtual QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+  virtual QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+
+  // Opens the help file at its contents.
+  virtual void ShowHelp(QWidget* owner, const QString& helpFilePath) = 0;
+  virtual void PrinterSetup(QWidget* owner) = 0;
+};

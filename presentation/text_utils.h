@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Small text routines shared by the dialogs, the settings file and the word entry.
+// Texts are single-byte and at most 255 characters long.
+
+// Fixed-point with `decimals` digits, "," between groups of three digits before the
+// point, a leading "-" when negative, padded with blanks on the left to `width`.
+std::string FormatNumber(double number, int width, int decimals);
+// Fixed-point with `decimals` digits, no separators, padded on the left to `width`.
+std::string FormatPadded(double number, int width, int decimals);
+std::string PadLeft(const std::string& text, int length);
+
+struct ReadIntegerResult {
+  int32_t Value = 0;
+  int ErrorPosition = 0;  // 1-based position of the first unusable character; 0 = none
+};
+// Decimal with an optional sign, or "$" and hexadecimal digits, after leading blanks.
+ReadIntegerResult ReadInteger(const std::string& text);
+
+// Blanks (code 32) only; inner blanks stay.
+std::string TrimBlanks(const std::string& text);
+// The text up to its first NUL, at most 255 and at most `maxLength` characters, with a-z
+// made capital; every other byte unchanged.
+std::string UpperCopy(const std::string& text, int maxLength);
+// True exactly for "YES".
+bool IsYes(const std::string& text);

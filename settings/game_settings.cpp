@@ -1,0 +1,43 @@
+#include "settings/game_settings.h"
+
+int32_t GameSettings::PointsForLength(int length) const {
+  switch (length) {
+    case 3: return Score3LetterWords;
+    case 4: return Score4LetterWords;
+    case 5: return Score5LetterWords;
+    case 6: return Score6LetterWords;
+    case 7: return Score7LetterWords;
+    case 8: return Score8LetterWords;
+    case 9: return Score9LetterWords;
+    case 10: return Score10LetterWords;
+    case 11: return Score11LetterWords;
+    default: return length >= 12 ? ScoreLargerWords : 0;
+  }
+}
+
+GameSettings DefaultSettings(const std::string& startDirectory) {
+  GameSettings settings;
+  settings.LastImportFile = startDirectory;
+  settings.LastExportFile = startDirectory;
+  settings.LastGroup = JoinPath(startDirectory, "TOLVANE.TVN");
+  return settings;
+}
+
+static std::string WithoutTrailingSeparators(std::string path) {
+  while (!path.empty() && path.back() == '/') path.pop_back();
+  return path;
+}
+
+std::string StartDirectoryFrom(const std::string& currentDirectory) {
+  return WithoutTrailingSeparators(currentDirectory);
+}
+
+std::string ProgramDirectoryFrom(const std::string& programFilePath) {
+  const auto slash = programFilePath.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return WithoutTrailingSeparators(programFilePath.substr(0, slash));
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  return folder + "/" + name;
+}

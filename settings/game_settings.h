@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// A font as the settings keep it. Colour is in the Windows colour encoding the settings
+// file uses: red in the low byte, then green, then blue (0 is black).
+struct FontSpec {
+  int32_t Color = 0;
+  std::string Name = "Arial";
+  int32_t Size = 10;  // points
+  bool Bold = false;
+  bool Italic = false;
+  bool Underline = false;
+  bool Strikeout = false;
+};
+
+// Every option of the game, one record for the whole run. Fields are named after the
+// keys of TOLVANE.INI; the defaults are those of a first start with no settings file.
+struct GameSettings {
+  FontSpec LetterFont{0, "Arial", 26, true, false, false, false};
+  bool LetterFontBold = true;
+  bool LetterFontItalic = false;
+  bool LetterFontUnderline = false;
+  bool LetterFontStrikeout = false;
+
+  FontSpec PrintPuzzleFont{0, "Arial", 16, false, false, false, false};
+  bool PrintPuzzleFontBold = false;
+  bool PrintPuzzleFontItalic = false;
+  bool PrintPuzzleFontUnderline = false;
+  bool PrintPuzzleFontStrikeout = false;
+
+  FontSpec WordListFont{0, "Arial", 9, false, false, false, false};
+  bool WordListFontBold = false;
+  bool WordListFontItalic = false;
+
+  std::string LetterBitmap;
+  int32_t WindowSize = 640;
+  std::string LastImportFile;
+  std::string LastExportFile;
+  std::string LastGroup;
+
+  int32_t Score3LetterWords = 1;
+  int32_t Score4LetterWords = 1;
+  int32_t Score5LetterWords = 2;
+  int32_t Score6LetterWords = 3;
+  int32_t Score7LetterWords = 5;
+  int32_t Score8LetterWords = 8;
+  int32_t Score9LetterWords = 11;
+  int32_t Score10LetterWords = 11;
+  int32_t Score11LetterWords = 11;
+  int32_t ScoreLargerWords = 11;
+
+  bool WordMisspelled = true;
+  bool WordTooShort = true;
+  bool WordNotInPuzzle = true;
+
+  int32_t Minutes = 3;
+  int32_t Seconds = 0;
+  int32_t TimeUpNotification = 3;
+  int32_t MinimumWordLength = 3;
+  int32_t MaximumWordLength = 9;
+  bool RepeatingLettersAllowed = false;
+  bool AlternateLetters = false;
+  bool HighFrequencyLetters = false;
+  int32_t Height = 4;
+  int32_t Width = 4;
+  int32_t GuessListColumns = 2;
+  bool AmericanDictionary = true;
+  bool ShowBackgroundBitmap = true;
+
+  // Points for a valid word of `length` letters (3..11; 12 and more share one value).
+  int32_t PointsForLength(int length) const;
+};
+
+// The defaults, with the three "Last" texts taken from the start directory.
+GameSettings DefaultSettings(const std::string& startDirectory);
+
+// The process's current directory as the game keeps it: never with a trailing separator,
+// so that a separator and a file name can always be appended. The root "/" becomes "".
+std::string StartDirectoryFrom(const std::string& currentDirectory);
+
+// The folder of the program file, without a trailing separator.
+std::string ProgramDirectoryFrom(const std::string& programFilePath);
+
+// folder + separator + name: the one way the game builds a path.
+std::string JoinPath(const std::string& folder, const std::string& name);

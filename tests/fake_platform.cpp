@@ -1,0 +1,50 @@
+#include "tests/fake_platform.h"
+
+int ScriptedRandom::Random(int n) {
+  ranges.push_back(n);
+  if (script.empty()) return fallback.Random(n);
+  const int value = script.front();
+  script.pop_front();
+  return value;
+}
+
+FakePlatform::FakePlatform()
+    : programDirectory(TOLVANE_PROGRAM_DIR), currentDirectory("/tmp"), settingsFile() {}
+
+void FakePlatform::ShowMessage(QWidget* owner, const QString& text, const QString& caption) {
+  messages.push_back({owner, text, caption});
+}
+
+int FakePlatform::ExecDialog(QDialog& dialog) {
+  dialogsShown.push_back(&dialog);
+  dialog.show();
+  if (onExec) onExec(dialog);
+  return execResult;
+}
+
+std::unique_ptr<Ticker> FakePlatform::MakeTicker(int, std::function<void()> onTick) {
+  auto made = std::make_unique<FakeTicker>(std::move(onTick));
+  ticker = made.get();
+  return made;
+}
+
+static QString NextAnswer(std::deque<QString>& answers) {
+  if (answers.empty()) return {};
+  QString answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+QString FakePlatform::GetOpenFileName(QWidget*, const FileDialogRequest& request) {
+  openRequests.push_back(request);
+  return NextAnswer(openAnswers);
+}
+
+QString FakePlatform::GetSaveFileName(QWidget*, const FileDialogRequest& request) {
+  saveRequests.push_back(request);
+  return NextAnswer(saveAnswers);
+}
+
+void FakePlatform::ShowHelp(QWidget*, const QString& helpFilePath) {
+  helpShown.push_back(helpFilePath);
+}

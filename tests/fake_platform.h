@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QDialog>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/platform.h"
+#include "game/clock.h"
+#include "game/random_source.h"
+
+// Answers draws from a script first, then from a seeded generator.
+class ScriptedRandom : public RandomSource {
+ public:
+  int Random(int n) override;
+  std::deque<int> script;
+  std::vector<int> ranges;  // the n of every draw, in order
+  XorShiftRandom fallback{12345};
+};
+
+// Each reading advances time by `stepMs`, so loops that wait for time to pass end.
+class FakeClock : public Clock {
+ public:
+  int64_t NowMs() override { return now += stepMs; }
+  int64_t now = 1000;
+  int64_t stepMs = 0;
+};
+
+class FakeTicker : public Ticker {
+ public:
+  explicit FakeTicker(std::function<void()> onTick) : onTick_(std::move(onTick)) {}
+  void Start() override { active_ = true; }
+  void Stop() override { active_ = false; }
+  bool IsActive() const override { return active_; }
+  // One tick, as the real timer would give while active.
+  void Tick() {
+    if (active_) onTick_();
+  }
+
+ private:
+  std::function<void()> onTick_;
+  bool active_ = false;
+};
+
+class FakeSound : public Sound {
+ public:
+  void PlayAsync(const std::string& name) override { played.push_back("async:" + name); }
+  void PlayToEnd(const std::string& name) override { played.push_back("wait:" + name); }
+  std::vector<std::string> played;
+};
+
+struct RecordedMessage {
+  QWidget* owner;
+  QString text;
+  QString caption;
+};
+
+class FakePlatform : public Platform {
+ public:
+  FakePlatform();
+
+  void ShowMessage(QWidget* owner, const QString& text, const QString& caption) override;
+  int ExecDialog(QDialog& dialog) override;
+  RandomSource& Random() override { return random; }
+  Clock& MsClock() override { return clock; }
+  std::unique_ptr<Ticker> MakeTicker(int intervalMs, std::function<void()> onTick) override;
+  Sound& Audio() override { return sound; }
+  QSize ScreenSize() override { return screen; }
+  std::string ProgramFilePath() override { return programDirectory + "/tolvane"; }
+  std::string CurrentDirectory() override { return currentDirectory; }
+  std::string SettingsFilePath() override { return settingsFile; }
+  QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
+  QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
+  void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
+  void PrinterSetup(QWidget* owner) override { ++printerSetups; }
+
+  ScriptedRandom random;
+  FakeClock clock;
+  FakeSound sound;
+  FakeTicker* ticker = nullptr;  // the last ticker made
+  QSize screen{1280, 1024};
+  std::string programDirectory;
+  std::string currentDirectory;
+  std::string settingsFile;
+
+  std::vector<RecordedMessage> messages;
+  // Dialogs shown modally: each is shown (not run) and left for the test to inspect;
+  // `onExec` may act on it before ExecDialog returns `execResult`.
+  std::vector<QDialog*> dialogsShown;
+  std::function<void(QDialog&)> onExec;
+  int execResult = QDialog::Accepted;
+
+  // Answers of the file dialogs, taken in order; an empty answer is a cancel.
+  std::deque<QString> openAnswers;
+  std::deque<QString> saveAnswers;
+  std::vector<FileDialogRequest> openRequests;
+  std::vector<FileDialogRequest> saveRequests;
+  std::vector<QString> helpShown;
+  int printerSetups = 0;
+};
