@@ -1,0 +1,3 @@
+#include "app/tolvane_app.h"
+
+int main(int argc, char** argv) { return RunTolvane(argc, argv); }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+
+#include "app/platform.h"
+#include "game/clock.h"
+#include "game/random_source.h"
+
+class QPrinter;
+
+// The platform services as the running game uses them, on Qt.
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  void ShowMessage(QWidget* owner, const QString& text, const QString& caption) override;
+  int ExecDialog(QDialog& dialog) override;
+  RandomSource& Random() override { return *random_; }
+  Clock& MsClock() override { return *clock_; }
+  std::unique_ptr<Ticker> MakeTicker(int intervalMs, std::function<void()> onTick) override;
+  Sound& Audio() override { return *sound_; }
+  QSize ScreenSize() override;
+  std::string ProgramFilePath() override;
+  std::string CurrentDirectory() override;
+  std::string SettingsFilePath() override;
+  QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
+  QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
+  void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
+  void PrinterSetup(QWidget* owner) override;
+
+  // The printer chosen in printer setup, shared with printing.
+  QPrinter& Printer();
+
+ private:
+  std::unique_ptr<Clock> clock_;
+  std::unique_ptr<RandomSource> random_;
+  std::unique_ptr<Sound> sound_;
+  std::unique_ptr<QPrinter> printer_;
+};
