@@ -1,0 +1,112 @@
+#include "words/engine/compiled_lexicon.h"
+
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+uint32_t ReadUint32(const unsigned char* at) {
+  return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
+         static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
+}
+
+void AppendUint32(std::string& out, uint32_t value) {
+  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
+}
+
+int CompareBytes(std::string_view entry, std::string_view word) {
+  const std::size_t common = std::min(entry.size(), word.size());
+  const int order = common == 0 ? 0 : std::memcmp(entry.data(), word.data(), common);
+  if (order != 0) return order;
+  if (entry.size() == word.size()) return 0;
+  return entry.size() < word.size() ? -1 : 1;
+}
+
+}  // namespace
+
+std::unique_ptr<CompiledLexicon> CompiledLexicon::FromBytes(const unsigned char* bytes,
+                                                            std::size_t size) {
+  if (bytes == nullptr || size < kCompiledLexiconHeaderSize) return nullptr;
+  if (std::memcmp(bytes, kCompiledLexiconMagic.data(), kCompiledLexiconMagic.size()) != 0) {
+    return nullptr;
+  }
+  const uint32_t language = ReadUint32(bytes + 8);
+  const uint32_t wordCount = ReadUint32(bytes + 12);
+  const uint32_t textSize = ReadUint32(bytes + 16);
+  if (language > 0xFFFF) return nullptr;
+  // 64-bit sums: no 32-bit field can make these wrap.
+  const uint64_t tableSize = 4 * (static_cast<uint64_t>(wordCount) + 1);
+  if (static_cast<uint64_t>(kCompiledLexiconHeaderSize) + tableSize + textSize != size) {
+    return nullptr;
+  }
+
+  std::unique_ptr<CompiledLexicon> lexicon(new CompiledLexicon);
+  lexicon->bytes_ = bytes;
+  lexicon->size_ = size;
+  lexicon->language_ = static_cast<uint16_t>(language);
+  lexicon->wordCount_ = wordCount;
+  lexicon->textSize_ = textSize;
+  lexicon->text_ = bytes + kCompiledLexiconHeaderSize + tableSize;
+  if (lexicon->Offset(0) != 0 || lexicon->Offset(wordCount) != textSize) return nullptr;
+  return lexicon;
+}
+
+std::unique_ptr<CompiledLexicon> CompiledLexicon::Map(int fd, std::size_t size) {
+  if (size < kCompiledLexiconHeaderSize) return nullptr;
+  void* mapping = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+  if (mapping == MAP_FAILED) return nullptr;
+  auto lexicon = FromBytes(static_cast<const unsigned char*>(mapping), size);
+  if (lexicon == nullptr) {
+    ::munmap(mapping, size);
+    return nullptr;
+  }
+  lexicon->mapping_ = mapping;
+  return lexicon;
+}
+
+CompiledLexicon::~CompiledLexicon() {
+  if (mapping_ != nullptr) ::munmap(mapping_, size_);
+}
+
+uint32_t CompiledLexicon::Offset(uint32_t index) const {
+  return ReadUint32(bytes_ + kCompiledLexiconHeaderSize + 4 * static_cast<std::size_t>(index));
+}
+
+bool CompiledLexicon::Contains(std::string_view word) const {
+  uint32_t low = 0;
+  uint32_t high = wordCount_;
+  while (low < high) {
+    const uint32_t middle = low + (high - low) / 2;
+    const uint32_t start = Offset(middle);
+    const uint32_t end = Offset(middle + 1);
+    if (start > end || end > textSize_) return false;
+    const std::string_view entry(reinterpret_cast<const char*>(text_) + start, end - start);
+    const int order = CompareBytes(entry, word);
+    if (order == 0) return true;
+    if (order < 0) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  return false;
+}
+
+std::string CompiledLexiconBytes(const std::vector<std::string>& sortedWords, uint16_t language) {
+  std::string text;
+  for (const std::string& word : sortedWords) text += word;
+
+  std::string out(kCompiledLexiconMagic);
+  AppendUint32(out, language);
+  AppendUint32(out, static_cast<uint32_t>(sortedWords.size()));
+  AppendUint32(out, static_cast<uint32_t>(text.size()));
+  uint32_t offset = 0;
+  AppendUint32(out, offset);
+  for (const std::string& word : sortedWords) {
+    offset += static_cast<uint32_t>(word.size());
+    AppendUint32(out, offset);
+  }
+  return out + text;
+}

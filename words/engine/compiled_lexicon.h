@@ -1,0 +1,54 @@
+#pragma once
+
+// The compiled lexicon file: the main word lists, opened by memory-mapping.
+//
+// Layout, all integers little-endian 32-bit:
+//   magic (8 bytes) | language | word count N | text size T
+//   offsets[0..N]   (offsets[0] = 0, offsets[N] = T, each word i = text[offsets[i], offsets[i+1]))
+//   text            (the words, lower case, sorted bytewise, no repeats, nothing between)
+// The file is exactly header + 4 (N + 1) + T bytes long.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+inline constexpr std::string_view kCompiledLexiconMagic{"TVLEXC01", 8};
+inline constexpr std::size_t kCompiledLexiconHeaderSize = 20;
+
+class CompiledLexicon {
+ public:
+  // Checks the header and the bounds of the tables in constant time; each offset is
+  // checked when a search reads it. Null when the bytes are no compiled lexicon.
+  static std::unique_ptr<CompiledLexicon> FromBytes(const unsigned char* bytes, std::size_t size);
+
+  // Maps the open file `fd` of `size` bytes; the mapping lives as long as the result.
+  static std::unique_ptr<CompiledLexicon> Map(int fd, std::size_t size);
+
+  ~CompiledLexicon();
+  CompiledLexicon(const CompiledLexicon&) = delete;
+  CompiledLexicon& operator=(const CompiledLexicon&) = delete;
+
+  // `word` must already be lower case. A corrupt entry met on the way means "not held".
+  bool Contains(std::string_view word) const;
+
+  uint32_t WordCount() const { return wordCount_; }
+  uint16_t Language() const { return language_; }
+
+ private:
+  CompiledLexicon() = default;
+  uint32_t Offset(uint32_t index) const;
+
+  const unsigned char* bytes_ = nullptr;
+  std::size_t size_ = 0;
+  void* mapping_ = nullptr;  // set when bytes_ is a mapping this object must release
+  uint16_t language_ = 0;
+  uint32_t wordCount_ = 0;
+  uint32_t textSize_ = 0;
+  const unsigned char* text_ = nullptr;
+};
+
+// The file bytes of a compiled lexicon holding `sortedWords` (sorted bytewise, unique).
+std::string CompiledLexiconBytes(const std::vector<std::string>& sortedWords, uint16_t language);

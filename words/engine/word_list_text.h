@@ -1,0 +1,19 @@
+#pragma once
+
+// Turning a published word list (one entry per line) into dictionary words: entries with
+// an apostrophe or a capital letter are dropped, accented letters become their base
+// letter, and only entries made wholly of a-z are kept.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The code points of `bytes`: UTF-8 when all of it is valid UTF-8, else ISO-8859-1.
+std::u32string DecodeWordListText(std::string_view bytes);
+
+// The dictionary word for one entry, or nullopt when the entry is dropped.
+std::optional<std::string> DictionaryWord(std::u32string_view entry);
+
+// The dictionary words of a whole file, in file order, repeats kept.
+std::vector<std::string> DictionaryWordsFromText(std::string_view bytes);
