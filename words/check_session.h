@@ -1,0 +1,30 @@
+#pragma once
+
+// A spelling engine session holding the player's lists and the main lexicon pair of
+// the chosen language, and the test of one word against it.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+struct CheckSession {
+  int16_t Session = 0;
+  int16_t LexiconCount = 0;
+  std::array<int16_t, 5> Lexicons{};  // numbered from 1, at most 4 used
+};
+
+using ShowMessageFn = std::function<void(const std::string& text, const std::string& caption)>;
+
+// Opens the exclusion list and the addition list when their files exist, then the two
+// main lexicons. When a main lexicon cannot be opened, shows the message, closes what
+// was opened, leaves `session` empty and answers false.
+bool OpenCheckSession(CheckSession& session, const std::string& programDirectory,
+                      bool americanDictionary, const ShowMessageFn& showMessage);
+
+// Closes the lexicons in opening order, then the session; leaves `session` empty.
+void CloseCheckSession(CheckSession& session);
+
+// True when the engine accepts the word. A word longer than 50 characters is never
+// accepted (it is not cut short and judged by its beginning).
+bool InSpeller(const CheckSession& session, const std::string& word);

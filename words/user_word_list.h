@@ -1,0 +1,28 @@
+#pragma once
+
+// The player's two word lists beside the dictionary, read and written through the
+// spelling engine.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr const char* kAdditionListFile = "ADDITION.TLX";
+inline constexpr const char* kExclusionListFile = "EXCLUDE.TLX";
+
+// Words longer than this are cut when a list is read.
+inline constexpr std::size_t kLongestListEntry = 255;
+
+// The words of a buffer filled by SE_GetLex: split at NUL bytes, empty pieces dropped,
+// pieces cut to kLongestListEntry characters, anything after the last NUL dropped.
+std::vector<std::string> SplitLexiconWords(const char* buffer, std::size_t size);
+
+// The words of the list file at `path` in stored order; none when there is no file or
+// it cannot be read.
+std::vector<std::string> ReadUserWordList(const std::string& path);
+
+// Replaces the list file at `path` with `words` in order, as a list of `kind`
+// (SE_KIND_ADDITION or SE_KIND_EXCLUSION). The file is replaced whole or not at all:
+// false means it was not saved (or a word could not be stored) and the old file is kept.
+bool WriteUserWordList(const std::string& path, int16_t kind, const std::vector<std::string>& words);
