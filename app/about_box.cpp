@@ -1,0 +1,49 @@
+#include "app/about_box.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+QFont ArialPixels(int pixels, bool bold = false) {
+  QFont font("Arial");
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& bounds, const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(font);
+  label->setGeometry(bounds);
+  return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
+  setWindowTitle("About Tolvane 95");
+  setFont(ArialPixels(17));
+  setFixedSize(380, 214);
+
+  auto* icon = new QLabel(this);
+  icon->setPixmap(QPixmap(":/assets/tolvane.png"));
+  icon->setGeometry(20, 20, 64, 64);
+
+  AddLabel(this, "Tolvane 95", QRect(104, 20, 256, 30), ArialPixels(24, true));
+  AddLabel(this, QString("Version %1").arg(TOLVANE_VERSION), QRect(104, 56, 256, 22),
+           ArialPixels(17));
+  QLabel* what = AddLabel(this,
+                          "A race against the clock to find words in a board of lettered "
+                          "tiles.",
+                          QRect(20, 98, 340, 44), ArialPixels(17));
+  what->setWordWrap(true);
+  AddLabel(this, "Released under the MIT licence.", QRect(20, 146, 340, 22), ArialPixels(17));
+
+  auto* ok = new QPushButton("OK", this);
+  ok->setGeometry(150, 176, 81, 29);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
