@@ -1,0 +1,237 @@
+#include "words/path_search.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <string>
+
+namespace {
+
+// Letters row by row, five to a row whatever the board's size; cells outside
+// height x width keep their letter but are off the board.
+LetterGrid MakeGrid(const std::string& letters, int height, int width) {
+  LetterGrid grid;
+  for (int cell = 1; cell <= LetterGrid::kCells; ++cell) grid.Letters[cell] = letters[cell - 1];
+  grid.ComputeCellOnBoard(height, width);
+  return grid;
+}
+
+// The search as first written: depth-first over every path, no pruning. Slow on boards
+// of equal letters, which is why it lives only here, as the judge of the real one.
+class PlainSearch {
+ public:
+  PlainSearch(const LetterGrid& grid, const std::string& word, int height, int width,
+              bool repeats)
+      : grid_(grid), word_(word), height_(height), width_(width), repeats_(repeats) {}
+
+  bool InPuzzle() {
+    visited_.fill(false);
+    for (int row = 1; row <= height_; ++row)
+      for (int column = 1; column <= width_; ++column) {
+        const int cell = (row - 1) * 5 + column;
+        if (grid_.Letters[cell] == Letter(1) && ExtendPath(cell, 2, Letter(2))) return true;
+      }
+    return false;
+  }
+
+ private:
+  char Letter(int position) const {
+    return position <= static_cast<int>(word_.size()) ? word_[position - 1] : '\0';
+  }
+
+  bool ExtendPath(int cell, int position, char letter) {
+    static constexpr int kMoves[9] = {-6, -5, -4, 1, 6, 5, 4, -1, 0};
+    visited_[cell] = true;
+    const bool column1 = cell % 5 == 1;
+    const bool column5 = cell % 5 == 0;
+    for (int move = 0; move < 9; ++move) {
+      const int offset = kMoves[move];
+      if (column1 && (offset == -6 || offset == 4 || offset == -1)) continue;
+      if (column5 && (offset == -4 || offset == 1 || offset == 6)) continue;
+      if (offset == 0 && !repeats_) continue;
+      const int target = cell + offset;
+      if (target < 1 || target > 25 || !grid_.CellOnBoard[target]) continue;
+      if (visited_[target] && !repeats_) continue;
+      if (grid_.Letters[target] != letter) continue;
+      if (position == static_cast<int>(word_.size())) return true;
+      if (position < static_cast<int>(word_.size()) &&
+          ExtendPath(target, position + 1, Letter(position + 1)))
+        return true;
+    }
+    visited_[cell] = false;
+    return false;
+  }
+
+  const LetterGrid& grid_;
+  const std::string& word_;
+  int height_, width_;
+  bool repeats_;
+  std::array<bool, 26> visited_{};
+};
+
+constexpr bool kRepeats = true;
+constexpr bool kNoRepeats = false;
+
+const std::string kAlphabetBoard =
+    "ABCDE"
+    "FGHIJ"
+    "KLMNO"
+    "PQRST"
+    "UVWXY";
+
+TEST(InPuzzleTest, FollowsNeighboursInAllEightDirections) {
+  const LetterGrid grid = MakeGrid(kAlphabetBoard, 5, 5);
+  EXPECT_TRUE(InPuzzle(grid, "AGMSY", kNoRepeats));  // the diagonal 1, 7, 13, 19, 25
+  EXPECT_TRUE(InPuzzle(grid, "YSMGA", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(grid, "UQMIE", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(grid, "MHGLQRSN", kNoRepeats));  // all the way round M
+  EXPECT_TRUE(InPuzzle(grid, "AB", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "AC", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "AM", kNoRepeats));
+}
+
+TEST(InPuzzleTest, NeverWrapsAcrossTheSideEdges) {
+  const LetterGrid grid = MakeGrid(kAlphabetBoard, 5, 5);
+  // Each pair is one cell number apart as a move would be, but on opposite edges.
+  for (const char* word : {"EF", "FE", "EK", "KE", "FJ", "JF"}) {
+    EXPECT_FALSE(InPuzzle(grid, word, kRepeats)) << word;
+  }
+  EXPECT_TRUE(InPuzzle(grid, "EJ", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(grid, "FA", kNoRepeats));
+}
+
+TEST(InPuzzleTest, CellsOffTheBoardNeverTakePart) {
+  // On a 4 x 4 board, column 5 and row 5 hold the letters that would complete the words.
+  const LetterGrid grid = MakeGrid(kAlphabetBoard, 4, 4);
+  EXPECT_TRUE(InPuzzle(grid, "CDI", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "DE", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "IJ", kRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "QV", kRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "EJ", kRepeats));  // both off the board
+  const LetterGrid wide = MakeGrid(kAlphabetBoard, 4, 5);
+  EXPECT_TRUE(InPuzzle(wide, "DE", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(wide, "QV", kNoRepeats));
+  const LetterGrid tall = MakeGrid(kAlphabetBoard, 5, 4);
+  EXPECT_TRUE(InPuzzle(tall, "QV", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(tall, "DE", kNoRepeats));
+}
+
+TEST(InPuzzleTest, RepeatsDecideWhetherACellMayServeTwice) {
+  const LetterGrid grid = MakeGrid(
+      "ABXXX"
+      "XXXXX"
+      "XXLXX"
+      "XXXXX"
+      "XXXXX",
+      5, 5);
+  EXPECT_FALSE(InPuzzle(grid, "ABA", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(grid, "ABA", kRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "AA", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(grid, "AA", kRepeats));
+  EXPECT_TRUE(InPuzzle(grid, "XLLX", kRepeats));  // a double L from a single L cell
+  EXPECT_FALSE(InPuzzle(grid, "XLLX", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(grid, "ABABABABAB", kRepeats));
+}
+
+TEST(InPuzzleTest, WordsLongerThanTheBoardNeedRepeats) {
+  const LetterGrid grid = MakeGrid(std::string(25, 'A'), 5, 5);
+  EXPECT_TRUE(InPuzzle(grid, std::string(25, 'A'), kNoRepeats));
+  EXPECT_FALSE(InPuzzle(grid, std::string(26, 'A'), kNoRepeats));
+  EXPECT_TRUE(InPuzzle(grid, std::string(255, 'A'), kRepeats));
+  const LetterGrid small = MakeGrid(std::string(25, 'A'), 4, 4);
+  EXPECT_TRUE(InPuzzle(small, std::string(16, 'A'), kNoRepeats));
+  EXPECT_FALSE(InPuzzle(small, std::string(17, 'A'), kNoRepeats));
+}
+
+TEST(InPuzzleTest, ComparesBytesExactly) {
+  const LetterGrid grid = MakeGrid(kAlphabetBoard, 5, 5);
+  EXPECT_FALSE(InPuzzle(grid, "ab", kRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "Ab", kRepeats));
+  EXPECT_FALSE(InPuzzle(grid, std::string("A\0", 2), kRepeats));
+  LetterGrid accented = MakeGrid(kAlphabetBoard, 5, 5);
+  accented.Letters[2] = '\xC9';
+  EXPECT_TRUE(InPuzzle(accented, "A\xC9", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(accented, "A\xE9", kNoRepeats));
+}
+
+TEST(InPuzzleTest, LettersOnTheBoardButNotInAChainAreNotEnough) {
+  const LetterGrid grid = MakeGrid(kAlphabetBoard, 5, 5);
+  EXPECT_FALSE(InPuzzle(grid, "AEY", kRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "CAT", kNoRepeats));
+}
+
+TEST(InPuzzleTest, OneLetterAndEmptyWordsAreNeverFound) {
+  const LetterGrid grid = MakeGrid(std::string(25, 'A'), 5, 5);
+  EXPECT_FALSE(InPuzzle(grid, "A", kRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "A", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "", kRepeats));
+  EXPECT_FALSE(InPuzzle(grid, "", kNoRepeats));
+}
+
+TEST(InPuzzleTest, RefutesHardBoardsOfEqualLetters) {
+  // B in the corner whose only A neighbour is cell 7: a path through B needs two.
+  const LetterGrid trap = MakeGrid(
+      "BCAAA"
+      "CAAAA"
+      "AAAAA"
+      "AAAAA"
+      "AAAAA",
+      5, 5);
+  EXPECT_FALSE(InPuzzle(trap, "AAAAAAAABAAAAAAAA", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(trap, "AAAAAAAABAAAAAAAA", kRepeats));
+  EXPECT_TRUE(InPuzzle(trap, std::string(21, 'A') + "B", kNoRepeats));
+  // A column of B cuts the A cells into halves of ten.
+  const LetterGrid halves = MakeGrid(
+      "AABAA"
+      "AABAA"
+      "AABAA"
+      "AABAA"
+      "AABAA",
+      5, 5);
+  EXPECT_TRUE(InPuzzle(halves, std::string(10, 'A') + "B" + std::string(10, 'A'), kNoRepeats));
+  EXPECT_FALSE(InPuzzle(halves, std::string(11, 'A') + "B" + std::string(9, 'A'), kNoRepeats));
+  EXPECT_FALSE(InPuzzle(MakeGrid(std::string(25, 'A'), 5, 5), std::string(24, 'A') + "B",
+                        kNoRepeats));
+}
+
+// Random boards over small alphabets (many equal letters), words both traced on the
+// board and made at random, every board size, both repeat modes: the answers must be
+// those of the plain search.
+TEST(InPuzzleTest, AgreesWithThePlainSearchOnRandomBoards) {
+  std::mt19937 random(20240611);
+  const int sizes[4][2] = {{4, 4}, {4, 5}, {5, 4}, {5, 5}};
+  int found = 0, refused = 0;
+  for (int round = 0; round < 20000; ++round) {
+    const int height = sizes[round % 4][0], width = sizes[round % 4][1];
+    const int alphabet = 1 + static_cast<int>(random() % 4);
+    std::string letters(25, ' ');
+    for (char& letter : letters) letter = static_cast<char>('A' + random() % alphabet);
+    const LetterGrid grid = MakeGrid(letters, height, width);
+    const bool repeats = random() % 2 == 0;
+    const int length = 2 + static_cast<int>(random() % 10);
+    std::string word;
+    if (random() % 2 == 0) {
+      for (int i = 0; i < length; ++i) word += static_cast<char>('A' + random() % (alphabet + 1));
+    } else {
+      // A walk on the board, which often is a path.
+      int row = 1 + static_cast<int>(random() % height);
+      int column = 1 + static_cast<int>(random() % width);
+      for (int i = 0; i < length; ++i) {
+        word += grid.Letters[(row - 1) * 5 + column];
+        row = std::clamp(row + static_cast<int>(random() % 3) - 1, 1, height);
+        column = std::clamp(column + static_cast<int>(random() % 3) - 1, 1, width);
+      }
+    }
+    const bool expected = PlainSearch(grid, word, height, width, repeats).InPuzzle();
+    ASSERT_EQ(InPuzzle(grid, word, repeats), expected)
+        << letters << " " << height << "x" << width << " " << word << " repeats " << repeats;
+    (expected ? found : refused)++;
+  }
+  // Both answers must have been put to the test often.
+  EXPECT_GT(found, 4000);
+  EXPECT_GT(refused, 4000);
+}
+
+}  // namespace
