@@ -1,0 +1,180 @@
+#include "settings/settings_file.h"
+
+#include <cstdint>
+
+#include "presentation/text_utils.h"
+#include "settings/profile_file.h"
+
+namespace {
+
+// Paths and font names get room for 149 characters; every other value for 14.
+constexpr int kLongBuffer = 150;
+constexpr int kShortBuffer = 15;
+constexpr int kMaxTextLength = 255;
+
+class SettingsReader {
+ public:
+  explicit SettingsReader(const ProfileFile& profile) : profile_(profile) {}
+  void Section(const char* name) { section_ = name; }
+  void Text(const char* key, std::string& field, int bufferSize) {
+    field = profile_.GetString(section_, key, field, bufferSize);
+  }
+  void Integer(const char* key, int32_t& field, int bufferSize = kShortBuffer) {
+    field =
+        ReadInteger(profile_.GetString(section_, key, FormatPadded(field, 1, 0), bufferSize)).Value;
+  }
+  void YesNo(const char* key, bool& field) {
+    const std::string value = profile_.GetString(section_, key, YesNoText(field), kShortBuffer);
+    field = IsYes(UpperCopy(value, kMaxTextLength));
+  }
+
+ private:
+  const ProfileFile& profile_;
+  std::string section_;
+};
+
+class SettingsWriter {
+ public:
+  explicit SettingsWriter(ProfileFile& profile) : profile_(profile) {}
+  void Section(const char* name) { section_ = name; }
+  void Text(const char* key, const std::string& field, int) {
+    profile_.WriteString(section_, key, field);
+  }
+  void Integer(const char* key, int32_t field, int = kShortBuffer) {
+    profile_.WriteString(section_, key, FormatPadded(field, 1, 0));
+  }
+  void YesNo(const char* key, bool field) { profile_.WriteString(section_, key, YesNoText(field)); }
+
+ private:
+  ProfileFile& profile_;
+  std::string section_;
+};
+
+// Every key of the file, section by section, in the order they are written.
+template <typename Visitor>
+void VisitKeys(Visitor& file, GameSettings& s) {
+  file.Section("Misc");
+  file.Text("Last Import File", s.LastImportFile, kLongBuffer);
+  file.Text("Last Export File", s.LastExportFile, kLongBuffer);
+  file.Text("Last Group", s.LastGroup, kLongBuffer);
+  file.Integer("Window Size", s.WindowSize);
+  file.YesNo("Show Background Bitmap", s.ShowBackgroundBitmap);
+
+  file.Section("Scoring");
+  file.YesNo("Word Misspelled", s.WordMisspelled);
+  file.YesNo("Word Too Short", s.WordTooShort);
+  file.YesNo("Word Not In Puzzle", s.WordNotInPuzzle);
+  file.Integer("3 Letter Words", s.Score3LetterWords);
+  file.Integer("4 Letter Words", s.Score4LetterWords);
+  file.Integer("5 Letter Words", s.Score5LetterWords);
+  file.Integer("6 Letter Words", s.Score6LetterWords);
+  file.Integer("7 Letter Words", s.Score7LetterWords);
+  file.Integer("8 Letter Words", s.Score8LetterWords);
+  file.Integer("9 Letter Words", s.Score9LetterWords);
+  file.Integer("10 Letter Words", s.Score10LetterWords);
+  file.Integer("11 Letter Words", s.Score11LetterWords);
+  file.Integer("Larger Words", s.ScoreLargerWords);
+  file.Integer("Maximum Word Length", s.MaximumWordLength);
+
+  file.Section("Play Options");
+  file.Integer("Width", s.Width);
+  file.Integer("Height", s.Height);
+  file.Integer("Minutes", s.Minutes);
+  file.Integer("Seconds", s.Seconds);
+  file.Integer("Time Up Notification", s.TimeUpNotification);
+  file.Integer("Minimum Word Length", s.MinimumWordLength);
+  file.Integer("Guess List Columns", s.GuessListColumns);
+  file.YesNo("Allow Repeating Letters", s.RepeatingLettersAllowed);
+  file.YesNo("Alternate Letters", s.AlternateLetters);
+  file.YesNo("High Frequency Letters", s.HighFrequencyLetters);
+  file.YesNo("American Dictionary", s.AmericanDictionary);
+
+  file.Section("Letter Font");
+  file.Integer("Color", s.LetterFont.Color, kLongBuffer);
+  file.Text("Font Name", s.LetterFont.Name, kLongBuffer);
+  file.Integer("Size", s.LetterFont.Size, kLongBuffer);
+  file.YesNo("Bold", s.LetterFontBold);
+  file.YesNo("Italic", s.LetterFontItalic);
+  file.YesNo("Underline", s.LetterFontUnderline);
+  file.YesNo("Strikeout", s.LetterFontStrikeout);
+  file.Text("Bitmap", s.LetterBitmap, kLongBuffer);
+
+  file.Section("Print Puzzle Font");
+  file.Integer("Color", s.PrintPuzzleFont.Color, kLongBuffer);
+  file.Text("Font Name", s.PrintPuzzleFont.Name, kLongBuffer);
+  file.Integer("Size", s.PrintPuzzleFont.Size, kLongBuffer);
+  file.YesNo("Bold", s.PrintPuzzleFontBold);
+  file.YesNo("Italic", s.PrintPuzzleFontItalic);
+  file.YesNo("Underline", s.PrintPuzzleFontUnderline);
+  file.YesNo("Strikeout", s.PrintPuzzleFontStrikeout);
+
+  file.Section("Word List Font");
+  file.Integer("Color", s.WordListFont.Color, kLongBuffer);
+  file.Text("Font Name", s.WordListFont.Name, kLongBuffer);
+  file.Integer("Size", s.WordListFont.Size, kLongBuffer);
+  file.YesNo("Bold", s.WordListFontBold);
+  file.YesNo("Italic", s.WordListFontItalic);
+}
+
+void SetStyle(FontSpec& font, bool bold, bool italic, bool underline, bool strikeout) {
+  font.Bold = bold;
+  font.Italic = italic;
+  font.Underline = underline;
+  font.Strikeout = strikeout;
+}
+
+void FontStylesFromFlags(GameSettings& s) {
+  SetStyle(s.LetterFont, s.LetterFontBold, s.LetterFontItalic, s.LetterFontUnderline,
+           s.LetterFontStrikeout);
+  SetStyle(s.PrintPuzzleFont, s.PrintPuzzleFontBold, s.PrintPuzzleFontItalic,
+           s.PrintPuzzleFontUnderline, s.PrintPuzzleFontStrikeout);
+  // Only bold and italic are kept for the guess list.
+  SetStyle(s.WordListFont, s.WordListFontBold, s.WordListFontItalic, false, false);
+}
+
+void FlagsFromFontStyles(GameSettings& s) {
+  s.LetterFontBold = s.LetterFont.Bold;
+  s.LetterFontItalic = s.LetterFont.Italic;
+  s.LetterFontUnderline = s.LetterFont.Underline;
+  s.LetterFontStrikeout = s.LetterFont.Strikeout;
+  s.PrintPuzzleFontBold = s.PrintPuzzleFont.Bold;
+  s.PrintPuzzleFontItalic = s.PrintPuzzleFont.Italic;
+  s.PrintPuzzleFontUnderline = s.PrintPuzzleFont.Underline;
+  s.PrintPuzzleFontStrikeout = s.PrintPuzzleFont.Strikeout;
+  s.WordListFontBold = s.WordListFont.Bold;
+  s.WordListFontItalic = s.WordListFont.Italic;
+}
+
+// The board holds at most 5 x 5 cells, and the game clock cannot run a negative time
+// (nor one beyond its 32-bit second count).
+void ReplaceUnplayableValues(GameSettings& s) {
+  if (s.Height != 4 && s.Height != 5) s.Height = 4;
+  if (s.Width != 4 && s.Width != 5) s.Width = 4;
+  const int64_t gameSeconds = int64_t{s.Minutes} * 60 + s.Seconds;
+  if (gameSeconds < 0 || gameSeconds > INT32_MAX) {
+    s.Minutes = 3;
+    s.Seconds = 0;
+  }
+}
+
+}  // namespace
+
+std::string YesNoText(bool flag) { return flag ? "Yes" : "No"; }
+
+void LoadSettings(GameSettings& settings, const std::string& iniPath) {
+  ProfileFile profile(iniPath);
+  profile.Load();
+  SettingsReader reader(profile);
+  VisitKeys(reader, settings);
+  FontStylesFromFlags(settings);
+  ReplaceUnplayableValues(settings);
+}
+
+bool SaveSettings(GameSettings& settings, const std::string& iniPath) {
+  ProfileFile profile(iniPath);
+  profile.Load();
+  FlagsFromFontStyles(settings);
+  SettingsWriter writer(profile);
+  VisitKeys(writer, settings);
+  return profile.Save();
+}

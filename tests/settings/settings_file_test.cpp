@@ -1,0 +1,279 @@
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const char kStart[] = "/home/player";
+
+const char kDefaultFile[] =
+    "[Misc]\n"
+    "Last Import File=/home/player\n"
+    "Last Export File=/home/player\n"
+    "Last Group=/home/player/TOLVANE.TVN\n"
+    "Window Size=640\n"
+    "Show Background Bitmap=Yes\n"
+    "\n"
+    "[Scoring]\n"
+    "Word Misspelled=Yes\n"
+    "Word Too Short=Yes\n"
+    "Word Not In Puzzle=Yes\n"
+    "3 Letter Words=1\n"
+    "4 Letter Words=1\n"
+    "5 Letter Words=2\n"
+    "6 Letter Words=3\n"
+    "7 Letter Words=5\n"
+    "8 Letter Words=8\n"
+    "9 Letter Words=11\n"
+    "10 Letter Words=11\n"
+    "11 Letter Words=11\n"
+    "Larger Words=11\n"
+    "Maximum Word Length=9\n"
+    "\n"
+    "[Play Options]\n"
+    "Width=4\n"
+    "Height=4\n"
+    "Minutes=3\n"
+    "Seconds=0\n"
+    "Time Up Notification=3\n"
+    "Minimum Word Length=3\n"
+    "Guess List Columns=2\n"
+    "Allow Repeating Letters=No\n"
+    "Alternate Letters=No\n"
+    "High Frequency Letters=No\n"
+    "American Dictionary=Yes\n"
+    "\n"
+    "[Letter Font]\n"
+    "Color=0\n"
+    "Font Name=Arial\n"
+    "Size=26\n"
+    "Bold=Yes\n"
+    "Italic=No\n"
+    "Underline=No\n"
+    "Strikeout=No\n"
+    "Bitmap=\n"
+    "\n"
+    "[Print Puzzle Font]\n"
+    "Color=0\n"
+    "Font Name=Arial\n"
+    "Size=16\n"
+    "Bold=No\n"
+    "Italic=No\n"
+    "Underline=No\n"
+    "Strikeout=No\n"
+    "\n"
+    "[Word List Font]\n"
+    "Color=0\n"
+    "Font Name=Arial\n"
+    "Size=9\n"
+    "Bold=No\n"
+    "Italic=No\n";
+
+class SettingsFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("settings_file_test_" + std::to_string(::getpid()) + "_" +
+               testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder_);
+    path_ = (folder_ / "tolvane" / "TOLVANE.INI").string();
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  void WriteFile(const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path_).parent_path());
+    std::ofstream(path_, std::ios::binary) << bytes;
+  }
+  std::string ReadFile() const {
+    std::ifstream in(path_, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+  }
+  GameSettings LoadedFrom(const std::string& bytes) {
+    WriteFile(bytes);
+    GameSettings settings = DefaultSettings(kStart);
+    LoadSettings(settings, path_);
+    return settings;
+  }
+
+  std::filesystem::path folder_;
+  std::string path_;
+};
+
+TEST_F(SettingsFileTest, FirstRunWritesEveryKeyInOrderAndSecondSaveChangesNothing) {
+  GameSettings settings = DefaultSettings(kStart);
+  LoadSettings(settings, path_);
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  EXPECT_EQ(ReadFile(), kDefaultFile);
+
+  GameSettings again = DefaultSettings(kStart);
+  LoadSettings(again, path_);
+  ASSERT_TRUE(SaveSettings(again, path_));
+  EXPECT_EQ(ReadFile(), kDefaultFile);
+}
+
+TEST_F(SettingsFileTest, ValuesRoundTrip) {
+  GameSettings settings = DefaultSettings(kStart);
+  settings.LetterFont = {0x00ff8040, "Times New Roman", 30, false, true, true, true};
+  settings.PrintPuzzleFont = {255, "Courier", 12, true, false, false, true};
+  settings.WordListFont = {-1, "Liberation Sans", 11, true, true, false, false};
+  settings.LetterBitmap = "/pictures/wood tile.bmp";
+  settings.WindowSize = 1024;
+  settings.Score7LetterWords = 20;
+  settings.WordTooShort = false;
+  settings.Height = 5;
+  settings.Width = 5;
+  settings.Minutes = 0;
+  settings.Seconds = 45;
+  settings.TimeUpNotification = 7;
+  settings.GuessListColumns = 3;
+  settings.AlternateLetters = true;
+  settings.AmericanDictionary = false;
+  settings.ShowBackgroundBitmap = false;
+  ASSERT_TRUE(SaveSettings(settings, path_));
+
+  GameSettings loaded = DefaultSettings("/elsewhere");
+  LoadSettings(loaded, path_);
+  EXPECT_EQ(loaded.LastGroup, "/home/player/TOLVANE.TVN");
+  EXPECT_EQ(loaded.LetterFont.Color, 0x00ff8040);
+  EXPECT_EQ(loaded.LetterFont.Name, "Times New Roman");
+  EXPECT_EQ(loaded.LetterFont.Size, 30);
+  EXPECT_FALSE(loaded.LetterFont.Bold);
+  EXPECT_TRUE(loaded.LetterFont.Italic && loaded.LetterFont.Underline &&
+              loaded.LetterFont.Strikeout);
+  EXPECT_TRUE(loaded.PrintPuzzleFont.Bold && loaded.PrintPuzzleFont.Strikeout);
+  EXPECT_EQ(loaded.WordListFont.Color, -1);
+  EXPECT_TRUE(loaded.WordListFont.Bold && loaded.WordListFont.Italic);
+  EXPECT_EQ(loaded.LetterBitmap, "/pictures/wood tile.bmp");
+  EXPECT_EQ(loaded.WindowSize, 1024);
+  EXPECT_EQ(loaded.Score7LetterWords, 20);
+  EXPECT_FALSE(loaded.WordTooShort);
+  EXPECT_EQ(loaded.Height, 5);
+  EXPECT_EQ(loaded.Width, 5);
+  EXPECT_EQ(loaded.Minutes, 0);
+  EXPECT_EQ(loaded.Seconds, 45);
+  EXPECT_EQ(loaded.TimeUpNotification, 7);
+  EXPECT_EQ(loaded.GuessListColumns, 3);
+  EXPECT_TRUE(loaded.AlternateLetters);
+  EXPECT_FALSE(loaded.AmericanDictionary);
+  EXPECT_FALSE(loaded.ShowBackgroundBitmap);
+}
+
+TEST_F(SettingsFileTest, YesNoValues) {
+  EXPECT_EQ(YesNoText(true), "Yes");
+  EXPECT_EQ(YesNoText(false), "No");
+  for (const char* yes : {"yes", "Yes", "YES", "  yEs  "}) {
+    const GameSettings s = LoadedFrom(std::string("[Print Puzzle Font]\nBold=") + yes + "\n");
+    EXPECT_TRUE(s.PrintPuzzleFont.Bold) << yes;
+    EXPECT_TRUE(s.PrintPuzzleFontBold) << yes;
+  }
+  for (const char* no : {"Y", "1", "True", "", "yes please", "NO"}) {
+    const GameSettings s = LoadedFrom(std::string("[Letter Font]\nBold=") + no + "\n");
+    EXPECT_FALSE(s.LetterFont.Bold) << no;
+  }
+}
+
+TEST_F(SettingsFileTest, IntegersAndEmptyValues) {
+  const GameSettings s = LoadedFrom(
+      "[Play Options]\n"
+      "Minutes=5x\n"
+      "Seconds=\n"
+      "Guess List Columns=  -2\n"
+      "[Scoring]\n"
+      "Word Misspelled=\n"
+      "3 Letter Words=$10\n"
+      "[Misc]\n"
+      "Last Group=\n");
+  EXPECT_EQ(s.Minutes, 5);
+  EXPECT_EQ(s.Seconds, 0);
+  EXPECT_EQ(s.GuessListColumns, -2);
+  EXPECT_FALSE(s.WordMisspelled);
+  EXPECT_EQ(s.Score3LetterWords, 16);
+  EXPECT_EQ(s.LastGroup, "");
+  EXPECT_EQ(s.LastImportFile, kStart);
+
+  const GameSettings empty = LoadedFrom("[Play Options]\nMinutes=\n");
+  EXPECT_EQ(empty.Minutes, 0);
+  EXPECT_EQ(empty.Seconds, 0);
+}
+
+TEST_F(SettingsFileTest, LongValuesAreCutToTheirBuffers) {
+  const GameSettings s = LoadedFrom("[Letter Font]\nFont Name=" + std::string(160, 'F') +
+                                    "\nBitmap=" + std::string(200, 'b') +
+                                    "\n[Misc]\nWindow Size=" + std::string(20, '8') + "\n");
+  EXPECT_EQ(s.LetterFont.Name, std::string(149, 'F'));
+  EXPECT_EQ(s.LetterBitmap, std::string(149, 'b'));
+  // Fourteen eights fit no 32-bit value: the reading stops where the number overflows.
+  EXPECT_EQ(s.WindowSize, 888888888);
+}
+
+TEST_F(SettingsFileTest, WordListFontKeepsOnlyBoldAndItalic) {
+  GameSettings settings = DefaultSettings(kStart);
+  settings.WordListFont.Underline = true;
+  settings.WordListFont.Strikeout = true;
+  settings.WordListFont.Italic = true;
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  EXPECT_TRUE(settings.WordListFontItalic);
+
+  GameSettings loaded = DefaultSettings(kStart);
+  loaded.WordListFont.Underline = true;  // whatever the font held before is cleared
+  LoadSettings(loaded, path_);
+  EXPECT_TRUE(loaded.WordListFont.Italic);
+  EXPECT_FALSE(loaded.WordListFont.Underline);
+  EXPECT_FALSE(loaded.WordListFont.Strikeout);
+}
+
+TEST_F(SettingsFileTest, UnplayableBoardSizeAndGameLengthGiveDefaults) {
+  const GameSettings big = LoadedFrom("[Play Options]\nHeight=7\nWidth=3\n");
+  EXPECT_EQ(big.Height, 4);
+  EXPECT_EQ(big.Width, 4);
+  const GameSettings five = LoadedFrom("[Play Options]\nHeight=5\nWidth=5\n");
+  EXPECT_EQ(five.Height, 5);
+  EXPECT_EQ(five.Width, 5);
+
+  const GameSettings negative = LoadedFrom("[Play Options]\nMinutes=1\nSeconds=-61\n");
+  EXPECT_EQ(negative.Minutes, 3);
+  EXPECT_EQ(negative.Seconds, 0);
+  const GameSettings zero = LoadedFrom("[Play Options]\nMinutes=1\nSeconds=-60\n");
+  EXPECT_EQ(zero.Minutes, 1);
+  EXPECT_EQ(zero.Seconds, -60);
+  const GameSettings huge = LoadedFrom("[Play Options]\nMinutes=2000000000\n");
+  EXPECT_EQ(huge.Minutes, 3);
+}
+
+TEST_F(SettingsFileTest, HandWrittenFileKeepsItsOwnLines) {
+  const std::string handWritten =
+      "; my settings\r\n"
+      "[misc]\r\n"
+      "window size = 800\r\n"
+      "Favourite=blue\r\n"
+      "\r\n"
+      "[Extra]\r\n"
+      "Key=Value\r\n";
+  GameSettings settings = LoadedFrom(handWritten);
+  EXPECT_EQ(settings.WindowSize, 800);
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  const std::string saved = ReadFile();
+  EXPECT_EQ(saved.rfind("; my settings\r\n[misc]\r\nwindow size = 800\r\nFavourite=blue\r\n", 0),
+            0u)
+      << saved;
+  EXPECT_NE(saved.find("\r\n[Extra]\r\nKey=Value\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("Last Group=/home/player/TOLVANE.TVN\r\n"), std::string::npos);
+  EXPECT_EQ(saved.find("\r\n[Misc]"), std::string::npos);
+  for (std::size_t i = saved.find('\n'); i != std::string::npos; i = saved.find('\n', i + 1))
+    EXPECT_EQ(saved[i - 1], '\r') << "line end without CR at " << i;
+
+  GameSettings again = DefaultSettings(kStart);
+  LoadSettings(again, path_);
+  ASSERT_TRUE(SaveSettings(again, path_));
+  EXPECT_EQ(ReadFile(), saved);
+}
+
+}  // namespace
