@@ -23,6 +23,7 @@ std::vector<std::string> SplitLexiconWords(const char* buffer, std::size_t size)
 std::vector<std::string> ReadUserWordList(const std::string& path);
 
 // Replaces the list file at `path` with `words` in order, as a list of `kind`
-// (SE_KIND_ADDITION or SE_KIND_EXCLUSION). The file is replaced whole or not at all:
-// false means it was not saved (or a word could not be stored) and the old file is kept.
+// (SE_KIND_ADDITION or SE_KIND_EXCLUSION). False when the file could not be written (the
+// old file is then kept whole) or when a word could not be stored (empty, or holding a
+// line break: the other words are saved).
 bool WriteUserWordList(const std::string& path, int16_t kind, const std::vector<std::string>& words);

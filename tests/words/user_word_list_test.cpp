@@ -1,0 +1,52 @@
+#include "words/user_word_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/words/engine/temp_folder.h"
+#include "words/engine/spelling_engine.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(UserWordList, SplitDropsEmptyPiecesAndTheUnendedTailAndCutsLongWords) {
+  const std::string buffer = std::string("\0one\0\0two\0", 10) + std::string(300, 'w') +
+                             std::string("\0tail", 5);
+  EXPECT_EQ(SplitLexiconWords(buffer.data(), buffer.size()),
+            (Words{"one", "two", std::string(255, 'w')}));
+  EXPECT_EQ(SplitLexiconWords(nullptr, 0), Words{});
+}
+
+TEST(UserWordList, WrittenListReadsBackInOrderWithCaseAndRepeats) {
+  TempFolder folder;
+  const std::string path = folder.File(kAdditionListFile);
+  EXPECT_EQ(ReadUserWordList(path), Words{});
+
+  const Words words{"Zeta", "alpha", "Zeta", "cat", std::string(60, 'L')};
+  ASSERT_TRUE(WriteUserWordList(path, SE_KIND_ADDITION, words));
+  EXPECT_EQ(ReadUserWordList(path), words);
+
+  ASSERT_TRUE(WriteUserWordList(path, SE_KIND_ADDITION, {}));
+  EXPECT_TRUE(std::filesystem::exists(path));
+  EXPECT_EQ(ReadUserWordList(path), Words{});
+}
+
+TEST(UserWordList, FailuresAreReported) {
+  TempFolder folder;
+  EXPECT_FALSE(WriteUserWordList(folder.File("missing/EXCLUDE.TLX"), SE_KIND_EXCLUSION, {"a"}));
+
+  const std::string path = folder.File(kExclusionListFile);
+  EXPECT_FALSE(WriteUserWordList(path, SE_KIND_EXCLUSION, {"new", "two\nlines"}));
+  EXPECT_EQ(ReadUserWordList(path), Words{"new"});
+}
+
+TEST(UserWordList, UnreadableFileIsAnEmptyList) {
+  TempFolder folder;
+  EXPECT_EQ(ReadUserWordList(folder.Write(kAdditionListFile, "not a list")), Words{});
+  EXPECT_EQ(ReadUserWordList(folder.Path()), Words{});
+}
+
+}  // namespace
