@@ -239,7 +239,7 @@ int32_t SE_GetLexInfo(int16_t session, int16_t lexicon, int32_t* size, int16_t* 
 int32_t SE_GetLex(int16_t session, int16_t lexicon, char* buffer, int32_t size) {
   const Lexicon* found = FindLexicon(session, lexicon);
   if (found == nullptr) return SE_ERROR_NO_LEXICON;
-  if (buffer == nullptr || size < 0) return SE_ERROR_BAD_ARGUMENT;
+  if (size < 0 || (buffer == nullptr && size > 0)) return SE_ERROR_BAD_ARGUMENT;
   std::size_t written = 0;
   for (const std::string& word : found->List.Words) {
     if (written + word.size() + 1 > static_cast<std::size_t>(size)) break;
