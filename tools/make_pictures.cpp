@@ -61,7 +61,9 @@ struct Rgb {
   double r, g, b;
 };
 
-Rgb Mix(Rgb a, Rgb b, double t) { return {Lerp(a.r, b.r, t), Lerp(a.g, b.g, t), Lerp(a.b, b.b, t)}; }
+Rgb Mix(Rgb a, Rgb b, double t) {
+  return {Lerp(a.r, b.r, t), Lerp(a.g, b.g, t), Lerp(a.b, b.b, t)};
+}
 
 Rgb Scale(Rgb c, double k) { return {c.r * k, c.g * k, c.b * k}; }
 

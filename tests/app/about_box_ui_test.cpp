@@ -1,9 +1,9 @@
-#include "app/about_box.h"
-
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QPushButton>
+
+#include "app/about_box.h"
 
 TEST(AboutBox, NamesTheGameItsVersionAndLicenceAndClosesWithOk) {
   TAboutBox box(nullptr);

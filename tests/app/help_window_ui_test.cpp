@@ -1,5 +1,3 @@
-#include "app/help_window.h"
-
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -11,13 +9,13 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include "app/help_window.h"
+
 namespace {
 
 const QString kHelpFile = TOLVANE_SOURCE_DIR "/assets/TOLVANE.HLP";
 
-QTextBrowser* BrowserOf(const THelpWindow& window) {
-  return window.findChild<QTextBrowser*>();
-}
+QTextBrowser* BrowserOf(const THelpWindow& window) { return window.findChild<QTextBrowser*>(); }
 
 // Link targets and anchor names as the browser parsed them, not as the file spells them.
 void CollectAnchors(const QTextDocument& document, QSet<QString>& names, QSet<QString>& hrefs) {

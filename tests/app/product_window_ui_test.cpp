@@ -1,9 +1,9 @@
-#include "app/product_window.h"
-
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 #include <QTextBrowser>
+
+#include "app/product_window.h"
 
 TEST(ProductWindow, ListsEachComponentWithItsLicenceAndClosesWithOk) {
   TProductWindow window(nullptr);

@@ -1,9 +1,9 @@
-#include "presentation/grid_cursor.h"
-
 #include <gtest/gtest.h>
 
 #include <QBitmap>
 #include <QImage>
+
+#include "presentation/grid_cursor.h"
 
 TEST(GridCursor, IsABlackFourByFourGridHeldAtItsTopLeftCorner) {
   const QCursor cursor = MakeGridCursor();
