@@ -17,7 +17,8 @@ namespace {
 class ProgramFolder {
  public:
   ProgramFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tolvane-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "tolvane-bench-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) std::abort();
     path_ = pattern;
     for (const char* name : {"SPELAMC.TLX", "SPELAMM.CLX", "SPELBRC.TLX", "SPELBRM.CLX"}) {

@@ -63,6 +63,7 @@ bool InSpeller(const CheckSession& session, const std::string& word) {
   // A NUL inside would make the engine judge only the part before it.
   if (word.find('\0') != std::string::npos) return false;
   char reply[kReplySize];
-  const int32_t result = SE_CheckWord(session.Session, kCheckOptions, word.c_str(), reply, kReplySize);
+  const int32_t result =
+      SE_CheckWord(session.Session, kCheckOptions, word.c_str(), reply, kReplySize);
   return (result & 1) == 0;
 }

@@ -26,4 +26,5 @@ std::vector<std::string> ReadUserWordList(const std::string& path);
 // (SE_KIND_ADDITION or SE_KIND_EXCLUSION). False when the file could not be written (the
 // old file is then kept whole) or when a word could not be stored (empty, or holding a
 // line break: the other words are saved).
-bool WriteUserWordList(const std::string& path, int16_t kind, const std::vector<std::string>& words);
+bool WriteUserWordList(const std::string& path, int16_t kind,
+                       const std::vector<std::string>& words);

@@ -13,8 +13,8 @@ namespace {
 using Words = std::vector<std::string>;
 
 TEST(UserWordList, SplitDropsEmptyPiecesAndTheUnendedTailAndCutsLongWords) {
-  const std::string buffer = std::string("\0one\0\0two\0", 10) + std::string(300, 'w') +
-                             std::string("\0tail", 5);
+  const std::string buffer =
+      std::string("\0one\0\0two\0", 10) + std::string(300, 'w') + std::string("\0tail", 5);
   EXPECT_EQ(SplitLexiconWords(buffer.data(), buffer.size()),
             (Words{"one", "two", std::string(255, 'w')}));
   EXPECT_EQ(SplitLexiconWords(nullptr, 0), Words{});

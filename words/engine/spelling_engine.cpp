@@ -224,13 +224,13 @@ int32_t SE_GetLexInfo(int16_t session, int16_t lexicon, int32_t* size, int16_t* 
                       int16_t* language, int16_t* wordCount) {
   const Lexicon* found = FindLexicon(session, lexicon);
   if (found == nullptr) return SE_ERROR_NO_LEXICON;
-  const uint32_t words = found->Main ? found->Main->WordCount()
-                                     : static_cast<uint32_t>(found->List.Words.size());
+  const uint32_t words =
+      found->Main ? found->Main->WordCount() : static_cast<uint32_t>(found->List.Words.size());
   if (size != nullptr) *size = static_cast<int32_t>(found->WordBytes);
   if (kind != nullptr) *kind = found->Main ? SE_KIND_MAIN : found->List.Kind;
   if (language != nullptr) {
-    *language = static_cast<int16_t>(found->Main ? found->Main->Language() & 0x7FFF
-                                                 : found->List.Language);
+    *language =
+        static_cast<int16_t>(found->Main ? found->Main->Language() & 0x7FFF : found->List.Language);
   }
   if (wordCount != nullptr) *wordCount = static_cast<int16_t>(words > 32767 ? 32767 : words);
   return 0;

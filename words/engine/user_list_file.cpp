@@ -30,7 +30,8 @@ std::optional<int16_t> ReadField(std::string_view line, std::string_view name) {
 }  // namespace
 
 bool IsStorableWord(std::string_view word) {
-  return !word.empty() && word.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
+  return !word.empty() &&
+         word.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
 }
 
 std::optional<UserList> ParseUserList(std::string_view bytes) {
@@ -53,8 +54,8 @@ std::optional<UserList> ParseUserList(std::string_view bytes) {
 
 std::string UserListBytes(const UserList& list) {
   std::string out(kUserListMagic);
-  out += "\nkind " + std::to_string(list.Kind) + "\nlanguage " + std::to_string(list.Language) +
-         "\n";
+  out +=
+      "\nkind " + std::to_string(list.Kind) + "\nlanguage " + std::to_string(list.Language) + "\n";
   for (const std::string& word : list.Words) out += word + "\n";
   return out;
 }

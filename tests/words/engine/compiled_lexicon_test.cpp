@@ -47,13 +47,13 @@ TEST(CompiledLexicon, EveryTruncationAndBadHeaderIsRefused) {
     PutUint32(bytes, at, value);
     return FromString(bytes);
   };
-  EXPECT_EQ(withField(0, 0x12345678), nullptr);      // magic
-  EXPECT_EQ(withField(8, 0x10000), nullptr);         // language
-  EXPECT_EQ(withField(12, 4), nullptr);              // word count
-  EXPECT_EQ(withField(12, 0xFFFFFFFF), nullptr);     // word count that would wrap
-  EXPECT_EQ(withField(16, 0xFFFFFFF0), nullptr);     // text size
-  EXPECT_EQ(withField(20, 1), nullptr);              // first offset
-  EXPECT_EQ(withField(20 + 12, 8), nullptr);         // last offset
+  EXPECT_EQ(withField(0, 0x12345678), nullptr);   // magic
+  EXPECT_EQ(withField(8, 0x10000), nullptr);      // language
+  EXPECT_EQ(withField(12, 4), nullptr);           // word count
+  EXPECT_EQ(withField(12, 0xFFFFFFFF), nullptr);  // word count that would wrap
+  EXPECT_EQ(withField(16, 0xFFFFFFF0), nullptr);  // text size
+  EXPECT_EQ(withField(20, 1), nullptr);           // first offset
+  EXPECT_EQ(withField(20 + 12, 8), nullptr);      // last offset
 }
 
 TEST(CompiledLexicon, CorruptOffsetsInsideAreNotFollowed) {

@@ -88,7 +88,8 @@ TEST_F(SpellingEngineTest, UserListKeepsWordsInOrderAsTypedAcrossSaveAndReopen) 
 
   const int16_t reopened = SE_OpenLex(session_, path.c_str(), -1);
   ASSERT_GT(reopened, 0);
-  EXPECT_EQ(GetLexBytes(session_, reopened), std::string("Zeta\0alpha\0Zeta\0mixed Case word\0", 32));
+  EXPECT_EQ(GetLexBytes(session_, reopened),
+            std::string("Zeta\0alpha\0Zeta\0mixed Case word\0", 32));
   int32_t size = 0;
   int16_t kind = 0, language = 0, count = 0;
   SE_GetLexInfo(session_, reopened, &size, &kind, &language, &count);

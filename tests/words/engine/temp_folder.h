@@ -1,10 +1,10 @@
 #pragma once
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <stdlib.h>
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {

@@ -21,13 +21,14 @@ TEST(UserListFile, ToleratesCrLfEmptyLinesAndNoFinalLineBreak) {
 }
 
 TEST(UserListFile, RefusesMalformedHeadersAndWords) {
-  for (const char* text : {
-           "", "TOLVANE WORD LIST 1", "TOLVANE WORD LIST 1\nkind 1\nlanguage\n",
-           "TOLVANE WORD LIST 1\nkind 0\nlanguage 1\n", "TOLVANE WORD LIST 1\nkind 1\nlanguage 32768\n",
-           "TOLVANE WORD LIST 1\nkind 1\nlanguage 999999999999\n",
-           "TOLVANE WORD LIST 1\nkind  1\nlanguage 1\n", "TOLVANE WORD LIST 1\nkind -1\nlanguage 1\n",
-           "TOLVANE WORD LIST 1\nlanguage 1\nkind 1\n", "tolvane word list 1\nkind 1\nlanguage 1\n",
-           "TOLVANE WORD LIST 1\nkind 1\nlanguage 1\nmid\rcr\n"}) {
+  for (const char* text :
+       {"", "TOLVANE WORD LIST 1", "TOLVANE WORD LIST 1\nkind 1\nlanguage\n",
+        "TOLVANE WORD LIST 1\nkind 0\nlanguage 1\n",
+        "TOLVANE WORD LIST 1\nkind 1\nlanguage 32768\n",
+        "TOLVANE WORD LIST 1\nkind 1\nlanguage 999999999999\n",
+        "TOLVANE WORD LIST 1\nkind  1\nlanguage 1\n", "TOLVANE WORD LIST 1\nkind -1\nlanguage 1\n",
+        "TOLVANE WORD LIST 1\nlanguage 1\nkind 1\n", "tolvane word list 1\nkind 1\nlanguage 1\n",
+        "TOLVANE WORD LIST 1\nkind 1\nlanguage 1\nmid\rcr\n"}) {
     EXPECT_FALSE(ParseUserList(text)) << text;
   }
   EXPECT_FALSE(ParseUserList(std::string("TOLVANE WORD LIST 1\nkind 1\nlanguage 1\na\0b\n", 42)));
