@@ -1,6 +1,7 @@
 #include "app/qt_platform.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>

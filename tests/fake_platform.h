@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,13 @@ class ScriptedRandom : public RandomSource {
 // Each reading advances time by `stepMs`, so loops that wait for time to pass end.
 class FakeClock : public Clock {
  public:
-  int64_t NowMs() override { return now += stepMs; }
+  int64_t NowMs() override {
+    if (onRead) onRead();
+    return now += stepMs;
+  }
   int64_t now = 1000;
-  int64_t stepMs = 0;
+  int64_t stepMs = 50;
+  std::function<void()> onRead;
 };
 
 class FakeTicker : public Ticker {

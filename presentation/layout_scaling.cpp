@@ -1,0 +1,36 @@
+#include "presentation/layout_scaling.h"
+
+#include <cstdlib>
+
+int32_t ScaleRound(int32_t value, int32_t m, int32_t d) {
+  const int64_t twice = 2LL * std::llabs(value) * m;
+  const int64_t rounded = (twice + d) / (2LL * d);
+  return static_cast<int32_t>(value < 0 ? -rounded : rounded);
+}
+
+ScaledBounds ScaleBounds(const ScaledBounds& bounds, int32_t m, int32_t d) {
+  ScaledBounds scaled{};
+  scaled.Left = ScaleRound(bounds.Left, m, d);
+  scaled.Top = ScaleRound(bounds.Top, m, d);
+  scaled.Width = ScaleRound(bounds.Left + bounds.Width, m, d) - scaled.Left;
+  scaled.Height = ScaleRound(bounds.Top + bounds.Height, m, d) - scaled.Top;
+  return scaled;
+}
+
+int32_t LayoutRatio(double scaleFactor) { return static_cast<int32_t>(scaleFactor * 100 + 1e-9); }
+
+int32_t CentredLeft(int32_t screenWidth, int32_t outerWidth) {
+  return (screenWidth - outerWidth) / 2;
+}
+
+int32_t CentredTop(int32_t screenHeight, int32_t outerHeight, int32_t topOffset) {
+  const int32_t top = (screenHeight - outerHeight) / 2 - topOffset;
+  return top > 0 ? top : 0;
+}
+
+double ScaleFactorFor(int32_t windowSize, int32_t screenWidth, int32_t screenHeight) {
+  if (windowSize == 800 && screenWidth > 799 && screenHeight > 599) return 1.25;
+  if (windowSize == 1024 && screenWidth > 1023 && screenHeight > 767) return 1.6;
+  if (windowSize == 1280 && screenWidth > 1279 && screenHeight > 1023) return 2.0;
+  return 1.0;
+}

@@ -1,0 +1,48 @@
+#include "presentation/saved_dimensions.h"
+
+#include <QWidget>
+
+#include "presentation/layout_scaling.h"
+
+void SaveDimensions(QWidget* client, SavedDimensions& saved) {
+  saved.Client = client->size();
+  saved.Components.clear();
+  // findChildren walks depth-first in creation order.
+  for (QWidget* component : client->findChildren<QWidget*>()) {
+    ComponentDimensions dimensions;
+    dimensions.Component = component;
+    const QRect bounds = component->geometry();
+    dimensions.Left = bounds.x();
+    dimensions.Top = bounds.y();
+    dimensions.Width = bounds.width();
+    dimensions.Height = bounds.height();
+    if (component->testAttribute(Qt::WA_SetFont)) {
+      const QFont font = component->font();
+      dimensions.FontInPixels = font.pixelSize() > 0;
+      dimensions.FontSize = dimensions.FontInPixels ? font.pixelSize() : font.pointSize();
+    }
+    saved.Components.push_back(dimensions);
+  }
+}
+
+QSize RestoreDimensions(QWidget* client, const SavedDimensions& saved, double scaleFactor) {
+  const int32_t m = LayoutRatio(scaleFactor);
+  for (const ComponentDimensions& dimensions : saved.Components) {
+    const ScaledBounds bounds = ScaleBounds(
+        {dimensions.Left, dimensions.Top, dimensions.Width, dimensions.Height}, m, 100);
+    dimensions.Component->setGeometry(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
+    if (dimensions.FontSize > 0) {
+      QFont font = dimensions.Component->font();
+      const int size = ScaleRound(dimensions.FontSize, m, 100);
+      if (dimensions.FontInPixels)
+        font.setPixelSize(size);
+      else
+        font.setPointSize(size);
+      dimensions.Component->setFont(font);
+    }
+  }
+  const QSize scaled(ScaleRound(saved.Client.width(), m, 100),
+                     ScaleRound(saved.Client.height(), m, 100));
+  client->setFixedSize(scaled);
+  return scaled;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSize>
+#include <vector>
+
+class QWidget;
+
+// The design layout of one component: bounds in its parent and its font size (pixel
+// size where the font is set in pixels, else points; 0 when it takes its parent's).
+struct ComponentDimensions {
+  QWidget* Component = nullptr;
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+  int FontSize = 0;
+  bool FontInPixels = false;
+};
+
+// A window's design layout, recorded once when the window is made, so that every
+// rescaling starts from the design and rounding never accumulates.
+struct SavedDimensions {
+  std::vector<ComponentDimensions> Components;
+  QSize Client;
+};
+
+// `client` is the widget whose size is the window's client area.
+void SaveDimensions(QWidget* client, SavedDimensions& saved);
+// Puts the design layout back and scales it by `scaleFactor`. Returns the scaled
+// client size; placing the window is the caller's.
+QSize RestoreDimensions(QWidget* client, const SavedDimensions& saved, double scaleFactor);
