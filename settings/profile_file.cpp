@@ -47,9 +47,10 @@ std::size_t EqualsSign(std::string_view line) {
   return line.find('=');
 }
 
-// The profile calls hand out zero-terminated texts, and a value must stay on its line.
-std::string ValueAsStored(const std::string& value) {
-  return value.substr(0, value.find_first_of(std::string("\r\n\0", 3)));
+// The profile calls hand out zero-terminated texts, and a value must stay on its line: a
+// value ends at the first NUL, CR or LF, alike when read and when written.
+std::string_view ValueText(std::string_view value) {
+  return value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, bool& missing) {
@@ -130,7 +131,7 @@ std::string ProfileFile::GetString(const std::string& section, const std::string
   if (line != kNone) {
     const std::string_view text = lines_[line].text;
     const std::string_view afterEquals = text.substr(EqualsSign(text) + 1);
-    value = std::string(Trim(afterEquals.substr(0, afterEquals.find('\0'))));
+    value = std::string(Trim(ValueText(afterEquals)));
   }
   const std::size_t room = bufferSize > 0 ? static_cast<std::size_t>(bufferSize) - 1 : 0;
   return value.substr(0, room);
@@ -150,7 +151,7 @@ void ProfileFile::InsertLine(std::size_t at, std::string text) {
 
 void ProfileFile::WriteString(const std::string& section, const std::string& key,
                               const std::string& value) {
-  const std::string stored = ValueAsStored(value);
+  const std::string stored(ValueText(value));
   std::size_t header = FindSection(section);
   if (header == kNone) {
     if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), "");
@@ -162,7 +163,7 @@ void ProfileFile::WriteString(const std::string& section, const std::string& key
   if (line != kNone) {
     std::string& text = lines_[line].text;
     const std::size_t equals = EqualsSign(text);
-    if (Trim(std::string_view(text).substr(equals + 1)) != stored)
+    if (Trim(ValueText(std::string_view(text).substr(equals + 1))) != stored)
       text = text.substr(0, equals + 1) + stored;
     return;
   }

@@ -51,12 +51,14 @@ TEST_F(ProfileFileTest, ReadsValuesIgnoringCaseAndOuterBlanks) {
       "Empty=\n"
       "[play options]\n"
       "WIDTH=5\n"
-      "Nul=ab\0cd\n"s);
+      "Nul=ab\0cd\n"
+      "Cr=one\rtwo\r\n"s);
   EXPECT_EQ(profile.GetString("misc", "window size", "x", 15), "800");
   EXPECT_EQ(profile.GetString("Misc", "Name", "x", 15), "\"quoted\"");
   EXPECT_EQ(profile.GetString("Misc", "Empty", "x", 15), "");
   EXPECT_EQ(profile.GetString("Play Options", "Width", "x", 15), "5");
   EXPECT_EQ(profile.GetString("Play Options", "Nul", "x", 15), "ab");
+  EXPECT_EQ(profile.GetString("Play Options", "Cr", "x", 15), "one");
   EXPECT_EQ(profile.GetString("Misc", "Missing", "default", 15), "default");
   EXPECT_EQ(profile.GetString("Nowhere", "Width", "default", 15), "default");
   // A key belongs to its own section only.
