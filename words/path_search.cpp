@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -54,6 +55,11 @@ bool WalkExists(const LetterCells& cells, const std::string& word) {
   return ends != 0;
 }
 
+// For each cell, the set of cells a walk may have stepped onto it from.
+using CameFrom = std::array<CellMask, LetterGrid::kCells + 1>;
+// Stands for "the walk starts here": never a cell, so it never blocks a step.
+constexpr CellMask kNoCell = CellMask{1} << 31;
+
 bool BoardHoldsEnoughOfEachLetter(const LetterCells& cells, const std::string& word) {
   std::array<int, 256> needed{};
   for (const char letter : word) ++needed[static_cast<unsigned char>(letter)];
@@ -63,60 +69,117 @@ bool BoardHoldsEnoughOfEachLetter(const LetterCells& cells, const std::string& w
 }
 
 // Depth-first search for a path that never reuses a cell (the word is at most 25
-// letters here). Two things keep it from exploring paths afresh over and over:
-//  - a state is the path's last cell and the set of cells it has used (the position in
+// letters here), in steps of a limited number of explored states so that the search
+// from the word's first letter and the one from its last can take turns.
+//  - A state is the path's last cell and the set of cells it has used (the position in
 //    the word is the size of that set); what can follow depends on nothing else, so a
 //    state that failed once is remembered and never explored again. The work is thus
 //    bounded by the number of distinct states: at position p at most
 //    n(w_p) * product over letters c of C(n(c), k_c), with n(c) the cells holding c and
-//    k_c the number of c among the first p letters;
-//  - before a state is explored, the rest of the word is checked against the unused
-//    cells with a relaxation that forgets about reuse (see RestCanFollow); most dead
-//    ends are seen there, long before the path reaches them.
+//    k_c the number of c among the first p letters.
+//  - Before a state is explored, the rest of the word is checked against the unused
+//    cells with a relaxation that only partly forbids reuse (see RestCanFollow); most
+//    dead ends are seen there, long before the path reaches them.
 class SimplePathSearch {
  public:
-  SimplePathSearch(const LetterCells& cells, const std::string& word)
-      : cells_(cells), word_(word) {
+  SimplePathSearch(const LetterCells& cells, std::string word)
+      : cells_(cells), word_(std::move(word)) {
     for (size_t position = 0; position < word_.size(); ++position)
       letterIds_[position] = LetterId(word_[position]);
+    for (const CellMask letterCells : cells_) board_ |= letterCells;
   }
 
-  bool Found() {
+  enum class Outcome { Found, NotFound, OutOfBudget };
+
+  // Searches on, from where earlier calls left remembered dead states, until the
+  // answer is known or `budget` more states have been entered.
+  Outcome Run(int64_t budget) {
+    budget_ = budget;
     for (CellMask starts = CellsOf(cells_, word_[0]); starts != 0; starts &= starts - 1) {
       const int cell = LowestCell(starts);
-      if (ExtendPath(cell, 1, Bit(cell))) return true;
+      const Outcome outcome = ExtendPath(cell, 1, Bit(cell));
+      if (outcome != Outcome::NotFound) return outcome;
     }
-    return false;
+    return Outcome::NotFound;
   }
 
  private:
   // The path spells the first `position` letters, ends on `cell` and uses `visited`.
-  bool ExtendPath(int cell, size_t position, CellMask visited) {
-    if (position == word_.size()) return true;
+  Outcome ExtendPath(int cell, size_t position, CellMask visited) {
+    if (position == word_.size()) return Outcome::Found;
+    if (--budget_ < 0) return Outcome::OutOfBudget;
     const uint32_t state = (visited << 5) | static_cast<uint32_t>(cell - 1);
-    if (deadStates_.contains(state)) return false;
+    if (deadStates_.contains(state)) return Outcome::NotFound;
     if (RestCanFollow(cell, position, visited)) {
-      CellMask next = Neighbours(Bit(cell)) & CellsOf(cells_, word_[position]) & ~visited;
-      for (; next != 0; next &= next - 1) {
-        const int target = LowestCell(next);
-        if (ExtendPath(target, position + 1, visited | Bit(target))) return true;
+      for (const int target : NextCells(cell, position, visited)) {
+        if (target == 0) break;
+        const Outcome outcome = ExtendPath(target, position + 1, visited | Bit(target));
+        if (outcome != Outcome::NotFound) return outcome;
       }
     }
     deadStates_.insert(state);
-    return false;
+    return Outcome::NotFound;
   }
 
-  // Letters from `position` on could follow `cell` if walks were free to reuse unused
-  // cells: every letter has a cell it could stand on, and each distinct letter has at
-  // least as many candidate cells as the rest of the word needs of it.
+  // The unused neighbours of `cell` holding letter `position`, those with the fewest
+  // unused neighbours of their own first (0 ends the list): a path that leaves a corner
+  // for later tends to strand it, so this finds long paths sooner. The order never
+  // changes the answer.
+  std::array<int, 9> NextCells(int cell, size_t position, CellMask visited) const {
+    std::array<int, 9> targets{};
+    std::array<int, 9> exits{};
+    int count = 0;
+    CellMask next = Neighbours(Bit(cell)) & CellsOf(cells_, word_[position]) & ~visited;
+    for (; next != 0; next &= next - 1) {
+      const int target = LowestCell(next);
+      const int targetExits = std::popcount(Neighbours(Bit(target)) & ~visited & board_);
+      int slot = count++;
+      for (; slot > 0 && exits[slot - 1] > targetExits; --slot) {
+        targets[slot] = targets[slot - 1];
+        exits[slot] = exits[slot - 1];
+      }
+      targets[slot] = target;
+      exits[slot] = targetExits;
+    }
+    return targets;
+  }
+
+  // Whether letters from `position` on could follow `cell` on unused cells if walks
+  // were allowed to reuse cells, except for staying put or stepping straight back:
+  // every letter has a cell from which the rest can still be walked, and each distinct
+  // letter has at least as many such cells as the rest of the word needs of it.
   bool RestCanFollow(int cell, size_t position, CellMask visited) const {
+    const CellMask unused = ~visited;
+    // Backwards first: the cells from which the rest of the word could still be walked.
+    std::array<CellMask, LetterGrid::kCells> canFinish{};
+    CellMask later = CellsOf(cells_, word_.back()) & unused;
+    canFinish[word_.size() - 1] = later;
+    for (size_t next = word_.size() - 1; next-- > position;) {
+      later = Neighbours(later) & CellsOf(cells_, word_[next]) & unused;
+      if (later == 0) return false;
+      canFinish[next] = later;
+    }
     std::array<CellMask, LetterGrid::kCells> candidates{};
     std::array<int, LetterGrid::kCells> needed{};
-    const CellMask unused = ~visited;
+    CameFrom from{};
+    from[cell] = kNoCell;
     CellMask ends = Bit(cell);
     for (size_t next = position; next < word_.size(); ++next) {
-      ends = Neighbours(ends) & CellsOf(cells_, word_[next]) & unused;
-      if (ends == 0) return false;
+      CameFrom nextFrom{};
+      CellMask nextEnds = 0;
+      for (CellMask rest = ends; rest != 0; rest &= rest - 1) {
+        const int at = LowestCell(rest);
+        for (CellMask targets = Neighbours(Bit(at)) & canFinish[next]; targets != 0;
+             targets &= targets - 1) {
+          const int target = LowestCell(targets);
+          if ((from[at] & ~Bit(target)) == 0) continue;
+          nextFrom[target] |= Bit(at);
+          nextEnds |= Bit(target);
+        }
+      }
+      if (nextEnds == 0) return false;
+      from = nextFrom;
+      ends = nextEnds;
       candidates[letterIds_[next]] |= ends;
       ++needed[letterIds_[next]];
     }
@@ -133,12 +196,31 @@ class SimplePathSearch {
   }
 
   const LetterCells& cells_;
-  const std::string& word_;
+  const std::string word_;
   std::array<char, LetterGrid::kCells> distinctLetters_{};
   std::array<int, LetterGrid::kCells> letterIds_{};
   int letterCount_ = 0;
+  CellMask board_ = 0;
+  int64_t budget_ = 0;
   std::unordered_set<uint32_t> deadStates_;
 };
+
+// A path read backwards spells the word backwards, so the search may start from either
+// end. Which end leads to less work depends on where the word's rare letters and
+// dead ends lie, which is hard to tell beforehand; so both searches take turns with a
+// doubling budget, and the answer comes at most about four times later than from the
+// better of the two alone.
+bool PathExists(const LetterCells& cells, const std::string& word) {
+  SimplePathSearch fromFirst(cells, word);
+  SimplePathSearch fromLast(cells, std::string(word.rbegin(), word.rend()));
+  for (int64_t budget = 64;; budget *= 2) {
+    for (SimplePathSearch* search : {&fromFirst, &fromLast}) {
+      const SimplePathSearch::Outcome outcome = search->Run(budget);
+      if (outcome != SimplePathSearch::Outcome::OutOfBudget)
+        return outcome == SimplePathSearch::Outcome::Found;
+    }
+  }
+}
 
 }  // namespace
 
@@ -148,6 +230,5 @@ bool InPuzzle(const LetterGrid& grid, const std::string& word, bool repeatingLet
   if (repeatingLettersAllowed) return WalkExists(cells, word);
   // Cheap refusals first: they also guarantee the word fits the arrays of the search.
   if (!BoardHoldsEnoughOfEachLetter(cells, word)) return false;
-  if (!WalkExists(cells, word)) return false;
-  return SimplePathSearch(cells, word).Found();
+  return PathExists(cells, word);
 }
