@@ -1,0 +1,102 @@
+#include "words/scoring.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "presentation/text_utils.h"
+
+namespace {
+
+constexpr size_t kMaxGuessLength = 255;
+
+bool IsRepeat(const std::string& guess) { return guess.find("(DUP)") != std::string::npos; }
+
+bool LessIgnoringCase(const std::string& left, const std::string& right) {
+  return std::lexicographical_compare(
+      left.begin(), left.end(), right.begin(), right.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) <
+               std::tolower(static_cast<unsigned char>(b));
+      });
+}
+
+void SortLikeAListBox(std::vector<std::string>& words) {
+  std::stable_sort(words.begin(), words.end(), LessIgnoringCase);
+}
+
+// Index into the length lines, or -1 for a word too short for any line.
+int LengthLine(size_t length) {
+  if (length < 3) return -1;
+  return static_cast<int>(std::min<size_t>(length, 12) - 3);
+}
+
+// Products and sums keep 32 bits as shown, wrapping like 32-bit arithmetic instead of
+// overflowing when a hand-edited settings file asks for absurd points.
+int32_t Wrap32(int64_t value) { return static_cast<int32_t>(value); }
+
+int32_t Penalty(bool charged, const std::vector<std::string>& words) {
+  return charged ? Wrap32(-static_cast<int64_t>(words.size())) : 0;
+}
+
+std::string Number(int64_t value) { return FormatNumber(static_cast<double>(value), 1, 0); }
+
+}  // namespace
+
+WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
+                       const WordTest& inPuzzle, const WordTest& inSpeller) {
+  if (static_cast<int64_t>(guess.size()) < minimumWordLength) return WordVerdict::TooShort;
+  if (!inPuzzle(guess)) return WordVerdict::NotInPuzzle;
+  if (!inSpeller(guess)) return WordVerdict::Misspelled;
+  return WordVerdict::Valid;
+}
+
+ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSettings& settings,
+                        const WordTest& inPuzzle, const WordTest& inSpeller) {
+  ScoreSheet sheet;
+  for (const std::string& whole : guesses) {
+    const std::string guess = whole.substr(0, kMaxGuessLength);
+    if (IsRepeat(guess)) continue;
+    switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
+      case WordVerdict::TooShort: sheet.TooShort.push_back(guess); break;
+      case WordVerdict::NotInPuzzle: sheet.NotInPuzzle.push_back(guess); break;
+      case WordVerdict::Misspelled: sheet.Misspelled.push_back(guess); break;
+      case WordVerdict::Valid: sheet.ValidWords.push_back(guess); break;
+    }
+  }
+  for (auto* list : {&sheet.ValidWords, &sheet.NotInPuzzle, &sheet.Misspelled, &sheet.TooShort})
+    SortLikeAListBox(*list);
+
+  for (const std::string& word : sheet.ValidWords) {
+    const int line = LengthLine(word.size());
+    if (line >= 0) ++sheet.LengthCounts[line];
+  }
+  int64_t total = 0;
+  for (int line = 0; line < kLengthLines; ++line) {
+    const int64_t points = settings.PointsForLength(line + 3);
+    sheet.LineScores[line] = Wrap32(sheet.LengthCounts[line] * points);
+    total += sheet.LineScores[line];
+  }
+  sheet.NotInPuzzlePenalty = Penalty(settings.WordNotInPuzzle, sheet.NotInPuzzle);
+  sheet.MisspelledPenalty = Penalty(settings.WordMisspelled, sheet.Misspelled);
+  sheet.TooShortPenalty = Penalty(settings.WordTooShort, sheet.TooShort);
+  total += int64_t{sheet.NotInPuzzlePenalty} + sheet.MisspelledPenalty + sheet.TooShortPenalty;
+  sheet.TotalScore = Wrap32(total);
+  return sheet;
+}
+
+ScoreTexts MakeScoreTexts(const ScoreSheet& sheet) {
+  ScoreTexts texts;
+  for (int line = 0; line < kLengthLines; ++line) {
+    const std::string caption =
+        line + 3 <= 11 ? std::to_string(line + 3) + " Letter Words: " : "Larger Words: ";
+    texts.LetterLabels[line] = caption + Number(sheet.LengthCounts[line]);
+    texts.LineScores[line] = Number(sheet.LineScores[line]);
+  }
+  texts.NotInPuzzleLabel = "Words Not In Puzzle: " + Number(std::ssize(sheet.NotInPuzzle));
+  texts.NotInPuzzleScore = Number(sheet.NotInPuzzlePenalty);
+  texts.MisspelledLabel = "Misspelled Words: " + Number(std::ssize(sheet.Misspelled));
+  texts.MisspelledScore = Number(sheet.MisspelledPenalty);
+  texts.TooShortLabel = "Words Too Short: " + Number(std::ssize(sheet.TooShort));
+  texts.TooShortScore = Number(sheet.TooShortPenalty);
+  texts.FinalScore = Number(sheet.TotalScore);
+  return texts;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "settings/game_settings.h"
+
+enum class WordVerdict { Valid, NotInPuzzle, Misspelled, TooShort };
+
+using WordTest = std::function<bool(const std::string& word)>;
+
+// Lengths 3..11 and "larger" (12 letters or more).
+constexpr int kLengthLines = 10;
+
+// Everything the score dialog shows after judging a guess list.
+struct ScoreSheet {
+  // Each sorted as a sorted list box sorts: alphabetically, ignoring letter case.
+  std::vector<std::string> ValidWords;
+  std::vector<std::string> NotInPuzzle;
+  std::vector<std::string> Misspelled;
+  std::vector<std::string> TooShort;
+  std::array<int16_t, kLengthLines> LengthCounts{};
+  std::array<int32_t, kLengthLines> LineScores{};  // count x points for the length
+  // Each 0 or minus the number of words it charges for.
+  int32_t NotInPuzzlePenalty = 0;
+  int32_t MisspelledPenalty = 0;
+  int32_t TooShortPenalty = 0;
+  int32_t TotalScore = 0;
+};
+
+// The judgement of one guess: the too-short test first, then the board, and the
+// dictionary only for a guess the board holds.
+WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
+                       const WordTest& inPuzzle, const WordTest& inSpeller);
+
+// Judges every guess (first to last, each taken as at most 255 characters; repeats
+// marked "(DUP)" are skipped), counts the valid words by length and prices them.
+ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSettings& settings,
+                        const WordTest& inPuzzle, const WordTest& inSpeller);
+
+// The texts of the dialog's scoring rows, in the order they are shown.
+struct ScoreTexts {
+  std::array<std::string, kLengthLines> LetterLabels;  // "3 Letter Words: 2" ...
+  std::array<std::string, kLengthLines> LineScores;
+  std::string NotInPuzzleLabel;
+  std::string NotInPuzzleScore;
+  std::string MisspelledLabel;
+  std::string MisspelledScore;
+  std::string TooShortLabel;
+  std::string TooShortScore;
+  std::string FinalScore;
+};
+
+ScoreTexts MakeScoreTexts(const ScoreSheet& sheet);
