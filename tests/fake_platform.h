@@ -77,7 +77,7 @@ class FakePlatform : public Platform {
   QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
-  void PrinterSetup(QWidget* owner) override { ++printerSetups; }
+  void PrinterSetup(QWidget*) override { ++printerSetups; }
 
   ScriptedRandom random;
   FakeClock clock;

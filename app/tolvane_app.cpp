@@ -1,0 +1,32 @@
+#include "app/tolvane_app.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
+
+#include "app/main_win.h"
+#include "app/qt_platform.h"
+#include "presentation/letter_look.h"
+#include "words/show_score.h"
+
+std::unique_ptr<TMainWin> CreateMainWindows(Platform& platform) {
+  auto mainWin = std::make_unique<TMainWin>(platform);
+  mainWin->LetterLook = new TLetterLook(mainWin.get(), mainWin->Settings);
+  TMainWin* window = mainWin.get();
+  mainWin->ShowScore = new TShowScore(
+      window, platform, window->Settings, window->Grid, [window] { return window->GuessItems(); },
+      window->ProgramDirectory);
+  return mainWin;
+}
+
+int RunTolvane(int argc, char** argv, std::function<void(TMainWin&)> onShown) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("Tolvane 95");
+  QApplication::setApplicationDisplayName("Tolvane 95");
+  QApplication::setWindowIcon(QIcon(":/assets/tolvane.png"));
+  QtPlatform platform;
+  std::unique_ptr<TMainWin> mainWin = CreateMainWindows(platform);
+  mainWin->show();
+  if (onShown) QTimer::singleShot(0, mainWin.get(), [&] { onShown(*mainWin); });
+  return application.exec();
+}

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QListWidget>
+
+#include "tests/app/main_win_fixture.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+class MainWinFilesTest : public MainWinTest {
+ protected:
+  QString Ini() const { return QString::fromStdString(platform.settingsFile); }
+  QString InDir(const char* name) const { return dir.path() + "/" + name; }
+
+  void Restart() {
+    window->close();
+    window.reset();
+    Window();
+  }
+
+  struct Snapshot {
+    std::array<char, 26> letters;
+    std::array<bool, 26> cells;
+    int height, width;
+    bool start, save, print;
+    QStringList guesses;
+    bool operator==(const Snapshot&) const = default;
+  };
+  Snapshot Take() {
+    TMainWin& w = Window();
+    return {w.Grid.Letters, w.Grid.CellOnBoard, w.Settings.Height, w.Settings.Width,
+            w.Start->isEnabled(), w.MenuSave->isEnabled(), w.MenuPrint->isEnabled(),
+            w.GuessItems()};
+  }
+};
+
+TEST_F(MainWinFilesTest, AFirstRunWritesEveryKeyAndAnIdleRunChangesNoByte) {
+  Window().close();
+  const QByteArray first = ReadAll(Ini());
+  ASSERT_FALSE(first.isEmpty());
+  const QString text = QString::fromLatin1(first);
+  const QStringList expectedOrder = {
+      "[Misc]", "Last Import File=" + dir.path(), "Last Export File=" + dir.path(),
+      "Last Group=" + dir.path() + "/TOLVANE.TVN", "Window Size=640", "Show Background Bitmap=Yes",
+      "[Scoring]", "Word Misspelled=Yes", "3 Letter Words=1", "Larger Words=11",
+      "Maximum Word Length=9", "[Play Options]", "Width=4", "Height=4", "Minutes=3",
+      "American Dictionary=Yes", "[Letter Font]", "Font Name=Arial", "Size=26", "Bold=Yes",
+      "Bitmap=", "[Print Puzzle Font]", "Size=16", "[Word List Font]", "Size=9", "Italic=No"};
+  qsizetype at = 0;
+  for (const QString& line : expectedOrder) {
+    const qsizetype found = text.indexOf(line, at);
+    ASSERT_GE(found, 0) << line.toStdString() << " missing or out of order";
+    at = found + line.size();
+  }
+
+  window.reset();
+  Window().close();
+  EXPECT_EQ(ReadAll(Ini()), first);
+}
+
+TEST_F(MainWinFilesTest, SettingsFromTheFileAreAppliedAtStartUp) {
+  WriteAll(Ini(),
+           "; kept\n[Misc]\nWindow Size=1024\nShow Background Bitmap=no\n[Play Options]\n"
+           "Guess List Columns=1\nAmerican Dictionary=No\nHeight=5\nwidth=5\n[Mine]\nx=1\n");
+  platform.screen = QSize(800, 600);
+  TMainWin& w = Window();
+  EXPECT_EQ(w.ScaleFactor, 1.0);
+  EXPECT_TRUE(w.N640x480->isChecked());
+  EXPECT_FALSE(w.MenuBackBit->isChecked());
+  EXPECT_EQ(w.MenuAmerican->text(), "&British Dictionary");
+  EXPECT_FALSE(w.GuessList->isWrapping());
+  EXPECT_TRUE(w.Grid.CellOnBoard[25]);
+  w.close();
+  const QString saved = QString::fromLatin1(ReadAll(Ini()));
+  EXPECT_TRUE(saved.startsWith("; kept\n"));
+  EXPECT_TRUE(saved.contains("Window Size=1024"));
+  EXPECT_TRUE(saved.contains("[Mine]\nx=1"));
+}
+
+TEST_F(MainWinFilesTest, TwoGuessListColumnsWrapIntoASecondColumn) {
+  TMainWin& w = Window();
+  EXPECT_TRUE(w.GuessList->isWrapping());
+  EXPECT_EQ(w.GuessList->gridSize().width(), 181 / 2);
+}
+
+TEST_F(MainWinFilesTest, SavingAFourByFiveBoardWritesItsRecord) {
+  TMainWin& w = Window();
+  w.Settings.Height = 4;
+  w.Settings.Width = 5;
+  w.Grid.ComputeCellOnBoard(4, 5);
+  w.Scramble->click();
+  w.Grid.Letters[23] = 'Q';  // off the board, but written as the board holds it
+  platform.saveAnswers = {InDir("mine.TVN")};
+  w.MenuSave->trigger();
+
+  ASSERT_EQ(platform.saveRequests.size(), 1u);
+  EXPECT_EQ(platform.saveRequests[0].title, "Save Tolvane File");
+  EXPECT_EQ(platform.saveRequests[0].filter, "Tolvane (*.TVN)");
+  EXPECT_EQ(platform.saveRequests[0].defaultSuffix, "TVN");
+  EXPECT_TRUE(platform.messages.empty());
+
+  const QByteArray bytes = ReadAll(InDir("mine.TVN"));
+  ASSERT_EQ(bytes.size(), 755);
+  EXPECT_EQ(bytes.left(4), QByteArray("\x03" "1.1"));
+  for (int cell = 1; cell <= 25; ++cell) EXPECT_EQ(bytes[5 + cell], w.Grid.Letters[cell]) << cell;
+  EXPECT_EQ(bytes[251], 4);
+  EXPECT_EQ(bytes[252], 0);
+  EXPECT_EQ(bytes[253], 5);
+  EXPECT_EQ(bytes[254], 0);
+  EXPECT_EQ(bytes.mid(255), QByteArray(500, '\0'));
+
+  // Opened again on a fresh board: the same letters and size, and only Start enabled.
+  const auto letters = w.Grid.Letters;
+  Restart();
+  platform.openAnswers = {InDir("mine.TVN")};
+  Window().MenuOpen->trigger();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(Window().Grid.Letters, letters);
+  EXPECT_EQ(Window().Settings.Height, 4);
+  EXPECT_EQ(Window().Settings.Width, 5);
+  EXPECT_TRUE(Window().Grid.CellOnBoard[20]);
+  EXPECT_FALSE(Window().Grid.CellOnBoard[21]);
+  EXPECT_TRUE(Window().Start->isEnabled());
+  EXPECT_FALSE(Window().MenuSave->isEnabled());
+  EXPECT_FALSE(Window().MenuPrint->isEnabled());
+  EXPECT_EQ(platform.openRequests[0].title, "Open Tolvane File");
+  // The dialog starts with the last file name next time.
+  platform.openAnswers = {QString()};
+  Window().MenuOpen->trigger();
+  EXPECT_EQ(platform.openRequests[1].fileName, InDir("mine.TVN"));
+}
+
+TEST_F(MainWinFilesTest, AFailedOpenReportsAndChangesNothing) {
+  TMainWin& w = Window();
+  w.Scramble->click();
+  w.Start->click();
+  Type("cat");
+  w.ExitButton->click();
+
+  QByteArray valid(755, '\0');
+  valid[0] = 3;
+  valid.replace(6, 25, QByteArray(25, 'Z'));
+  valid[251] = 5;
+  valid[253] = 5;
+  WriteAll(InDir("good.txt"), valid);
+  WriteAll(InDir("short.TVN"), valid.left(754));
+  QByteArray tooWide = valid;
+  tooWide[253] = 7;
+  WriteAll(InDir("wide.TVN"), tooWide);
+
+  struct Case {
+    QString path;
+    const char* message;
+  };
+  const Case cases[] = {
+      {InDir("good.txt"), "The file selected is not a valid puzzle file."},
+      {InDir("gone.TVN"), "Unable to open file."},
+      {InDir("short.TVN"), "Read beyond end of file"},
+      {InDir("wide.TVN"), "The file selected is not a valid puzzle file."},
+      {QString(), nullptr},  // cancelled
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    const Snapshot before = Take();
+    platform.messages.clear();
+    platform.openAnswers = {c.path};
+    w.MenuOpen->trigger();
+    if (c.message) {
+      ASSERT_EQ(platform.messages.size(), 1u);
+      EXPECT_EQ(platform.messages[0].text, c.message);
+      EXPECT_EQ(platform.messages[0].caption, "Error");
+    } else {
+      EXPECT_TRUE(platform.messages.empty());
+    }
+    EXPECT_TRUE(Take() == before);
+  }
+}
+
+TEST_F(MainWinFilesTest, AReadOnlyPuzzleOpens) {
+  QByteArray valid(755, '\0');
+  valid[0] = 3;
+  valid.replace(6, 25, QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXY"));
+  valid[251] = 5;
+  valid[253] = 5;
+  WriteAll(InDir("locked.TVN"), valid);
+  QFile::setPermissions(InDir("locked.TVN"), QFileDevice::ReadOwner);
+  platform.openAnswers = {InDir("locked.TVN")};
+  Window().MenuOpen->trigger();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(Window().Grid.Letters[25], 'Y');
+  EXPECT_EQ(Window().Settings.Width, 5);
+}
+
+TEST_F(MainWinFilesTest, ASaveThatCannotBeWrittenSaysSoAndLeavesNoFile) {
+  TMainWin& w = Window();
+  w.Scramble->click();
+  platform.saveAnswers = {InDir("no/such/folder/p.TVN")};
+  w.MenuSave->trigger();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Unable to save puzzle.");
+  EXPECT_EQ(platform.messages[0].caption, "Error");
+
+  platform.messages.clear();
+  platform.saveAnswers = {QString()};
+  w.MenuSave->trigger();
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/main_win.h"
+#include "app/tolvane_app.h"
+#include "tests/fake_platform.h"
+
+// The main window with its companion windows, made as the program makes them, over fake
+// platform services and a settings file in a fresh folder.
+class MainWinTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    platform.currentDirectory = dir.path().toStdString();
+    platform.settingsFile = (dir.path() + "/TOLVANE.INI").toStdString();
+  }
+
+  TMainWin& Window() {
+    if (!window) {
+      window = CreateMainWindows(platform);
+      window->show();
+      window->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    return *window;
+  }
+
+  void PlaceBoard(const char* rows, int height, int width) {
+    TMainWin& win = Window();
+    win.Settings.Height = height;
+    win.Settings.Width = width;
+    win.Grid.ComputeCellOnBoard(height, width);
+    for (int cell = 1; cell <= 25; ++cell) win.Grid.Letters[cell] = rows[cell - 1];
+    win.Surface->repaint();
+  }
+
+  void Type(const QString& text) {
+    Window().WordEntry->setText(text);
+    QTest::keyClick(Window().WordEntry, Qt::Key_Return);
+  }
+
+  void Tick(int times = 1) {
+    for (int i = 0; i < times; ++i) platform.ticker->Tick();
+  }
+
+  // The window's visible state, as one line per control, to compare with the tables.
+  struct Controls {
+    bool scramble, start, checkList, wordEntry;
+    QString exitCaption;
+    bool open, save, design, print, dimensions;
+  };
+  Controls State() {
+    TMainWin& w = Window();
+    return {w.Scramble->isEnabled(),   w.Start->isEnabled(),      w.CheckList->isEnabled(),
+            w.WordEntry->isEnabled(),  w.ExitButton->text(),      w.MenuOpen->isEnabled(),
+            w.MenuSave->isEnabled(),   w.MenuDesign->isEnabled(), w.MenuPrint->isEnabled(),
+            w.MenuDimensions->isEnabled()};
+  }
+  void ExpectState(const Controls& expected, const char* when) {
+    const Controls got = State();
+    SCOPED_TRACE(when);
+    EXPECT_EQ(got.scramble, expected.scramble);
+    EXPECT_EQ(got.start, expected.start);
+    EXPECT_EQ(got.checkList, expected.checkList);
+    EXPECT_EQ(got.wordEntry, expected.wordEntry);
+    EXPECT_EQ(got.exitCaption, expected.exitCaption);
+    EXPECT_EQ(got.open, expected.open);
+    EXPECT_EQ(got.save, expected.save);
+    EXPECT_EQ(got.design, expected.design);
+    EXPECT_EQ(got.print, expected.print);
+    EXPECT_EQ(got.dimensions, expected.dimensions);
+  }
+
+  QTemporaryDir dir;
+  FakePlatform platform;
+  std::unique_ptr<TMainWin> window;
+};
+
