@@ -1,0 +1,163 @@
+#include "words/show_score.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/platform.h"
+#include "words/path_search.h"
+
+namespace {
+
+constexpr int kItemHeight = 19;
+
+QFont Arial(int pixelSize) {
+  QFont font("Arial");
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& bounds,
+                  int pixelSize, Qt::Alignment alignment) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(bounds);
+  label->setFont(Arial(pixelSize));
+  label->setAlignment(alignment | Qt::AlignVCenter);
+  return label;
+}
+
+QListWidget* MakeList(QWidget* parent, const QString& name, const QRect& bounds) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(name);
+  list->setGeometry(bounds);
+  list->setUniformItemSizes(true);
+  return list;
+}
+
+void Fill(QListWidget* list, const std::vector<std::string>& words) {
+  for (const std::string& word : words) {
+    auto* item = new QListWidgetItem(QString::fromLatin1(word), list);
+    item->setSizeHint(QSize(0, kItemHeight));
+  }
+}
+
+QString Text(const std::string& text) { return QString::fromLatin1(text); }
+
+}  // namespace
+
+TShowScore::TShowScore(QWidget* owner, Platform& platform, const GameSettings& settings,
+                       const LetterGrid& grid, std::function<QStringList()> guesses,
+                       std::string programDirectory)
+    : QDialog(owner),
+      platform_(platform),
+      settings_(settings),
+      grid_(grid),
+      guesses_(std::move(guesses)),
+      programDirectory_(std::move(programDirectory)) {
+  setObjectName("ShowScore");
+  setWindowTitle("Puzzle Score");
+  setFont(Arial(17));
+  setFixedSize(607, 445);
+
+  const Qt::Alignment centred = Qt::AlignHCenter;
+  MakeLabel(this, "ValidWordsTitle", "Valid Words", {8, 8, 153, 21}, 18, centred);
+  MakeLabel(this, "NotInPuzzleTitle", "Not In Puzzle", {172, 8, 153, 21}, 18, centred);
+  MakeLabel(this, "MisspelledTitle", "Misspelled", {172, 172, 153, 21}, 18, centred);
+  MakeLabel(this, "TooShortTitle", "Too Short", {172, 336, 153, 21}, 18, centred);
+  ValidWords = MakeList(this, "ValidWords", {8, 36, 153, 401});
+  NotInPuzzle = MakeList(this, "NotInPuzzle", {172, 36, 153, 125});
+  Misspelled = MakeList(this, "Misspelled", {172, 200, 153, 125});
+  TooShort = MakeList(this, "TooShort", {172, 364, 153, 73});
+
+  auto* bevel = new QFrame(this);
+  bevel->setObjectName("ScoringBevel");
+  bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  bevel->setGeometry(344, 8, 249, 393);
+  MakeLabel(this, "ScoringTitle", "Scoring", {396, 16, 153, 21}, 18, centred);
+
+  const Qt::Alignment right = Qt::AlignRight;
+  auto row = [&](int index, const QString& textName, const QString& scoreName) {
+    const int top = 48 + 24 * index;
+    QLabel* text = MakeLabel(this, textName, textName, {356, top, 153, 17}, 15, right);
+    QLabel* score = MakeLabel(this, scoreName, scoreName, {524, top, 49, 17}, 15, right);
+    return std::pair{text, score};
+  };
+  for (int line = 0; line < kLengthLines; ++line) {
+    const QString length = QString::number(line + 3);
+    std::tie(LetterLabels[line], ScoreLabels[line]) =
+        row(line, "Letter" + length, "Score" + length);
+  }
+  std::tie(NotInPuzzleLabel, NotInPuzzleScore) = row(10, "NotInPuzzleLabel", "NotInPuzzleScore");
+  std::tie(MisspelledLabel, MisspelledScore) = row(11, "MisspelledLabel", "MisspelledScore");
+  std::tie(TooShortLabel, TooShortScore) = row(12, "TooShortLabel", "TooShortScore");
+  MakeLabel(this, "TotalScoreTitle", "Total Score", {356, 368, 153, 25}, 20, centred);
+  FinalScore = MakeLabel(this, "FinalScore", "FinalScore", {520, 368, 57, 25}, 20, centred);
+
+  OKButton = new QPushButton("E&xit", this);
+  OKButton->setObjectName("OKButton");
+  OKButton->setGeometry(504, 408, 89, 29);
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  setTabOrder(ValidWords, NotInPuzzle);
+  setTabOrder(NotInPuzzle, Misspelled);
+  setTabOrder(Misspelled, TooShort);
+  setTabOrder(TooShort, OKButton);
+  ShowSheet(ScoreSheet{});
+}
+
+void TShowScore::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TShowScore::FormShow() {
+  ClearLists();
+  CheckSession session;
+  const ShowMessageFn showMessage = [this](const std::string& text, const std::string& caption) {
+    platform_.ShowMessage(this, Text(text), Text(caption));
+  };
+  if (!OpenCheckSession(session, programDirectory_, settings_.AmericanDictionary, showMessage))
+    return;
+  const bool repeats = settings_.RepeatingLettersAllowed;
+  const ScoreSheet sheet = ScoreGuesses(
+      GuessTexts(), settings_,
+      [&](const std::string& word) { return InPuzzle(grid_, word, repeats); },
+      [&](const std::string& word) { return InSpeller(session, word); });
+  CloseCheckSession(session);
+  ShowSheet(sheet);
+}
+
+void TShowScore::ClearLists() {
+  TooShort->clear();
+  Misspelled->clear();
+  NotInPuzzle->clear();
+  ValidWords->clear();
+}
+
+std::vector<std::string> TShowScore::GuessTexts() const {
+  std::vector<std::string> texts;
+  for (const QString& guess : guesses_()) texts.push_back(guess.toLatin1().toStdString());
+  return texts;
+}
+
+void TShowScore::ShowSheet(const ScoreSheet& sheet) {
+  Fill(ValidWords, sheet.ValidWords);
+  Fill(NotInPuzzle, sheet.NotInPuzzle);
+  Fill(Misspelled, sheet.Misspelled);
+  Fill(TooShort, sheet.TooShort);
+  const ScoreTexts texts = MakeScoreTexts(sheet);
+  for (int line = 0; line < kLengthLines; ++line) {
+    LetterLabels[line]->setText(Text(texts.LetterLabels[line]));
+    ScoreLabels[line]->setText(Text(texts.LineScores[line]));
+  }
+  NotInPuzzleLabel->setText(Text(texts.NotInPuzzleLabel));
+  NotInPuzzleScore->setText(Text(texts.NotInPuzzleScore));
+  MisspelledLabel->setText(Text(texts.MisspelledLabel));
+  MisspelledScore->setText(Text(texts.MisspelledScore));
+  TooShortLabel->setText(Text(texts.TooShortLabel));
+  TooShortScore->setText(Text(texts.TooShortScore));
+  FinalScore->setText(Text(texts.FinalScore));
+}

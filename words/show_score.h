@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/letter_grid.h"
+#include "settings/game_settings.h"
+#include "words/check_session.h"
+#include "words/scoring.h"
+
+class Platform;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// "Puzzle Score": judges the main window's guess list every time it is shown and sets
+// out the valid words, the bad guesses and the score.
+class TShowScore : public QDialog {
+  Q_OBJECT
+ public:
+  TShowScore(QWidget* owner, Platform& platform, const GameSettings& settings,
+             const LetterGrid& grid, std::function<QStringList()> guesses,
+             std::string programDirectory);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormShow();
+  void ClearLists();
+  void ShowSheet(const ScoreSheet& sheet);
+  std::vector<std::string> GuessTexts() const;
+
+  Platform& platform_;
+  const GameSettings& settings_;
+  const LetterGrid& grid_;
+  std::function<QStringList()> guesses_;
+  std::string programDirectory_;
+
+  QListWidget* ValidWords = nullptr;
+  QListWidget* NotInPuzzle = nullptr;
+  QListWidget* Misspelled = nullptr;
+  QListWidget* TooShort = nullptr;
+  std::array<QLabel*, kLengthLines> LetterLabels{};  // Letter3 ... Letter12
+  std::array<QLabel*, kLengthLines> ScoreLabels{};   // Score3 ... Score12
+  QLabel* NotInPuzzleLabel = nullptr;
+  QLabel* NotInPuzzleScore = nullptr;
+  QLabel* MisspelledLabel = nullptr;
+  QLabel* MisspelledScore = nullptr;
+  QLabel* TooShortLabel = nullptr;
+  QLabel* TooShortScore = nullptr;
+  QLabel* FinalScore = nullptr;
+  QPushButton* OKButton = nullptr;
+};
