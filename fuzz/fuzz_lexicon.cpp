@@ -15,15 +15,16 @@
 
 namespace {
 
+// Never destroyed: the exit handler that removes the file still needs the name.
 const std::string& ScratchFile() {
-  static const std::string path = [] {
+  static const std::string& path = *new std::string([] {
     std::string pattern = "/tmp/fuzz_lexicon-XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) std::abort();
     ::close(fd);
     std::atexit([] { ::unlink(ScratchFile().c_str()); });
     return pattern;
-  }();
+  }());
   return path;
 }
 
