@@ -1,0 +1,53 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "words/path_search.h"
+
+namespace {
+
+LetterGrid Board(const std::string& letters) {
+  LetterGrid grid;
+  for (int cell = 1; cell <= LetterGrid::kCells; ++cell) grid.Letters[cell] = letters[cell - 1];
+  grid.ComputeCellOnBoard(5, 5);
+  return grid;
+}
+
+void Search(benchmark::State& state, const std::string& letters, const std::string& word,
+            bool repeats) {
+  const LetterGrid grid = Board(letters);
+  for (auto _ : state) benchmark::DoNotOptimize(InPuzzle(grid, word, repeats));
+}
+
+const std::string kAllA(25, 'A');
+
+// Every cell alike: a path through all 25 cells; one letter too many or missing.
+BENCHMARK_CAPTURE(Search, AllEqual_25_Found, kAllA, std::string(25, 'A'), false);
+BENCHMARK_CAPTURE(Search, AllEqual_24ThenMissing, kAllA, std::string(24, 'A') + "B", false);
+BENCHMARK_CAPTURE(Search, AllEqual_26, kAllA, std::string(26, 'A'), false);
+BENCHMARK_CAPTURE(Search, AllEqual_255_NoRepeats, kAllA, std::string(255, 'A'), false);
+BENCHMARK_CAPTURE(Search, AllEqual_255_Repeats, kAllA, std::string(255, 'A'), true);
+BENCHMARK_CAPTURE(Search, AllEqual_254ThenMissing_Repeats, kAllA,
+                  std::string(254, 'A') + "B", true);
+BENCHMARK_CAPTURE(Search, Alternating_255_Repeats, "ABABABABABABABABABABABABA",
+                  std::string(254, 'A') + "B", true);
+// A corner letter whose only neighbour of the right kind is also where the path comes
+// from, in the middle of a long word of equal letters.
+BENCHMARK_CAPTURE(Search, CornerTrap, "BCAAACAAAAAAAAAAAAAAAAAAA",
+                  "AAAAAAAABAAAAAAAA", false);
+// A wall of B splitting the A cells in two halves of ten.
+BENCHMARK_CAPTURE(Search, Halves, "AABAAAABAAAABAAAABAAAABAA",
+                  std::string(11, 'A') + "B" + std::string(9, 'A'), false);
+// The slowest cases a random search over mostly-equal boards turned up: two rare
+// letters too far apart for the stretch of the word between them.
+BENCHMARK_CAPTURE(Search, FarPair, "BAAAAAAAABAAAAAAAAAAAAAAA", "AAAAAAAABAABAAAAAAAAAAA",
+                  false);
+BENCHMARK_CAPTURE(Search, FarPairWithWall, "AACAAAABBBAAAAAAAAAAAAAAA",
+                  "AAAAAAAABAAAABAAAAAAAA", false);
+// A board as the game deals them and a long word on it.
+BENCHMARK_CAPTURE(Search, Ordinary_Found, "STRAEINOTSLEPDCRAMEHUTION", "STRAINED", false);
+BENCHMARK_CAPTURE(Search, Ordinary_NotFound, "STRAEINOTSLEPDCRAMEHUTION", "QUARTER", false);
+
+}  // namespace
+
+BENCHMARK_MAIN();
