@@ -4,22 +4,24 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 
 #include "app/help_window.h"
+#include "app/plugin_modules.h"
 #include "settings/game_settings.h"
 
 namespace {
+
+// The modules sit in the program's folder, beside the executable.
+QString ModulePath(const char* module) {
+  return QCoreApplication::applicationDirPath() + "/" + module;
+}
 
 class ElapsedClock : public Clock {
  public:
@@ -44,46 +46,30 @@ class QtTicker : public Ticker {
   QTimer timer_;
 };
 
-class QtSound : public Sound {
+// Loads the sound module on the first sound; without it the game is silent, which is
+// what a missing wave file gives too.
+class LazySound : public Sound {
  public:
   void PlayAsync(const std::string& name) override {
-    if (Load(name)) effect_->play();
+    if (Sound* sound = Module()) sound->PlayAsync(name);
   }
-
   void PlayToEnd(const std::string& name) override {
-    if (!Load(name)) return;
-    QEventLoop loop;
-    QObject::connect(effect_.get(), &QSoundEffect::playingChanged, &loop, [&] {
-      if (!effect_->isPlaying()) loop.quit();
-    });
-    // A sound device that never reports the end must not hang the game.
-    QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-    effect_->play();
-    if (effect_->isPlaying() || effect_->status() == QSoundEffect::Loading)
-      loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (Sound* sound = Module()) sound->PlayToEnd(name);
   }
 
  private:
-  // A bare name is looked up in the current directory, then in the program's folder.
-  static QString Find(const std::string& name) {
-    const QString bare = QString::fromStdString(name);
-    if (QFileInfo::exists(bare)) return QFileInfo(bare).absoluteFilePath();
-    const QString beside = QCoreApplication::applicationDirPath() + "/" + bare;
-    if (QFileInfo::exists(beside)) return beside;
-    return {};
+  Sound* Module() {
+    if (!tried_) {
+      tried_ = true;
+      const auto create = reinterpret_cast<CreateSoundFunction>(
+          QLibrary::resolve(ModulePath(kSoundModule), kCreateSoundSymbol));
+      if (create) sound_.reset(create());
+    }
+    return sound_.get();
   }
 
-  bool Load(const std::string& name) {
-    const QString path = Find(name);
-    if (path.isEmpty()) return false;
-    if (!effect_) effect_ = std::make_unique<QSoundEffect>();
-    effect_->stop();
-    const QUrl url = QUrl::fromLocalFile(path);
-    if (effect_->source() != url) effect_->setSource(url);
-    return true;
-  }
-
-  std::unique_ptr<QSoundEffect> effect_;
+  bool tried_ = false;
+  std::unique_ptr<Sound> sound_;
 };
 
 QFileDialog* MakeFileDialog(QWidget* owner, const FileDialogRequest& request) {
@@ -108,7 +94,7 @@ QtPlatform::QtPlatform()
     : clock_(std::make_unique<ElapsedClock>()),
       random_(std::make_unique<XorShiftRandom>(
           static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()) * 2654435761u)),
-      sound_(std::make_unique<QtSound>()) {}
+      sound_(std::make_unique<LazySound>()) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -165,12 +151,11 @@ void QtPlatform::ShowHelp(QWidget* owner, const QString& helpFilePath) {
   help->show();
 }
 
-QPrinter& QtPlatform::Printer() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>();
-  return *printer_;
-}
-
 void QtPlatform::PrinterSetup(QWidget* owner) {
-  QPageSetupDialog dialog(&Printer(), owner);
-  dialog.exec();
+  const auto setup = reinterpret_cast<PrinterSetupFunction>(
+      QLibrary::resolve(ModulePath(kPrintModule), kPrinterSetupSymbol));
+  if (setup)
+    setup(owner);
+  else
+    ShowMessage(owner, "The printing support of the game could not be loaded.", "Error");
 }

@@ -6,8 +6,6 @@
 #include "game/clock.h"
 #include "game/random_source.h"
 
-class QPrinter;
-
 // The platform services as the running game uses them, on Qt.
 class QtPlatform : public Platform {
  public:
@@ -29,12 +27,8 @@ class QtPlatform : public Platform {
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget* owner) override;
 
-  // The printer chosen in printer setup, shared with printing.
-  QPrinter& Printer();
-
  private:
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<Sound> sound_;
-  std::unique_ptr<QPrinter> printer_;
 };

@@ -1,6 +1,7 @@
 #include "app/tolvane_app.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QTimer>
 
@@ -24,6 +25,10 @@ int RunTolvane(int argc, char** argv, std::function<void(TMainWin&)> onShown) {
   QApplication::setApplicationName("Tolvane 95");
   QApplication::setApplicationDisplayName("Tolvane 95");
   QApplication::setWindowIcon(QIcon(":/assets/tolvane.png"));
+  // Menus and message boxes in the game's own face, too, so only one font family loads.
+  QFont font = QApplication::font();
+  font.setFamily("Arial");
+  QApplication::setFont(font);
   QtPlatform platform;
   std::unique_ptr<TMainWin> mainWin = CreateMainWindows(platform);
   mainWin->show();

@@ -10,8 +10,9 @@ probe=$build/bench/startup_probe
 [ -x "$probe" ] || { echo "no $probe: build the startup_probe target first" >&2; exit 1; }
 
 # The probe is the real game: keep its settings file away from the player's.
-export XDG_CONFIG_HOME=$(mktemp -d)
-trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+config=$(mktemp -d)
+export XDG_CONFIG_HOME=$config
+trap 'rm -rf "$config"' EXIT
 
 measure() {
   local times=() rss=() start line
@@ -25,9 +26,7 @@ measure() {
   printf '%s\n' "${rss[@]}" | sort -n | awk '{a[NR]=$1} END {printf "resident memory when shown: median %.1f MB\n", a[int((NR+1)/2)]/1024}'
 }
 
-if [ -n "${DISPLAY:-}" ]; then
-  measure
-else
-  export -f measure; export probe runs
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c measure
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$build" "$runs"
 fi
+measure

@@ -24,7 +24,9 @@ TEST(GridCursor, IsABlackFourByFourGridHeldAtItsTopLeftCorner) {
       const bool opaque = mask.pixel(x, y) == qRgb(0, 0, 0);
       const bool black = bitmap.pixel(x, y) == qRgb(0, 0, 0);
       EXPECT_EQ(opaque, onGrid) << x << "," << y;
-      if (onGrid) EXPECT_TRUE(black) << x << "," << y;
+      if (onGrid) {
+        EXPECT_TRUE(black) << x << "," << y;
+      }
     }
   }
   EXPECT_EQ(linePixels, 5 * 21 * 2 - 25);
