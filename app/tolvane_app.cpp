@@ -21,7 +21,9 @@ std::unique_ptr<TMainWin> CreateMainWindows(Platform& platform) {
 }
 
 int RunTolvane(int argc, char** argv, std::function<void(TMainWin&)> onShown) {
-  QApplication application(argc, argv);
+  // The game takes no command line options, Qt's own (-style, -platform ...) included.
+  int programNameOnly = argc > 0 ? 1 : 0;
+  QApplication application(programNameOnly, argv);
   QApplication::setApplicationName("Tolvane 95");
   QApplication::setApplicationDisplayName("Tolvane 95");
   QApplication::setWindowIcon(QIcon(":/assets/tolvane.png"));

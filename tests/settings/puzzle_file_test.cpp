@@ -1,9 +1,11 @@
 #include "settings/puzzle_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -174,12 +176,24 @@ TEST_F(PuzzleFileTest, FailedSaveWritesNothing) {
   EXPECT_EQ(WritePuzzleFile(PathOf("no/such/folder/p.TVN"), record),
             PuzzleSaveResult::UnableToSave);
 
+  // A file size limit makes the write fail for anyone, root included: the disk is "full".
   const std::string existing = PathOf("old.TVN");
   WriteBytes(existing, "old puzzle");
-  ::chmod(folder_.c_str(), 0555);
-  if (::access(folder_.c_str(), W_OK) == 0) GTEST_SKIP() << "running with rights to any folder";
-  EXPECT_EQ(WritePuzzleFile(existing, record), PuzzleSaveResult::UnableToSave);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 100;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const PuzzleSaveResult result = WritePuzzleFile(existing, record);
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_EQ(result, PuzzleSaveResult::DiskFull);
   EXPECT_EQ(ReadBytes(existing), "old puzzle");
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_)) ++files;
+  EXPECT_EQ(files, 1) << "no partial file left behind";
 }
 
 TEST(PuzzleMessages, TextsOfTheErrorBoxes) {
