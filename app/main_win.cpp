@@ -1,7 +1,5 @@
 #include "app/main_win.h"
 
-#include <array>
-
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -14,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <array>
 
 #include "app/about_box.h"
 #include "app/product_window.h"
@@ -34,9 +33,7 @@
 // window's own (the margins and the board not covered by controls).
 class TBoardSurface : public QWidget {
  public:
-  TBoardSurface(TMainWin& window) : QWidget(&window), window_(window) {
-    setMouseTracking(true);
-  }
+  TBoardSurface(TMainWin& window) : QWidget(&window), window_(window) { setMouseTracking(true); }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
@@ -106,11 +103,15 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   return button;
 }
 
-QString TwoDigits(int value) { return value < 10 ? "0" + QString::number(value) : QString::number(value); }
+QString TwoDigits(int value) {
+  return value < 10 ? "0" + QString::number(value) : QString::number(value);
+}
 
 // The word entry and the guess list hold single-byte text; the window edge converts.
 std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
-QString FromBytes(const std::string& text) { return QString::fromLatin1(text.c_str(), static_cast<int>(text.size())); }
+QString FromBytes(const std::string& text) {
+  return QString::fromLatin1(text.c_str(), static_cast<int>(text.size()));
+}
 
 }  // namespace
 
@@ -147,7 +148,7 @@ void TMainWin::FormCreate() {
   MenuBackBit->setChecked(Settings.ShowBackgroundBitmap);
   Grid.ComputeCellOnBoard(Settings.Height, Settings.Width);
   ChooseScaleFactor();
-  GuessList->setFont(FontFromSpec(Settings.WordListFont));
+  GuessList->setFont(QtFontFrom(Settings.WordListFont));
   SaveDimensions(Surface, Dimensions);
 }
 
@@ -159,8 +160,8 @@ void TMainWin::CreateComponents() {
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   GuessPanel = MakePanel(Surface, "GuessPanel", {348, 12, 181, 25}, QFrame::Raised);
-  GuessLabel = MakeLabel(GuessPanel, "GuessLabel", "Word Guesses", {0, 0, 181, 25},
-                         ArialPixels(17), Qt::AlignCenter);
+  GuessLabel = MakeLabel(GuessPanel, "GuessLabel", "Word Guesses", {0, 0, 181, 25}, ArialPixels(17),
+                         Qt::AlignCenter);
 
   GuessList = new QListWidget(Surface);
   GuessList->setObjectName("GuessList");
@@ -212,7 +213,8 @@ void TMainWin::CreateMenus() {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     action->setShortcut(shortcut);
-    if (handler) connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    if (handler)
+      connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     return action;
   };
   const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
@@ -249,7 +251,8 @@ void TMainWin::CreateMenus() {
                      &TMainWin::MenuBackBitClick);
   MenuBackBit->setCheckable(true);
   MenuGuessFont = item(options, "MenuGuessFont", "Word &Guess Font", ctrl(Qt::Key_G), nullptr);
-  MenuGuessColumns = item(options, "MenuGuessColumns", "Word Guess &Columns", ctrl(Qt::Key_E), nullptr);
+  MenuGuessColumns =
+      item(options, "MenuGuessColumns", "Word Guess &Columns", ctrl(Qt::Key_E), nullptr);
   options->addSeparator();
   MenuAmerican = item(options, "MenuAmerican", "&American Dictionary", ctrl(Qt::Key_M),
                       &TMainWin::MenuAmericanClick);
@@ -258,9 +261,11 @@ void TMainWin::CreateMenus() {
   MenuLookUp = item(options, "MenuLookUp", "&Look Up Word", ctrl(Qt::Key_L), nullptr);
 
   QMenu* help = menuBar()->addMenu("&Help");
-  MenuContents = item(help, "MenuContents", "&Contents", ctrl(Qt::Key_C), &TMainWin::MenuContentsClick);
+  MenuContents =
+      item(help, "MenuContents", "&Contents", ctrl(Qt::Key_C), &TMainWin::MenuContentsClick);
   MenuAbout = item(help, "MenuAbout", "&About", ctrl(Qt::Key_A), &TMainWin::MenuAboutClick);
-  MenuProducts = item(help, "MenuProducts", "Other &Products", QKeySequence(), &TMainWin::MenuProductsClick);
+  MenuProducts =
+      item(help, "MenuProducts", "Other &Products", QKeySequence(), &TMainWin::MenuProductsClick);
 }
 
 void TMainWin::ApplyGuessListColumns() {
@@ -282,7 +287,7 @@ void TMainWin::ChooseScaleFactor() {
   ScreenWidth = screen.width();
   ScreenHeight = screen.height();
   ScaleFactor = ScaleFactorFor(Settings.WindowSize, ScreenWidth, ScreenHeight);
-  QAction* checked = ScaleFactor == 1.25 ? N800x600
+  QAction* checked = ScaleFactor == 1.25  ? N800x600
                      : ScaleFactor == 1.6 ? N1024x768
                      : ScaleFactor == 2.0 ? N1280x1024
                                           : N640x480;
@@ -305,7 +310,8 @@ void TMainWin::FormShow() {
   ApplyGuessListColumns();
   adjustSize();
   const QSize outer = frameGeometry().size();
-  move(CentredLeft(ScreenWidth, outer.width()), CentredTop(ScreenHeight, outer.height(), kTopOffset));
+  move(CentredLeft(ScreenWidth, outer.width()),
+       CentredTop(ScreenHeight, outer.height(), kTopOffset));
 }
 
 void TMainWin::closeEvent(QCloseEvent* event) {
@@ -325,8 +331,8 @@ QStringList TMainWin::GuessItems() const {
 }
 
 std::array<QWidget*, 9> TMainWin::PlayingControls() const {
-  return {WordPanel, GuessPanel, GuessList, TimeHeadPanel, Scramble, Start, CheckList, ExitButton,
-          MyGauge};
+  return {WordPanel, GuessPanel, GuessList,  TimeHeadPanel, Scramble,
+          Start,     CheckList,  ExitButton, MyGauge};
 }
 
 void TMainWin::MakeInvisible() {
@@ -525,7 +531,8 @@ void TMainWin::MenuSaveClick() {
 }
 
 void TMainWin::SaveThePuzzle(PuzzleRecord& record) {
-  const FileDialogRequest request{"Save Tolvane File", "Tolvane (*.TVN)", "TVN", SaveDialogFileName};
+  const FileDialogRequest request{"Save Tolvane File", "Tolvane (*.TVN)", "TVN",
+                                  SaveDialogFileName};
   const QString chosen = platform.GetSaveFileName(this, request);
   if (chosen.isEmpty()) return;
   SaveDialogFileName = chosen;
@@ -535,7 +542,8 @@ void TMainWin::SaveThePuzzle(PuzzleRecord& record) {
 }
 
 void TMainWin::MenuOpenClick() {
-  const FileDialogRequest request{"Open Tolvane File", "Tolvane (*.TVN)", "TVN", OpenDialogFileName};
+  const FileDialogRequest request{"Open Tolvane File", "Tolvane (*.TVN)", "TVN",
+                                  OpenDialogFileName};
   const QString chosen = platform.GetOpenFileName(this, request);
   if (chosen.isEmpty()) return;
   OpenDialogFileName = chosen;
@@ -559,8 +567,8 @@ QRect TMainWin::CellRect(int cell) const {
 void TMainWin::FormPaint(QPainter& painter, const QRect& dirty) {
   if (Settings.ShowBackgroundBitmap && !BackImage.isNull())
     painter.drawImage(Surface->rect(), BackImage);
-  const QFont letterFont = FontFromSpec(
-      Settings.LetterFont, static_cast<int>(Settings.LetterFont.Size * ScaleFactor));
+  const QFont letterFont =
+      QtFontFrom(Settings.LetterFont, static_cast<int>(Settings.LetterFont.Size * ScaleFactor));
   const QColor letterColor = ColorFromSetting(Settings.LetterFont.Color);
   BoardTop = static_cast<int32_t>((Settings.Height == 5 ? 14 : 44) * ScaleFactor);
   BoardLeft = static_cast<int32_t>((Settings.Width == 5 ? 26 : 56) * ScaleFactor);

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <array>
-
 #include <QCursor>
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <memory>
 #include <string>
 

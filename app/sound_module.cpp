@@ -1,6 +1,6 @@
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>

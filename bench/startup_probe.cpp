@@ -3,7 +3,6 @@
 // from its own start time) and the resident memory at that moment. Then it quits.
 #include <QCoreApplication>
 #include <QWindow>
-
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -30,9 +29,10 @@ int main(int argc, char** argv) {
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     window.repaint();
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::printf("shown_ns %lld rss_kb %ld\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
-                ResidentKilobytes());
+    std::printf(
+        "shown_ns %lld rss_kb %ld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+        ResidentKilobytes());
     std::fflush(stdout);
     QCoreApplication::quit();
   });

@@ -9,31 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/scratch_file.h"
 #include "words/engine/spelling_engine.h"
 #include "words/engine/word_list_text.h"
 #include "words/user_word_list.h"
 
 namespace {
 
-// Never destroyed: the exit handler that removes the file still needs the name.
-const std::string& ScratchFile() {
-  static const std::string& path = *new std::string([] {
-    std::string pattern = "/tmp/fuzz_lexicon-XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) std::abort();
-    ::close(fd);
-    std::atexit([] { ::unlink(ScratchFile().c_str()); });
-    return pattern;
-  }());
-  return path;
-}
-
-void WriteScratch(const uint8_t* data, std::size_t size) {
-  FILE* file = std::fopen(ScratchFile().c_str(), "wb");
-  if (file == nullptr) std::abort();
-  if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-  std::fclose(file);
-}
+const std::string& Scratch() { return ScratchFile("LEXICON.TLX"); }
 
 void CheckSomeWords(int16_t session, const uint8_t* data, std::size_t size) {
   const std::string fromData(reinterpret_cast<const char*>(data), size < 60 ? size : 60);
@@ -46,9 +29,9 @@ void CheckSomeWords(int16_t session, const uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  WriteScratch(data, size);
+  WriteScratch(Scratch(), data, size);
   const int16_t session = SE_OpenSession();
-  const int16_t lexicon = SE_OpenLex(session, ScratchFile().c_str(), -1);
+  const int16_t lexicon = SE_OpenLex(session, Scratch().c_str(), -1);
   if (lexicon >= 0) {
     CheckSomeWords(session, data, size);
     int32_t bytes = 0;

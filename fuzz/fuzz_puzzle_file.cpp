@@ -9,37 +9,19 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/scratch_file.h"
 #include "settings/puzzle_file.h"
 
 namespace {
 
-const std::string& ScratchFile() {
-  // Left allocated: the clean-up at exit still needs it.
-  static const std::string& path = *new std::string([] {
-    std::string pattern = "/tmp/fuzz_puzzle_file-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    std::atexit([] {
-      ::unlink(ScratchFile().c_str());
-      ::rmdir(ScratchFile().substr(0, ScratchFile().rfind('/')).c_str());
-    });
-    return pattern + "/PUZZLE.TVN";
-  }());
-  return path;
-}
-
-void WriteScratch(const uint8_t* data, std::size_t size) {
-  std::FILE* file = std::fopen(ScratchFile().c_str(), "wb");
-  if (file == nullptr) std::abort();
-  if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-  std::fclose(file);
-}
+const std::string& Scratch() { return ScratchFile("PUZZLE.TVN"); }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  WriteScratch(data, size);
+  WriteScratch(Scratch(), data, size);
   PuzzleRecord record;
-  switch (ReadPuzzleFile(ScratchFile(), record)) {
+  switch (ReadPuzzleFile(Scratch(), record)) {
     case PuzzleOpenResult::Ok: {
       if (size < PuzzleRecord::kSize) std::abort();
       if (record.PuzzleHeight != 4 && record.PuzzleHeight != 5) std::abort();

@@ -12,40 +12,12 @@
 #include <sstream>
 #include <string>
 
+#include "fuzz/scratch_file.h"
 #include "settings/settings_file.h"
 
 namespace {
 
-const std::string& ScratchFile() {
-  // Left allocated: the clean-up at exit still needs it.
-  static const std::string& path = *new std::string([] {
-    // Every save syncs the file to disk; in memory that costs next to nothing.
-    const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                           ? std::filesystem::path("/dev/shm")
-                                           : std::filesystem::temp_directory_path();
-    const std::filesystem::path folder =
-        base / ("fuzz_settings_file-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::atexit(
-        [] { std::filesystem::remove_all(std::filesystem::path(ScratchFile()).parent_path()); });
-    return (folder / "TOLVANE.INI").string();
-  }());
-  return path;
-}
-
-void WriteScratch(const uint8_t* data, std::size_t size) {
-  std::FILE* file = std::fopen(ScratchFile().c_str(), "wb");
-  if (file == nullptr) std::abort();
-  if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-  std::fclose(file);
-}
-
-std::string ReadScratch() {
-  std::ifstream in(ScratchFile(), std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+const std::string& Scratch() { return ScratchFile("TOLVANE.INI"); }
 
 void CheckPlayable(const GameSettings& settings) {
   if (settings.Height != 4 && settings.Height != 5) std::abort();
@@ -57,15 +29,15 @@ void CheckPlayable(const GameSettings& settings) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  WriteScratch(data, size);
+  WriteScratch(Scratch(), data, size);
   GameSettings first = DefaultSettings("/home/player");
-  LoadSettings(first, ScratchFile());
+  LoadSettings(first, Scratch());
   CheckPlayable(first);
-  if (!SaveSettings(first, ScratchFile())) std::abort();
-  const std::string saved = ReadScratch();
+  if (!SaveSettings(first, Scratch())) std::abort();
+  const std::string saved = ReadScratch(Scratch());
 
   GameSettings second = DefaultSettings("/elsewhere");
-  LoadSettings(second, ScratchFile());
+  LoadSettings(second, Scratch());
   CheckPlayable(second);
   // Texts are not compared: one cut to its buffer may end in a blank, which the next
   // reading trims.
@@ -73,6 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       second.Height != first.Height || second.Width != first.Width ||
       second.LetterFont.Bold != first.LetterFont.Bold)
     std::abort();
-  if (!SaveSettings(second, ScratchFile()) || ReadScratch() != saved) std::abort();
+  if (!SaveSettings(second, Scratch()) || ReadScratch(Scratch()) != saved) std::abort();
   return 0;
 }

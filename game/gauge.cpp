@@ -1,7 +1,6 @@
 #include "game/gauge.h"
 
 #include <QPainter>
-
 #include <algorithm>
 
 TGauge::TGauge(QWidget* parent) : QWidget(parent) {}

@@ -15,12 +15,12 @@ constexpr std::array<std::string_view, 45> kWordFragments = {
 
 // Acceptance weight of each letter A..Z, out of 10.
 constexpr std::array<int, 26> kLetterWeights = {8, 3, 3, 4, 10, 2, 3, 3, 7, 1, 2, 5, 3,
-                                                5, 6, 3, 1, 4, 5,  5, 4, 2, 2, 1, 3, 1};
+                                                5, 6, 3, 1, 4,  5, 5, 4, 2, 2, 1, 3, 1};
 
 // Five groups of four cells; the 20 slots also form one sequence, group 1 first.
 constexpr int kSlotsPerGroup = 4;
 constexpr int kGroups = 5;
-constexpr std::array<int, kGroups * kSlotsPerGroup> kFragmentSlots = {
+constexpr std::array<int, kGroups* kSlotsPerGroup> kFragmentSlots = {
     1, 2, 6, 7, 3, 4, 8, 9, 11, 12, 16, 17, 13, 14, 18, 19, 22, 23, 24, 25};
 
 int Weight(char letter) { return kLetterWeights[static_cast<size_t>(letter - 'A')]; }

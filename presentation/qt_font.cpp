@@ -6,13 +6,13 @@ QColor ColorFromSetting(int32_t color) {
                 static_cast<int>((value >> 16) & 0xFF));
 }
 
-QFont FontFromSpec(const FontSpec& spec, int pointSize) {
-  QFont font(QString::fromLatin1(spec.Name.c_str()));
+QFont QtFontFrom(const FontDescription& description, int pointSize) {
+  QFont font(QString::fromLatin1(description.Name.c_str()));
   // A hand-edited size of 0 or less would make Qt complain; the smallest size still shows.
   font.setPointSize(pointSize > 0 ? pointSize : 1);
-  font.setBold(spec.Bold);
-  font.setItalic(spec.Italic);
-  font.setUnderline(spec.Underline);
-  font.setStrikeOut(spec.Strikeout);
+  font.setBold(description.Bold);
+  font.setItalic(description.Italic);
+  font.setUnderline(description.Underline);
+  font.setStrikeOut(description.Strikeout);
   return font;
 }

@@ -8,5 +8,7 @@
 // The settings keep colours as red in the low byte, then green, then blue.
 QColor ColorFromSetting(int32_t color);
 // `pointSize` overrides the font's own size (the board scales it with the window).
-QFont FontFromSpec(const FontSpec& spec, int pointSize);
-inline QFont FontFromSpec(const FontSpec& spec) { return FontFromSpec(spec, spec.Size); }
+QFont QtFontFrom(const FontDescription& description, int pointSize);
+inline QFont QtFontFrom(const FontDescription& description) {
+  return QtFontFrom(description, description.Size);
+}

@@ -28,8 +28,8 @@ void SaveDimensions(QWidget* client, SavedDimensions& saved) {
 QSize RestoreDimensions(QWidget* client, const SavedDimensions& saved, double scaleFactor) {
   const int32_t m = LayoutRatio(scaleFactor);
   for (const ComponentDimensions& dimensions : saved.Components) {
-    const ScaledBounds bounds = ScaleBounds(
-        {dimensions.Left, dimensions.Top, dimensions.Width, dimensions.Height}, m, 100);
+    const ScaledBounds bounds =
+        ScaleBounds({dimensions.Left, dimensions.Top, dimensions.Width, dimensions.Height}, m, 100);
     dimensions.Component->setGeometry(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
     if (dimensions.FontSize > 0) {
       QFont font = dimensions.Component->font();

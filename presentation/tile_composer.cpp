@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-void ComposeTile(QImage& tile, QImage& letterImage, const QImage& background, int edge,
-                 char letter, const QFont& font, const QColor& color) {
+void ComposeTile(QImage& tile, QImage& letterImage, const QImage& background, int edge, char letter,
+                 const QFont& font, const QColor& color) {
   if (tile.size() != QSize(edge, edge)) tile = QImage(edge, edge, QImage::Format_RGB32);
   const QRect square(0, 0, edge, edge);
   {

@@ -5,7 +5,7 @@
 
 // A font as the settings keep it. Colour is in the Windows colour encoding the settings
 // file uses: red in the low byte, then green, then blue (0 is black).
-struct FontSpec {
+struct FontDescription {
   int32_t Color = 0;
   std::string Name = "Arial";
   int32_t Size = 10;  // points
@@ -18,19 +18,19 @@ struct FontSpec {
 // Every option of the game, one record for the whole run. Fields are named after the
 // keys of TOLVANE.INI; the defaults are those of a first start with no settings file.
 struct GameSettings {
-  FontSpec LetterFont{0, "Arial", 26, true, false, false, false};
+  FontDescription LetterFont{0, "Arial", 26, true, false, false, false};
   bool LetterFontBold = true;
   bool LetterFontItalic = false;
   bool LetterFontUnderline = false;
   bool LetterFontStrikeout = false;
 
-  FontSpec PrintPuzzleFont{0, "Arial", 16, false, false, false, false};
+  FontDescription PrintPuzzleFont{0, "Arial", 16, false, false, false, false};
   bool PrintPuzzleFontBold = false;
   bool PrintPuzzleFontItalic = false;
   bool PrintPuzzleFontUnderline = false;
   bool PrintPuzzleFontStrikeout = false;
 
-  FontSpec WordListFont{0, "Arial", 9, false, false, false, false};
+  FontDescription WordListFont{0, "Arial", 9, false, false, false, false};
   bool WordListFontBold = false;
   bool WordListFontItalic = false;
 

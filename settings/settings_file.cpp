@@ -116,7 +116,7 @@ void VisitKeys(Visitor& file, GameSettings& s) {
   file.YesNo("Italic", s.WordListFontItalic);
 }
 
-void SetStyle(FontSpec& font, bool bold, bool italic, bool underline, bool strikeout) {
+void SetStyle(FontDescription& font, bool bold, bool italic, bool underline, bool strikeout) {
   font.Bold = bold;
   font.Italic = italic;
   font.Underline = underline;

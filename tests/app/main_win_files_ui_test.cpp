@@ -39,9 +39,9 @@ class MainWinFilesTest : public MainWinTest {
   };
   Snapshot Take() {
     TMainWin& w = Window();
-    return {w.Grid.Letters, w.Grid.CellOnBoard, w.Settings.Height, w.Settings.Width,
-            w.Start->isEnabled(), w.MenuSave->isEnabled(), w.MenuPrint->isEnabled(),
-            w.GuessItems()};
+    return {w.Grid.Letters,           w.Grid.CellOnBoard,   w.Settings.Height,
+            w.Settings.Width,         w.Start->isEnabled(), w.MenuSave->isEnabled(),
+            w.MenuPrint->isEnabled(), w.GuessItems()};
   }
 };
 
@@ -50,13 +50,32 @@ TEST_F(MainWinFilesTest, AFirstRunWritesEveryKeyAndAnIdleRunChangesNoByte) {
   const QByteArray first = ReadAll(Ini());
   ASSERT_FALSE(first.isEmpty());
   const QString text = QString::fromLatin1(first);
-  const QStringList expectedOrder = {
-      "[Misc]", "Last Import File=" + dir.path(), "Last Export File=" + dir.path(),
-      "Last Group=" + dir.path() + "/TOLVANE.TVN", "Window Size=640", "Show Background Bitmap=Yes",
-      "[Scoring]", "Word Misspelled=Yes", "3 Letter Words=1", "Larger Words=11",
-      "Maximum Word Length=9", "[Play Options]", "Width=4", "Height=4", "Minutes=3",
-      "American Dictionary=Yes", "[Letter Font]", "Font Name=Arial", "Size=26", "Bold=Yes",
-      "Bitmap=", "[Print Puzzle Font]", "Size=16", "[Word List Font]", "Size=9", "Italic=No"};
+  const QStringList expectedOrder = {"[Misc]",
+                                     "Last Import File=" + dir.path(),
+                                     "Last Export File=" + dir.path(),
+                                     "Last Group=" + dir.path() + "/TOLVANE.TVN",
+                                     "Window Size=640",
+                                     "Show Background Bitmap=Yes",
+                                     "[Scoring]",
+                                     "Word Misspelled=Yes",
+                                     "3 Letter Words=1",
+                                     "Larger Words=11",
+                                     "Maximum Word Length=9",
+                                     "[Play Options]",
+                                     "Width=4",
+                                     "Height=4",
+                                     "Minutes=3",
+                                     "American Dictionary=Yes",
+                                     "[Letter Font]",
+                                     "Font Name=Arial",
+                                     "Size=26",
+                                     "Bold=Yes",
+                                     "Bitmap=",
+                                     "[Print Puzzle Font]",
+                                     "Size=16",
+                                     "[Word List Font]",
+                                     "Size=9",
+                                     "Italic=No"};
   qsizetype at = 0;
   for (const QString& line : expectedOrder) {
     const qsizetype found = text.indexOf(line, at);
@@ -112,7 +131,8 @@ TEST_F(MainWinFilesTest, SavingAFourByFiveBoardWritesItsRecord) {
 
   const QByteArray bytes = ReadAll(InDir("mine.TVN"));
   ASSERT_EQ(bytes.size(), 755);
-  EXPECT_EQ(bytes.left(4), QByteArray("\x03" "1.1"));
+  EXPECT_EQ(bytes.left(4), QByteArray("\x03"
+                                      "1.1"));
   for (int cell = 1; cell <= 25; ++cell) EXPECT_EQ(bytes[5 + cell], w.Grid.Letters[cell]) << cell;
   EXPECT_EQ(bytes[251], 4);
   EXPECT_EQ(bytes[252], 0);

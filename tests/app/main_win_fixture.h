@@ -59,9 +59,9 @@ class MainWinTest : public ::testing::Test {
   };
   Controls State() {
     TMainWin& w = Window();
-    return {w.Scramble->isEnabled(),   w.Start->isEnabled(),      w.CheckList->isEnabled(),
-            w.WordEntry->isEnabled(),  w.ExitButton->text(),      w.MenuOpen->isEnabled(),
-            w.MenuSave->isEnabled(),   w.MenuDesign->isEnabled(), w.MenuPrint->isEnabled(),
+    return {w.Scramble->isEnabled(),      w.Start->isEnabled(),      w.CheckList->isEnabled(),
+            w.WordEntry->isEnabled(),     w.ExitButton->text(),      w.MenuOpen->isEnabled(),
+            w.MenuSave->isEnabled(),      w.MenuDesign->isEnabled(), w.MenuPrint->isEnabled(),
             w.MenuDimensions->isEnabled()};
   }
   void ExpectState(const Controls& expected, const char* when) {
@@ -83,4 +83,3 @@ class MainWinTest : public ::testing::Test {
   FakePlatform platform;
   std::unique_ptr<TMainWin> window;
 };
-

@@ -1,5 +1,3 @@
-#include "app/main_win.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -15,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/main_win.h"
 #include "game/gauge.h"
 #include "tests/app/main_win_fixture.h"
 #include "words/show_score.h"
@@ -75,15 +74,30 @@ TEST_F(MainWinTest, MenusHoldEveryItemWithItsShortcut) {
   };
   const std::vector<std::pair<const char*, std::vector<Item>>> expected = {
       {"&File",
-       {{"&Open Puzzle", "Ctrl+O"}, {"Sa&ve Puzzle", "Ctrl+V"}, {"&Design Puzzle", "Ctrl+Z"},
-        {"-", ""}, {"S&creen Size", ""}, {"&Print Puzzle", "Ctrl+P"},
-        {"Printer &Setup", "Ctrl+R"}, {"-", ""}, {"E&xit", "Ctrl+X"}}},
+       {{"&Open Puzzle", "Ctrl+O"},
+        {"Sa&ve Puzzle", "Ctrl+V"},
+        {"&Design Puzzle", "Ctrl+Z"},
+        {"-", ""},
+        {"S&creen Size", ""},
+        {"&Print Puzzle", "Ctrl+P"},
+        {"Printer &Setup", "Ctrl+R"},
+        {"-", ""},
+        {"E&xit", "Ctrl+X"}}},
       {"&Options",
-       {{"&Dimensions", "Ctrl+D"}, {"&Puzzle Font", "Ctrl+F"}, {"&Timer Options", "Ctrl+T"},
-        {"&Word Length", "Ctrl+W"}, {"Word &Scoring", "Ctrl+S"}, {"Pla&y Options", "Ctrl+Y"},
-        {"-", ""}, {"Show &Background Bitmap", "Ctrl+B"}, {"Word &Guess Font", "Ctrl+G"},
-        {"Word Guess &Columns", "Ctrl+E"}, {"-", ""}, {"&American Dictionary", "Ctrl+M"},
-        {"Add To D&ictionary", "Ctrl+I"}, {"Excl&ude From Dictionary", "Ctrl+U"},
+       {{"&Dimensions", "Ctrl+D"},
+        {"&Puzzle Font", "Ctrl+F"},
+        {"&Timer Options", "Ctrl+T"},
+        {"&Word Length", "Ctrl+W"},
+        {"Word &Scoring", "Ctrl+S"},
+        {"Pla&y Options", "Ctrl+Y"},
+        {"-", ""},
+        {"Show &Background Bitmap", "Ctrl+B"},
+        {"Word &Guess Font", "Ctrl+G"},
+        {"Word Guess &Columns", "Ctrl+E"},
+        {"-", ""},
+        {"&American Dictionary", "Ctrl+M"},
+        {"Add To D&ictionary", "Ctrl+I"},
+        {"Excl&ude From Dictionary", "Ctrl+U"},
         {"&Look Up Word", "Ctrl+L"}}},
       {"&Help", {{"&Contents", "Ctrl+C"}, {"&About", "Ctrl+A"}, {"Other &Products", ""}}}};
 
@@ -139,7 +153,8 @@ TEST_F(MainWinTest, ScrambleAnimatesEveryCellWithTheControlsHidden) {
     EXPECT_EQ(w.Grid.Letters[cell] != ' ', w.Grid.CellOnBoard[cell]) << cell;
   // The animation shows each of the 16 cells at least one random letter: 150 ms at 50 ms a
   // reading is three frames, each one Random(26) after the board's own draws.
-  const long letterDraws = std::count(platform.random.ranges.begin(), platform.random.ranges.end(), 26);
+  const long letterDraws =
+      std::count(platform.random.ranges.begin(), platform.random.ranges.end(), 26);
   EXPECT_GE(letterDraws, 16 + 16 * 3);
   ExpectState({true, true, false, false, "E&xit", true, true, true, true, true}, "after Scramble");
 }
@@ -288,14 +303,14 @@ TEST_F(MainWinTest, ClickingTilesBuildsTheWordDuringAGameOnly) {
   w.Start->click();
   EXPECT_EQ(w.BoardLeft, 26);
   EXPECT_EQ(w.BoardTop, 14);
-  click(26 + 30, 14 + 30);   // C
-  click(26 + 90, 14 + 30);   // A
-  click(26 + 90, 14 + 30);   // A again: the same tile may be picked twice
-  click(26, 14);             // top-left pixel of the board: C
-  click(325, 313);           // last pixel of the last tile: T
-  click(330, 100);           // between the board and the guess list: nothing
-  click(20, 100);            // left of the board: nothing
-  click(100, 314);           // just below the board: nothing
+  click(26 + 30, 14 + 30);  // C
+  click(26 + 90, 14 + 30);  // A
+  click(26 + 90, 14 + 30);  // A again: the same tile may be picked twice
+  click(26, 14);            // top-left pixel of the board: C
+  click(325, 313);          // last pixel of the last tile: T
+  click(330, 100);          // between the board and the guess list: nothing
+  click(20, 100);           // left of the board: nothing
+  click(100, 314);          // just below the board: nothing
   EXPECT_EQ(w.WordEntry->text(), "CAACT");
   EXPECT_EQ(w.WordEntry->cursorPosition(), 5);
 

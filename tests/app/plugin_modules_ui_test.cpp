@@ -1,11 +1,10 @@
-#include "app/plugin_modules.h"
-
 #include <gtest/gtest.h>
 
 #include <QLibrary>
 #include <memory>
 
 #include "app/platform.h"
+#include "app/plugin_modules.h"
 
 namespace {
 

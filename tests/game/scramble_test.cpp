@@ -32,11 +32,11 @@ class Script : public RandomSource {
 
 int Letter(char c) { return c - 'A'; }
 int Fragment(const char* text) {
-  static const char* kAll[] = {"ERS", "ES",  "ER",  "ED",  "EDGE", "ANGE", "ING", "STR", "ACK",
-                               "EST", "IEST", "TION", "AST", "ANT", "ENT", "ILL", "END", "AND",
-                               "EAR", "EEN", "EAN", "INT", "ELL", "ART", "ARE", "ORE", "IRE",
-                               "ATE", "EAT", "APE", "ANE", "ONE", "OLD", "OUR", "OUT", "AIN",
-                               "AIL", "AGE", "ACE", "ICE", "EER", "OAT", "OAL", "ALE", "EAL"};
+  static const char* kAll[] = {"ERS", "ES",   "ER",   "ED",  "EDGE", "ANGE", "ING", "STR", "ACK",
+                               "EST", "IEST", "TION", "AST", "ANT",  "ENT",  "ILL", "END", "AND",
+                               "EAR", "EEN",  "EAN",  "INT", "ELL",  "ART",  "ARE", "ORE", "IRE",
+                               "ATE", "EAT",  "APE",  "ANE", "ONE",  "OLD",  "OUR", "OUT", "AIN",
+                               "AIL", "AGE",  "ACE",  "ICE", "EER",  "OAT",  "OAL", "ALE", "EAL"};
   for (int i = 0; i < 45; ++i)
     if (std::string(kAll[i]) == text) return i;
   ADD_FAILURE() << "no fragment " << text;
@@ -197,7 +197,7 @@ TEST(Scramble, AlternatingModesKeepVowelsOnVowelCells) {
 
 TEST(Scramble, PlainLettersFollowTheirWeights) {
   const int weights[26] = {8, 3, 3, 4, 10, 2, 3, 3, 7, 1, 2, 5, 3,
-                           5, 6, 3, 1, 4, 5,  5, 4, 2, 2, 1, 3, 1};
+                           5, 6, 3, 1, 4,  5, 5, 4, 2, 2, 1, 3, 1};
   XorShiftRandom random(2024);
   std::map<char, int> counts;
   const GameSettings settings = Board(5, 5, false, false);

@@ -1,9 +1,9 @@
-#include "presentation/tile_composer.h"
-
 #include <gtest/gtest.h>
 
 #include <QFont>
 #include <QImage>
+
+#include "presentation/tile_composer.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "settings/puzzle_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/file_size_limit.h"
 
 namespace {
 
@@ -179,15 +179,11 @@ TEST_F(PuzzleFileTest, FailedSaveWritesNothing) {
   // A file size limit makes the write fail for anyone, root included: the disk is "full".
   const std::string existing = PathOf("old.TVN");
   WriteBytes(existing, "old puzzle");
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 100;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const PuzzleSaveResult result = WritePuzzleFile(existing, record);
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  PuzzleSaveResult result;
+  {
+    FileSizeLimit full(100);
+    result = WritePuzzleFile(existing, record);
+  }
 
   EXPECT_EQ(result, PuzzleSaveResult::DiskFull);
   EXPECT_EQ(ReadBytes(existing), "old puzzle");

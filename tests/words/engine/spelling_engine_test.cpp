@@ -1,12 +1,11 @@
 #include "words/engine/spelling_engine.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
+#include "tests/file_size_limit.h"
 #include "tests/words/engine/temp_folder.h"
 #include "words/engine/compiled_lexicon.h"
 
@@ -131,16 +130,11 @@ TEST_F(SpellingEngineTest, FailedSaveIsReportedAndKeepsTheOldList) {
   ASSERT_FALSE(before.empty());
 
   const int16_t list = MakeList("ADDITION.TLX", SE_KIND_ADDITION, {std::string(4000, 'x')});
-  // A file size limit makes the write fail even for root: the disk is "full".
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old;
-  small.rlim_cur = 1024;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const int32_t closed = SE_CloseLex(session_, list);
-  setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  int32_t closed;
+  {
+    FileSizeLimit full(1024);
+    closed = SE_CloseLex(session_, list);
+  }
 
   EXPECT_EQ(closed, SE_ERROR_SAVE_FAILED);
   EXPECT_EQ(ReadFileBytes(path), before);
