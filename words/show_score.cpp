@@ -106,6 +106,7 @@ TShowScore::TShowScore(QWidget* owner, Platform& platform, const GameSettings& s
   setTabOrder(Misspelled, TooShort);
   setTabOrder(TooShort, OKButton);
   ShowSheet(ScoreSheet{});
+  SaveDimensions(this, Dimensions);
 }
 
 void TShowScore::showEvent(QShowEvent* event) {

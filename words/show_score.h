@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/letter_grid.h"
+#include "presentation/saved_dimensions.h"
 #include "settings/game_settings.h"
 #include "words/check_session.h"
 #include "words/scoring.h"
@@ -25,6 +26,9 @@ class TShowScore : public QDialog {
   TShowScore(QWidget* owner, Platform& platform, const GameSettings& settings,
              const LetterGrid& grid, std::function<QStringList()> guesses,
              std::string programDirectory);
+
+  // The design layout, recorded when the dialog is made, for scaling to the window size.
+  SavedDimensions Dimensions;
 
  protected:
   void showEvent(QShowEvent* event) override;
