@@ -238,3 +238,32 @@ TEST_F(MainWinFilesTest, ASaveThatCannotBeWrittenSaysSoAndLeavesNoFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWinFilesTest, AStoredWindowSizeTheScreenCanShowScalesTheWholeWindow) {
+  WriteAll(Ini(), "[Misc]\nWindow Size=1280\n");
+  platform.screen = QSize(1280, 1024);
+  TMainWin& w = Window();
+  EXPECT_EQ(w.ScaleFactor, 2.0);
+  EXPECT_TRUE(w.N1280x1024->isChecked());
+  EXPECT_EQ(w.Surface->size(), QSize(1264, 836));
+  EXPECT_EQ(w.GuessList->geometry(), QRect(696, 80, 362, 666));
+  EXPECT_EQ(w.WordEntry->geometry(), QRect(184, 8, 466, 58));
+  EXPECT_EQ(w.Start->font().pixelSize(), 34);
+  EXPECT_EQ(w.GuessList->font().pointSize(), 18);
+  w.Surface->repaint();
+  EXPECT_EQ(w.TileSize, 120);
+  EXPECT_EQ(w.BoardLeft, 112);
+  EXPECT_EQ(w.BoardTop, 88);
+}
+
+TEST_F(MainWinFilesTest, EightHundredBySixHundredRoundsHalfPixelsUp) {
+  WriteAll(Ini(), "[Misc]\nWindow Size=800\n");
+  platform.screen = QSize(800, 600);
+  TMainWin& w = Window();
+  EXPECT_EQ(w.ScaleFactor, 1.25);
+  EXPECT_EQ(w.Surface->size(), QSize(790, 523));
+}
+
+}  // namespace
