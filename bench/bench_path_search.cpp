@@ -27,25 +27,31 @@ BENCHMARK_CAPTURE(Search, AllEqual_24ThenMissing, kAllA, std::string(24, 'A') + 
 BENCHMARK_CAPTURE(Search, AllEqual_26, kAllA, std::string(26, 'A'), false);
 BENCHMARK_CAPTURE(Search, AllEqual_255_NoRepeats, kAllA, std::string(255, 'A'), false);
 BENCHMARK_CAPTURE(Search, AllEqual_255_Repeats, kAllA, std::string(255, 'A'), true);
-BENCHMARK_CAPTURE(Search, AllEqual_254ThenMissing_Repeats, kAllA,
-                  std::string(254, 'A') + "B", true);
+BENCHMARK_CAPTURE(Search, AllEqual_254ThenMissing_Repeats, kAllA, std::string(254, 'A') + "B",
+                  true);
 BENCHMARK_CAPTURE(Search, Alternating_255_Repeats, "ABABABABABABABABABABABABA",
                   std::string(254, 'A') + "B", true);
 // A corner letter whose only neighbour of the right kind is also where the path comes
 // from, in the middle of a long word of equal letters.
-BENCHMARK_CAPTURE(Search, CornerTrap, "BCAAACAAAAAAAAAAAAAAAAAAA",
-                  "AAAAAAAABAAAAAAAA", false);
+BENCHMARK_CAPTURE(Search, CornerTrap, "BCAAACAAAAAAAAAAAAAAAAAAA", "AAAAAAAABAAAAAAAA", false);
 // A wall of B splitting the A cells in two halves of ten.
 BENCHMARK_CAPTURE(Search, Halves, "AABAAAABAAAABAAAABAAAABAA",
                   std::string(11, 'A') + "B" + std::string(9, 'A'), false);
 // The slowest cases a random search over mostly-equal boards turned up: two rare
 // letters too far apart for the stretch of the word between them.
-BENCHMARK_CAPTURE(Search, FarPair, "BAAAAAAAABAAAAAAAAAAAAAAA", "AAAAAAAABAABAAAAAAAAAAA",
+BENCHMARK_CAPTURE(Search, FarPair, "BAAAAAAAABAAAAAAAAAAAAAAA", "AAAAAAAABAABAAAAAAAAAAA", false);
+BENCHMARK_CAPTURE(Search, FarPairWithWall, "AACAAAABBBAAAAAAAAAAAAAAA", "AAAAAAAABAAAABAAAAAAAA",
                   false);
-BENCHMARK_CAPTURE(Search, FarPairWithWall, "AACAAAABBBAAAAAAAAAAAAAAA",
-                  "AAAAAAAABAAAABAAAAAAAA", false);
-// A board as the game deals them and a long word on it.
-BENCHMARK_CAPTURE(Search, Ordinary_Found, "STRAEINOTSLEPDCRAMEHUTION", "STRAINED", false);
+// The slowest cases a random search over boards of two letters turned up: paths over
+// (nearly) every cell of the board.
+BENCHMARK_CAPTURE(Search, TwoLetters_EveryCell, "AAABAABBBAAABAAAABAAAABCB",
+                  "BBAAAAABAAAAAAABABACBABBA", false);
+BENCHMARK_CAPTURE(Search, TwoLetters_Found, "BAABAAAAABBBAAABABBAAAABB",
+                  "BAABABABBBBBAABAABAAAAAAA", false);
+BENCHMARK_CAPTURE(Search, TwoLetters_RareMiddle, "BBAAAAABBADABBAABCAABAAAA",
+                  "BAAAAAACBAABADBABBBAABA", false);
+// A board as the game deals them and a word on it.
+BENCHMARK_CAPTURE(Search, Ordinary_Found, "STRAEINOTSLEPDCRAMEHUTION", "SNORTS", false);
 BENCHMARK_CAPTURE(Search, Ordinary_NotFound, "STRAEINOTSLEPDCRAMEHUTION", "QUARTER", false);
 
 }  // namespace

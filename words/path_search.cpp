@@ -32,6 +32,24 @@ CellMask Neighbours(CellMask cells) {
 
 int LowestCell(CellMask cells) { return std::countr_zero(cells) + 1; }
 
+// The cells of `allowed` connected to `cell` through cells of `allowed`.
+CellMask PatchAround(int cell, CellMask allowed) {
+  CellMask patch = Bit(cell);
+  while (true) {
+    const CellMask grown = (patch | Neighbours(patch)) & allowed;
+    if (grown == patch) return patch;
+    patch = grown;
+  }
+}
+
+// The cells at most `moves` king moves from `cell`, on or off the board.
+CellMask WithinKingMoves(int cell, int moves) {
+  CellMask reached = Bit(cell);
+  for (int move = 0; move < moves && reached != kAllCells; ++move)
+    reached |= Neighbours(reached);
+  return reached;
+}
+
 // For every byte, the cells on the board that hold it.
 using LetterCells = std::array<CellMask, 256>;
 
@@ -78,8 +96,8 @@ bool BoardHoldsEnoughOfEachLetter(const LetterCells& cells, const std::string& w
 //    n(w_p) * product over letters c of C(n(c), k_c), with n(c) the cells holding c and
 //    k_c the number of c among the first p letters.
 //  - Before a state is explored, the rest of the word is checked against the unused
-//    cells with a relaxation that only partly forbids reuse (see RestCanFollow); most
-//    dead ends are seen there, long before the path reaches them.
+//    cells by a few necessary conditions (see RestCanFollow); most dead ends are seen
+//    there, long before the path reaches them.
 class SimplePathSearch {
  public:
   SimplePathSearch(const LetterCells& cells, std::string word)
@@ -144,11 +162,27 @@ class SimplePathSearch {
     return targets;
   }
 
-  // Whether letters from `position` on could follow `cell` on unused cells if walks
-  // were allowed to reuse cells, except for staying put or stepping straight back:
-  // every letter has a cell from which the rest can still be walked, and each distinct
-  // letter has at least as many such cells as the rest of the word needs of it.
+  // Every rule below only ever refuses a state that no path can complete. The runs are
+  // checked from the path's last letter on, with its cell counted free, so that a run
+  // the path is in the middle of is counted whole.
   bool RestCanFollow(int cell, size_t position, CellMask visited) const {
+    Candidates candidates{};
+    if (!WalksCanFollow(cell, position, visited, candidates)) return false;
+    const LetterDemand demand = DemandOf(position, candidates);
+    return EnoughCellsPerLetter(demand) && DeadEndsAllowPath(cell, position, demand, candidates) &&
+           RareLettersCanBePlaced(cell, position, candidates) &&
+           RunsFitInPatches(position - 1, visited & ~Bit(cell));
+  }
+
+  // For each position of the word, the cells that can hold its letter.
+  using Candidates = std::array<CellMask, LetterGrid::kCells>;
+
+  // Whether letters from `position` on could follow `cell` on unused cells if walks
+  // were allowed to reuse cells, except for staying put or stepping straight back; a
+  // path is such a walk, so no path is lost. Leaves in `candidates` the cells each
+  // letter can take on such a walk.
+  bool WalksCanFollow(int cell, size_t position, CellMask visited,
+                      Candidates& candidates) const {
     const CellMask unused = ~visited;
     // Backwards first: the cells from which the rest of the word could still be walked.
     std::array<CellMask, LetterGrid::kCells> canFinish{};
@@ -159,8 +193,6 @@ class SimplePathSearch {
       if (later == 0) return false;
       canFinish[next] = later;
     }
-    std::array<CellMask, LetterGrid::kCells> candidates{};
-    std::array<int, LetterGrid::kCells> needed{};
     CameFrom from{};
     from[cell] = kNoCell;
     CellMask ends = Bit(cell);
@@ -180,12 +212,152 @@ class SimplePathSearch {
       if (nextEnds == 0) return false;
       from = nextFrom;
       ends = nextEnds;
-      candidates[letterIds_[next]] |= ends;
-      ++needed[letterIds_[next]];
+      candidates[next] = ends;
     }
-    for (int id = 0; id < letterCount_; ++id)
-      if (std::popcount(candidates[id]) < needed[id]) return false;
     return true;
+  }
+
+  // For each distinct letter of the rest of the word, the candidate cells it may take
+  // and how many of them the rest of the word needs.
+  struct LetterDemand {
+    std::array<CellMask, LetterGrid::kCells> cells{};
+    std::array<int, LetterGrid::kCells> needed{};
+  };
+
+  LetterDemand DemandOf(size_t position, const Candidates& candidates) const {
+    LetterDemand demand;
+    for (size_t next = position; next < word_.size(); ++next) {
+      demand.cells[letterIds_[next]] |= candidates[next];
+      ++demand.needed[letterIds_[next]];
+    }
+    return demand;
+  }
+
+  // A path puts each letter on its own cell, so every distinct letter needs at least
+  // as many candidate cells as the rest of the word holds of it.
+  bool EnoughCellsPerLetter(const LetterDemand& demand) const {
+    for (int id = 0; id < letterCount_; ++id)
+      if (std::popcount(demand.cells[id]) < demand.needed[id]) return false;
+    return true;
+  }
+
+  // A letter with exactly as many candidate cells as the rest needs uses all of them.
+  // Each such cell that cannot sit inside the path must be its last cell, so there may
+  // be one at most, and it must be able to take the last letter.
+  bool DeadEndsAllowPath(int cell, size_t position, const LetterDemand& demand,
+                         const Candidates& candidates) const {
+    CellMask deadEnds = 0;
+    for (int id = 0; id < letterCount_; ++id) {
+      if (std::popcount(demand.cells[id]) != demand.needed[id]) continue;
+      for (CellMask rest = demand.cells[id]; rest != 0; rest &= rest - 1) {
+        const int at = LowestCell(rest);
+        if (!CanBeInside(at, cell, position, candidates)) deadEnds |= Bit(at);
+      }
+    }
+    return std::popcount(deadEnds) <= 1 && (deadEnds & ~candidates[word_.size() - 1]) == 0;
+  }
+
+  // Inside the path, a cell holding letter i has two distinct neighbours on it: one
+  // holding letter i - 1 (or `cell`, for the next letter) and one holding letter i + 1.
+  bool CanBeInside(int at, int cell, size_t position, const Candidates& candidates) const {
+    const CellMask around = Neighbours(Bit(at));
+    for (size_t i = position; i + 1 < word_.size(); ++i) {
+      if ((candidates[i] & Bit(at)) == 0) continue;
+      const CellMask before = (i == position ? Bit(cell) : candidates[i - 1]) & around;
+      const CellMask after = candidates[i + 1] & around;
+      if (before != 0 && after != 0 && std::popcount(before | after) >= 2) return true;
+    }
+    return false;
+  }
+
+  // A letter on few cells pins the path down: its occurrences need distinct cells, and
+  // two occurrences k letters apart lie at most k king moves apart, as does the first
+  // one from `cell`. The walks above may reuse a cell and so miss this; trying every
+  // placement is cheap while the letter has only a handful of candidate cells.
+  bool RareLettersCanBePlaced(int cell, size_t position, const Candidates& candidates) const {
+    for (int id = 0; id < letterCount_; ++id) {
+      CellMask letterCells = 0;
+      for (size_t next = position; next < word_.size(); ++next)
+        if (letterIds_[next] == id) letterCells |= candidates[next];
+      const int cellCount = std::popcount(letterCells);
+      if (cellCount > kRareCells) continue;
+      Occurrences occurrences;
+      for (size_t next = position; next < word_.size(); ++next) {
+        if (letterIds_[next] != id) continue;
+        if (occurrences.count == cellCount) return false;  // more letters than cells
+        occurrences.positions[occurrences.count++] = next;
+      }
+      if (occurrences.count < 2) continue;
+      if (!CanPlace(occurrences, 0, cell, position - 1, 0, candidates)) return false;
+    }
+    return true;
+  }
+
+  static constexpr int kRareCells = 5;
+
+  struct Occurrences {
+    std::array<size_t, kRareCells> positions{};
+    int count = 0;
+  };
+
+  // Places occurrences from `index` on, the previous one (or the path's end) being on
+  // `previousCell` at `previousPosition`, avoiding the cells in `taken`.
+  static bool CanPlace(const Occurrences& occurrences, int index, int previousCell,
+                       size_t previousPosition, CellMask taken, const Candidates& candidates) {
+    if (index == occurrences.count) return true;
+    const size_t at = occurrences.positions[index];
+    CellMask choices = candidates[at] & ~taken &
+                       WithinKingMoves(previousCell, static_cast<int>(at - previousPosition));
+    for (; choices != 0; choices &= choices - 1) {
+      const int choice = LowestCell(choices);
+      if (CanPlace(occurrences, index + 1, choice, at, taken | Bit(choice), candidates))
+        return true;
+    }
+    return false;
+  }
+
+  // A run of equal letters in the rest of the word is a path through cells of that
+  // letter, so it lies inside one patch: a set of unused cells of the letter connected
+  // through each other. Runs sharing a patch use distinct cells of it, so a patch can
+  // take at most the largest total of runs that fits in it, and the patches together
+  // must take every run.
+  bool RunsFitInPatches(size_t position, CellMask visited) const {
+    for (int id = 0; id < letterCount_; ++id) {
+      const CellMask unused = CellsOf(cells_, distinctLetters_[id]) & ~visited;
+      const uint32_t totals = RunTotals(position, id);
+      if (totals == 0) continue;
+      const int needed = std::bit_width(totals) - 1;
+      int room = 0;
+      for (CellMask rest = unused; rest != 0;) {
+        const CellMask patch = PatchAround(LowestCell(rest), rest);
+        rest &= ~patch;
+        room += LargestTotalWithin(totals, std::popcount(patch));
+      }
+      if (room < needed) return false;
+    }
+    return true;
+  }
+
+  // The totals that some choice of the runs of letter `id` from `position` on adds up to,
+  // as a set of bits (bit t for total t); 0 when the letter does not occur.
+  uint32_t RunTotals(size_t position, int id) const {
+    uint32_t totals = 1;
+    bool occurs = false;
+    for (size_t next = position; next < word_.size();) {
+      size_t end = next;
+      while (end < word_.size() && letterIds_[end] == letterIds_[next]) ++end;
+      if (letterIds_[next] == id) {
+        totals |= totals << (end - next);
+        occurs = true;
+      }
+      next = end;
+    }
+    return occurs ? totals : 0;
+  }
+
+  static int LargestTotalWithin(uint32_t totals, int size) {
+    const uint32_t fitting = totals & ((uint32_t{2} << size) - 1);
+    return std::bit_width(fitting) - 1;
   }
 
   int LetterId(char letter) {

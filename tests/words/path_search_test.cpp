@@ -196,6 +196,77 @@ TEST(InPuzzleTest, RefutesHardBoardsOfEqualLetters) {
                         kNoRepeats));
 }
 
+TEST(InPuzzleTest, RunsOfOneLetterMustFitTheCellsTheyCanReach) {
+  // Cells 4 and 5 hold A but touch only B and C: a run of A there is at most two long.
+  const LetterGrid pocket = MakeGrid(
+      "AACAA"
+      "AABBB"
+      "AAAAA"
+      "AAAAA"
+      "AAAAA",
+      5, 5);
+  const std::string eight(8, 'A');
+  EXPECT_FALSE(InPuzzle(pocket, eight + "BAAAAB" + eight, kNoRepeats));
+  EXPECT_TRUE(InPuzzle(pocket, eight + "BAAB" + eight, kNoRepeats));
+}
+
+TEST(InPuzzleTest, RareLettersMustBeOnDistinctCellsWithinReach) {
+  // The two B cells, 1 and 10, are four king moves apart.
+  const LetterGrid farPair = MakeGrid(
+      "BAAAA"
+      "AAAAB"
+      "AAAAA"
+      "AAAAA"
+      "AAAAA",
+      5, 5);
+  const std::string eight(8, 'A');
+  EXPECT_FALSE(InPuzzle(farPair, eight + "BAAB" + std::string(11, 'A'), kNoRepeats));
+  EXPECT_TRUE(InPuzzle(farPair, eight + "BAAAB" + std::string(10, 'A'), kNoRepeats));
+  EXPECT_FALSE(InPuzzle(farPair, "ABAAB", kNoRepeats));    // three moves are too few
+  EXPECT_FALSE(InPuzzle(farPair, "AABBAA", kNoRepeats));   // both B, side by side
+  EXPECT_FALSE(InPuzzle(farPair, "BAB", kNoRepeats));      // one B cell twice
+  const LetterGrid nearPair = MakeGrid(
+      "BAAAA"
+      "ABAAA"
+      "AAAAA"
+      "AAAAA"
+      "AAAAA",
+      5, 5);
+  EXPECT_TRUE(InPuzzle(nearPair, "AABBAA", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(nearPair, "AAABAB", kNoRepeats));
+}
+
+TEST(InPuzzleTest, APathThatMustUseEveryCellHasOneFreeEnd) {
+  // Corner cells 1, 5 and 21 each touch a single A: a path over every A cell starts on
+  // one of them and ends on another, so a third is one too many.
+  const LetterGrid threeCorners = MakeGrid(
+      "ABABA"
+      "BAAAB"
+      "AAAAA"
+      "BAAAA"
+      "ABAAA",
+      5, 5);
+  EXPECT_FALSE(InPuzzle(threeCorners, std::string(19, 'A'), kNoRepeats));
+  EXPECT_TRUE(InPuzzle(threeCorners, std::string(18, 'A'), kNoRepeats));  // one corner spare
+  const LetterGrid twoCorners = MakeGrid(
+      "ABABA"
+      "BAAAB"
+      "AAAAA"
+      "AAAAA"
+      "AAAAA",
+      5, 5);
+  EXPECT_TRUE(InPuzzle(twoCorners, std::string(21, 'A'), kNoRepeats));
+  // Slowest of a random search over boards of two letters: a path over every cell.
+  const LetterGrid twoLetters = MakeGrid(
+      "AAABA"
+      "ABBBA"
+      "AABAA"
+      "AABAA"
+      "AABCB",
+      5, 5);
+  EXPECT_FALSE(InPuzzle(twoLetters, "BBAAAAABAAAAAAABABACBABBA", kNoRepeats));
+}
+
 // Random boards over small alphabets (many equal letters), words both traced on the
 // board and made at random, every board size, both repeat modes: the answers must be
 // those of the plain search.
