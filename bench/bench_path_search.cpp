@@ -6,17 +6,29 @@
 
 namespace {
 
-LetterGrid Board(const std::string& letters) {
+LetterGrid Board(const std::string& letters, int height, int width) {
   LetterGrid grid;
   for (int cell = 1; cell <= LetterGrid::kCells; ++cell) grid.Letters[cell] = letters[cell - 1];
-  grid.ComputeCellOnBoard(5, 5);
+  grid.ComputeCellOnBoard(height, width);
   return grid;
+}
+
+void SearchOn(benchmark::State& state, const LetterGrid& grid, const std::string& word,
+              bool repeats) {
+  for (auto _ : state) benchmark::DoNotOptimize(InPuzzle(grid, word, repeats));
 }
 
 void Search(benchmark::State& state, const std::string& letters, const std::string& word,
             bool repeats) {
-  const LetterGrid grid = Board(letters);
-  for (auto _ : state) benchmark::DoNotOptimize(InPuzzle(grid, word, repeats));
+  SearchOn(state, Board(letters, 5, 5), word, repeats);
+}
+
+void SearchFourHigh(benchmark::State& state, const std::string& letters, const std::string& word) {
+  SearchOn(state, Board(letters, 4, 5), word, false);
+}
+
+void SearchFourWide(benchmark::State& state, const std::string& letters, const std::string& word) {
+  SearchOn(state, Board(letters, 5, 4), word, false);
 }
 
 const std::string kAllA(25, 'A');
@@ -42,14 +54,24 @@ BENCHMARK_CAPTURE(Search, Halves, "AABAAAABAAAABAAAABAAAABAA",
 BENCHMARK_CAPTURE(Search, FarPair, "BAAAAAAAABAAAAAAAAAAAAAAA", "AAAAAAAABAABAAAAAAAAAAA", false);
 BENCHMARK_CAPTURE(Search, FarPairWithWall, "AACAAAABBBAAAAAAAAAAAAAAA", "AAAAAAAABAAAABAAAAAAAA",
                   false);
-// The slowest cases a random search over boards of two letters turned up: paths over
-// (nearly) every cell of the board.
+// The slowest cases random searches over boards of one or two letters, with a few
+// rare ones, turned up: paths over (nearly) every cell of the board.
 BENCHMARK_CAPTURE(Search, TwoLetters_EveryCell, "AAABAABBBAAABAAAABAAAABCB",
                   "BBAAAAABAAAAAAABABACBABBA", false);
 BENCHMARK_CAPTURE(Search, TwoLetters_Found, "BAABAAAAABBBAAABABBAAAABB",
                   "BAABABABBBBBAABAABAAAAAAA", false);
+BENCHMARK_CAPTURE(Search, TwoLetters_Found2, "ABAAAAAABBAAAABAAABABAAAA",
+                  "AABAABAAAABAABAABAAAAABA", false);
 BENCHMARK_CAPTURE(Search, TwoLetters_RareMiddle, "BBAAAAABBADABBAABCAABAAAA",
                   "BAAAAAACBAABADBABBBAABA", false);
+BENCHMARK_CAPTURE(SearchFourWide, TwoLetters_FourWide, "BAAAABAABABABBAABABBBBBAB",
+                  "ABBBAABBAABBABAABAB");
+BENCHMARK_CAPTURE(SearchFourHigh, OneLetter_ThreeB, "AAAAABAAAABBAAAAAAAAAAAAA",
+                  "AABAAABAAAAAAAABAAA");
+BENCHMARK_CAPTURE(Search, RarePairs_NotFound, "AAAABDAAADAAACAAAAAAAAAAA", "ADAAAAAAABAAAADAAAAA",
+                  false);
+BENCHMARK_CAPTURE(Search, RarePairs_Found, "ADAADAACAAAAAADAAAAAAAAAA", "AACAAAAAAAAAAADAADAAA",
+                  false);
 // A board as the game deals them and a word on it.
 BENCHMARK_CAPTURE(Search, Ordinary_Found, "STRAEINOTSLEPDCRAMEHUTION", "SNORTS", false);
 BENCHMARK_CAPTURE(Search, Ordinary_NotFound, "STRAEINOTSLEPDCRAMEHUTION", "QUARTER", false);

@@ -1,10 +1,13 @@
 #include "words/path_search.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -18,17 +21,48 @@ constexpr CellMask kColumn5 = kColumn1 << 4;
 
 constexpr CellMask Bit(int cell) { return CellMask{1} << (cell - 1); }
 
-// The cells one move away from some cell of `cells`, in the eight directions of
+// The cells of `cells` moved one step, once in each of the eight directions of
 // NeighbourOrder. The column masks stop moves that would wrap to the other edge; the
 // final mask drops targets past cell 25, and right shifts drop those before cell 1.
-CellMask Neighbours(CellMask cells) {
+constexpr std::array<CellMask, 8> Moves(CellMask cells) {
   const CellMask canGoLeft = cells & ~kColumn1;
   const CellMask canGoRight = cells & ~kColumn5;
-  const CellMask reached = (canGoLeft >> 6) | (cells >> 5) | (canGoRight >> 4) |
-                           (canGoRight << 1) | (canGoRight << 6) | (cells << 5) |
-                           (canGoLeft << 4) | (canGoLeft >> 1);
-  return reached & kAllCells;
+  return {canGoLeft >> 6,
+          cells >> 5,
+          canGoRight >> 4,
+          (canGoRight << 1) & kAllCells,
+          (canGoRight << 6) & kAllCells,
+          (cells << 5) & kAllCells,
+          (canGoLeft << 4) & kAllCells,
+          canGoLeft >> 1};
 }
+
+// The cells one move away from some cell of `cells`.
+constexpr CellMask Neighbours(CellMask cells) {
+  CellMask reached = 0;
+  for (const CellMask moved : Moves(cells)) reached |= moved;
+  return reached;
+}
+
+// The cells with at least two neighbours in `cells`: counted in bit slices, one
+// direction at a time.
+CellMask NextToTwo(CellMask cells) {
+  CellMask once = 0;
+  CellMask twice = 0;
+  for (const CellMask moved : Moves(cells)) {
+    twice |= once & moved;
+    once |= moved;
+  }
+  return twice;
+}
+
+// The neighbours of each single cell, looked up rather than shifted out: the search
+// asks for them in its innermost loops.
+constexpr std::array<CellMask, LetterGrid::kCells + 1> kNeighboursOf = [] {
+  std::array<CellMask, LetterGrid::kCells + 1> table{};
+  for (int cell = 1; cell <= LetterGrid::kCells; ++cell) table[cell] = Neighbours(Bit(cell));
+  return table;
+}();
 
 int LowestCell(CellMask cells) { return std::countr_zero(cells) + 1; }
 
@@ -45,8 +79,7 @@ CellMask PatchAround(int cell, CellMask allowed) {
 // The cells at most `moves` king moves from `cell`, on or off the board.
 CellMask WithinKingMoves(int cell, int moves) {
   CellMask reached = Bit(cell);
-  for (int move = 0; move < moves && reached != kAllCells; ++move)
-    reached |= Neighbours(reached);
+  for (int move = 0; move < moves && reached != kAllCells; ++move) reached |= Neighbours(reached);
   return reached;
 }
 
@@ -73,10 +106,11 @@ bool WalkExists(const LetterCells& cells, const std::string& word) {
   return ends != 0;
 }
 
-// For each cell, the set of cells a walk may have stepped onto it from.
+// For each position of the word, the cells that can hold its letter.
+using Candidates = std::array<CellMask, LetterGrid::kCells>;
+
+// For each cell, the one cell that every walk ending on it came from.
 using CameFrom = std::array<CellMask, LetterGrid::kCells + 1>;
-// Stands for "the walk starts here": never a cell, so it never blocks a step.
-constexpr CellMask kNoCell = CellMask{1} << 31;
 
 bool BoardHoldsEnoughOfEachLetter(const LetterCells& cells, const std::string& word) {
   std::array<int, 256> needed{};
@@ -87,22 +121,21 @@ bool BoardHoldsEnoughOfEachLetter(const LetterCells& cells, const std::string& w
 }
 
 // Depth-first search for a path that never reuses a cell (the word is at most 25
-// letters here), in steps of a limited number of explored states so that the search
-// from the word's first letter and the one from its last can take turns.
-//  - A state is the path's last cell and the set of cells it has used (the position in
-//    the word is the size of that set); what can follow depends on nothing else, so a
-//    state that failed once is remembered and never explored again. The work is thus
-//    bounded by the number of distinct states: at position p at most
-//    n(w_p) * product over letters c of C(n(c), k_c), with n(c) the cells holding c and
-//    k_c the number of c among the first p letters.
+// letters here), in steps of a limited number of explored states so that searches
+// from different letters can take turns. The path grows from one letter of the word,
+// the anchor, at both of its ends: at every step it grows the end with fewer cells to
+// go to. From a rare letter in the middle of the word, both halves start pinned down.
+//  - A state is the span of the word the path spells, its two end cells and the set
+//    of cells it uses; what can follow depends on nothing else, so a state that failed
+//    once is remembered and never explored again.
 //  - Before a state is explored, the rest of the word is checked against the unused
 //    cells by a few necessary conditions (see RestCanFollow); most dead ends are seen
 //    there, long before the path reaches them.
-class SimplePathSearch {
+class PathSearch {
  public:
-  SimplePathSearch(const LetterCells& cells, std::string word)
-      : cells_(cells), word_(std::move(word)) {
-    for (size_t position = 0; position < word_.size(); ++position)
+  PathSearch(const LetterCells& cells, const std::string& word, int anchor)
+      : cells_(cells), word_(word), last_(static_cast<int>(word.size()) - 1), anchor_(anchor) {
+    for (int position = 0; position <= last_; ++position)
       letterIds_[position] = LetterId(word_[position]);
     for (const CellMask letterCells : cells_) board_ |= letterCells;
   }
@@ -113,25 +146,38 @@ class SimplePathSearch {
   // answer is known or `budget` more states have been entered.
   Outcome Run(int64_t budget) {
     budget_ = budget;
-    for (CellMask starts = CellsOf(cells_, word_[0]); starts != 0; starts &= starts - 1) {
+    for (CellMask starts = CellsOf(cells_, word_[anchor_]); starts != 0; starts &= starts - 1) {
       const int cell = LowestCell(starts);
-      const Outcome outcome = ExtendPath(cell, 1, Bit(cell));
+      const Outcome outcome = Extend({anchor_, cell, anchor_, cell}, Bit(cell));
       if (outcome != Outcome::NotFound) return outcome;
     }
     return Outcome::NotFound;
   }
 
  private:
-  // The path spells the first `position` letters, ends on `cell` and uses `visited`.
-  Outcome ExtendPath(int cell, size_t position, CellMask visited) {
-    if (position == word_.size()) return Outcome::Found;
+  // The path spells letters `first` to `last` of the word, from `firstCell` to `lastCell`.
+  struct Span {
+    int first;
+    int firstCell;
+    int last;
+    int lastCell;
+  };
+
+  Outcome Extend(const Span& span, CellMask visited) {
+    if (span.first == 0 && span.last == last_) return Outcome::Found;
     if (--budget_ < 0) return Outcome::OutOfBudget;
-    const uint32_t state = (visited << 5) | static_cast<uint32_t>(cell - 1);
+    const uint64_t state = visited | uint64_t(span.firstCell - 1) << 25 |
+                           uint64_t(span.lastCell - 1) << 30 | uint64_t(span.first) << 35;
     if (deadStates_.contains(state)) return Outcome::NotFound;
-    if (RestCanFollow(cell, position, visited)) {
-      for (const int target : NextCells(cell, position, visited)) {
+    Candidates candidates{};
+    if (RestCanFollow(span, visited, candidates)) {
+      const bool growFirst = GrowFirstEnd(span, candidates);
+      const int position = growFirst ? span.first - 1 : span.last + 1;
+      for (const int target : NextCells(candidates[position], visited)) {
         if (target == 0) break;
-        const Outcome outcome = ExtendPath(target, position + 1, visited | Bit(target));
+        const Span grown = growFirst ? Span{position, target, span.last, span.lastCell}
+                                     : Span{span.first, span.firstCell, position, target};
+        const Outcome outcome = Extend(grown, visited | Bit(target));
         if (outcome != Outcome::NotFound) return outcome;
       }
     }
@@ -139,18 +185,23 @@ class SimplePathSearch {
     return Outcome::NotFound;
   }
 
-  // The unused neighbours of `cell` holding letter `position`, those with the fewest
-  // unused neighbours of their own first (0 ends the list): a path that leaves a corner
-  // for later tends to strand it, so this finds long paths sooner. The order never
-  // changes the answer.
-  std::array<int, 9> NextCells(int cell, size_t position, CellMask visited) const {
+  // The end with fewer cells to go to; with as many, the last.
+  bool GrowFirstEnd(const Span& span, const Candidates& candidates) const {
+    if (span.first == 0) return false;
+    if (span.last == last_) return true;
+    return std::popcount(candidates[span.first - 1]) < std::popcount(candidates[span.last + 1]);
+  }
+
+  // The cells of `next`, those with the fewest unused neighbours of their own first
+  // (0 ends the list): a path that leaves a corner for later tends to strand it, so
+  // this finds long paths sooner. The order never changes the answer.
+  std::array<int, 9> NextCells(CellMask next, CellMask visited) const {
     std::array<int, 9> targets{};
     std::array<int, 9> exits{};
     int count = 0;
-    CellMask next = Neighbours(Bit(cell)) & CellsOf(cells_, word_[position]) & ~visited;
     for (; next != 0; next &= next - 1) {
       const int target = LowestCell(next);
-      const int targetExits = std::popcount(Neighbours(Bit(target)) & ~visited & board_);
+      const int targetExits = std::popcount(kNeighboursOf[target] & ~visited & board_);
       int slot = count++;
       for (; slot > 0 && exits[slot - 1] > targetExits; --slot) {
         targets[slot] = targets[slot - 1];
@@ -162,56 +213,72 @@ class SimplePathSearch {
     return targets;
   }
 
-  // Every rule below only ever refuses a state that no path can complete. The runs are
-  // checked from the path's last letter on, with its cell counted free, so that a run
-  // the path is in the middle of is counted whole.
-  bool RestCanFollow(int cell, size_t position, CellMask visited) const {
-    Candidates candidates{};
-    if (!WalksCanFollow(cell, position, visited, candidates)) return false;
-    const LetterDemand demand = DemandOf(position, candidates);
-    return EnoughCellsPerLetter(demand) && DeadEndsAllowPath(cell, position, demand, candidates) &&
-           RareLettersCanBePlaced(cell, position, candidates) &&
-           RunsFitInPatches(position - 1, visited & ~Bit(cell));
+  bool InRest(const Span& span, int position) const {
+    return position < span.first || position > span.last;
   }
 
-  // For each position of the word, the cells that can hold its letter.
-  using Candidates = std::array<CellMask, LetterGrid::kCells>;
+  // Every rule below only ever refuses a state that no path can complete. Leaves in
+  // `candidates` the cells each letter of the rest may take, and the span's end cells
+  // at its ends.
+  bool RestCanFollow(const Span& span, CellMask visited, Candidates& candidates) const {
+    if (!WalksCanFollow(span.lastCell, span.last, last_, visited, candidates) ||
+        !WalksCanFollow(span.firstCell, span.first, 0, visited, candidates))
+      return false;
+    candidates[span.first] = Bit(span.firstCell);
+    candidates[span.last] = Bit(span.lastCell);
+    const LetterDemand demand = DemandOf(span, candidates);
+    return EnoughCellsPerLetter(demand) && NarrowLettersCanBeMatched(span, candidates) &&
+           DeadEndsAllowPath(span, demand, candidates) &&
+           RareLettersCanBePlaced(span, candidates) && RunsFitInPatches(span, visited);
+  }
 
-  // Whether letters from `position` on could follow `cell` on unused cells if walks
-  // were allowed to reuse cells, except for staying put or stepping straight back; a
-  // path is such a walk, so no path is lost. Leaves in `candidates` the cells each
-  // letter can take on such a walk.
-  bool WalksCanFollow(int cell, size_t position, CellMask visited,
+  // Whether the letters from `start` (exclusive) to `end` could follow `cell` on unused
+  // cells, in that order, if walks were allowed to reuse cells, except for stepping
+  // straight back; a path is such a walk, so no path is lost. Leaves in `candidates`
+  // the cells each of those letters can take on such a walk.
+  bool WalksCanFollow(int cell, int start, int end, CellMask visited,
                       Candidates& candidates) const {
+    if (start == end) return true;
+    const int step = end > start ? 1 : -1;
     const CellMask unused = ~visited;
-    // Backwards first: the cells from which the rest of the word could still be walked.
-    std::array<CellMask, LetterGrid::kCells> canFinish{};
-    CellMask later = CellsOf(cells_, word_.back()) & unused;
-    canFinish[word_.size() - 1] = later;
-    for (size_t next = word_.size() - 1; next-- > position;) {
+    // Backwards first: the cells from which the rest of the letters could still be walked.
+    Candidates canFinish{};
+    CellMask later = CellsOf(cells_, word_[end]) & unused;
+    canFinish[end] = later;
+    for (int next = end - step; next != start; next -= step) {
       later = Neighbours(later) & CellsOf(cells_, word_[next]) & unused;
       if (later == 0) return false;
       canFinish[next] = later;
     }
-    CameFrom from{};
-    from[cell] = kNoCell;
+    // A walk may step anywhere but straight back, which only stops an end that every
+    // walk reached from the same cell: `cornered` holds those, `cameFrom` that cell.
     CellMask ends = Bit(cell);
-    for (size_t next = position; next < word_.size(); ++next) {
-      CameFrom nextFrom{};
-      CellMask nextEnds = 0;
-      for (CellMask rest = ends; rest != 0; rest &= rest - 1) {
+    CellMask cornered = 0;
+    CameFrom cameFrom{};
+    for (int next = start + step; next != end + step; next += step) {
+      CellMask nextEnds = Neighbours(ends & ~cornered) & canFinish[next];
+      for (CellMask rest = cornered; rest != 0; rest &= rest - 1) {
         const int at = LowestCell(rest);
-        for (CellMask targets = Neighbours(Bit(at)) & canFinish[next]; targets != 0;
-             targets &= targets - 1) {
-          const int target = LowestCell(targets);
-          if ((from[at] & ~Bit(target)) == 0) continue;
-          nextFrom[target] |= Bit(at);
-          nextEnds |= Bit(target);
-        }
+        nextEnds |= kNeighboursOf[at] & ~cameFrom[at] & canFinish[next];
       }
       if (nextEnds == 0) return false;
-      from = nextFrom;
+      CameFrom nextCameFrom{};
+      CellMask nextCornered = 0;
+      for (CellMask rest = nextEnds; rest != 0; rest &= rest - 1) {
+        const int target = LowestCell(rest);
+        CellMask from = kNeighboursOf[target] & ends;
+        for (CellMask back = from & cornered; back != 0; back &= back - 1) {
+          const int at = LowestCell(back);
+          if (cameFrom[at] == Bit(target)) from &= ~Bit(at);
+        }
+        if ((from & (from - 1)) == 0) {  // a single cell
+          nextCornered |= Bit(target);
+          nextCameFrom[target] = from;
+        }
+      }
       ends = nextEnds;
+      cornered = nextCornered;
+      cameFrom = nextCameFrom;
       candidates[next] = ends;
     }
     return true;
@@ -224,11 +291,12 @@ class SimplePathSearch {
     std::array<int, LetterGrid::kCells> needed{};
   };
 
-  LetterDemand DemandOf(size_t position, const Candidates& candidates) const {
+  LetterDemand DemandOf(const Span& span, const Candidates& candidates) const {
     LetterDemand demand;
-    for (size_t next = position; next < word_.size(); ++next) {
-      demand.cells[letterIds_[next]] |= candidates[next];
-      ++demand.needed[letterIds_[next]];
+    for (int position = 0; position <= last_; ++position) {
+      if (!InRest(span, position)) continue;
+      demand.cells[letterIds_[position]] |= candidates[position];
+      ++demand.needed[letterIds_[position]];
     }
     return demand;
   }
@@ -241,54 +309,100 @@ class SimplePathSearch {
     return true;
   }
 
-  // A letter with exactly as many candidate cells as the rest needs uses all of them.
-  // Each such cell that cannot sit inside the path must be its last cell, so there may
-  // be one at most, and it must be able to take the last letter.
-  bool DeadEndsAllowPath(int cell, size_t position, const LetterDemand& demand,
-                         const Candidates& candidates) const {
-    CellMask deadEnds = 0;
-    for (int id = 0; id < letterCount_; ++id) {
-      if (std::popcount(demand.cells[id]) != demand.needed[id]) continue;
-      for (CellMask rest = demand.cells[id]; rest != 0; rest &= rest - 1) {
-        const int at = LowestCell(rest);
-        if (!CanBeInside(at, cell, position, candidates)) deadEnds |= Bit(at);
-      }
+  // Each letter of the rest needs a cell of its own. Matching every letter to one of its
+  // candidate cells costs too much to do at every step, but the letters with only a few
+  // candidates are where such a matching fails: a set of them with fewer cells between
+  // them than letters. A matching of part of the letters is needed for one of all.
+  bool NarrowLettersCanBeMatched(const Span& span, const Candidates& candidates) const {
+    CellHolders holders;
+    holders.fill(kNoPosition);
+    for (int position = 0; position <= last_; ++position) {
+      if (!InRest(span, position) || std::popcount(candidates[position]) > kNarrowCells) continue;
+      CellMask tried = 0;
+      if (!FindCellFor(position, candidates, holders, tried)) return false;
     }
-    return std::popcount(deadEnds) <= 1 && (deadEnds & ~candidates[word_.size() - 1]) == 0;
+    return true;
   }
 
-  // Inside the path, a cell holding letter i has two distinct neighbours on it: one
-  // holding letter i - 1 (or `cell`, for the next letter) and one holding letter i + 1.
-  bool CanBeInside(int at, int cell, size_t position, const Candidates& candidates) const {
-    const CellMask around = Neighbours(Bit(at));
-    for (size_t i = position; i + 1 < word_.size(); ++i) {
-      if ((candidates[i] & Bit(at)) == 0) continue;
-      const CellMask before = (i == position ? Bit(cell) : candidates[i - 1]) & around;
-      const CellMask after = candidates[i + 1] & around;
-      if (before != 0 && after != 0 && std::popcount(before | after) >= 2) return true;
+  static constexpr int kNarrowCells = 4;
+  static constexpr int kNoPosition = -1;
+  // For each cell, the position of the word matched to it so far.
+  using CellHolders = std::array<int, LetterGrid::kCells + 1>;
+
+  // Gives letter `at` a candidate cell, moving earlier letters to other cells of theirs
+  // where needed (an augmenting path); `tried` keeps each cell to one visit.
+  static bool FindCellFor(int at, const Candidates& candidates, CellHolders& holders,
+                          CellMask& tried) {
+    for (CellMask choices = candidates[at]; choices != 0; choices &= choices - 1) {
+      const int cell = LowestCell(choices);
+      if ((tried & Bit(cell)) != 0) continue;
+      tried |= Bit(cell);
+      if (holders[cell] == kNoPosition || FindCellFor(holders[cell], candidates, holders, tried)) {
+        holders[cell] = at;
+        return true;
+      }
     }
     return false;
   }
 
+  // A candidate cell that cannot sit inside the path is either left out or is one of
+  // the path's two end cells still to be placed. A letter can leave out only as many of
+  // its candidate cells as it has to spare, so all but those few dead ends must be left
+  // out, and those that cannot take a letter at a free end always are.
+  bool DeadEndsAllowPath(const Span& span, const LetterDemand& demand,
+                         const Candidates& candidates) const {
+    CellMask endCells = 0;
+    int freeEnds = 0;
+    if (span.first > 0) endCells |= candidates[0], ++freeEnds;
+    if (span.last < last_) endCells |= candidates[last_], ++freeEnds;
+    const CellMask inside = CanBeInside(span, candidates);
+    int deadEndsUsed = 0;
+    for (int id = 0; id < letterCount_; ++id) {
+      const int spare = std::popcount(demand.cells[id]) - demand.needed[id];
+      const CellMask deadEnds = demand.cells[id] & ~inside;
+      if (std::popcount(deadEnds & ~endCells) > spare) return false;
+      deadEndsUsed += std::max(0, std::popcount(deadEnds) - spare);
+    }
+    return deadEndsUsed <= freeEnds;
+  }
+
+  // The candidate cells that can sit inside the path. There a cell holding letter i
+  // has two distinct neighbours on the path: one holding letter i - 1 and one holding
+  // letter i + 1.
+  CellMask CanBeInside(const Span& span, const Candidates& candidates) const {
+    CellMask inside = 0;
+    for (int position = 1; position < last_; ++position) {
+      if (!InRest(span, position)) continue;
+      const CellMask before = candidates[position - 1];
+      const CellMask after = candidates[position + 1];
+      inside |=
+          candidates[position] & Neighbours(before) & Neighbours(after) & NextToTwo(before | after);
+    }
+    return inside;
+  }
+
   // A letter on few cells pins the path down: its occurrences need distinct cells, and
-  // two occurrences k letters apart lie at most k king moves apart, as does the first
-  // one from `cell`. The walks above may reuse a cell and so miss this; trying every
-  // placement is cheap while the letter has only a handful of candidate cells.
-  bool RareLettersCanBePlaced(int cell, size_t position, const Candidates& candidates) const {
+  // two occurrences k letters apart lie at most k king moves apart, as does the one
+  // nearest to an end of the span from that end's cell. The walks above may reuse a
+  // cell and so miss this; trying every placement is cheap while the letter has only a
+  // handful of candidate cells.
+  bool RareLettersCanBePlaced(const Span& span, const Candidates& candidates) const {
     for (int id = 0; id < letterCount_; ++id) {
       CellMask letterCells = 0;
-      for (size_t next = position; next < word_.size(); ++next)
-        if (letterIds_[next] == id) letterCells |= candidates[next];
+      for (int position = 0; position <= last_; ++position)
+        if (InRest(span, position) && letterIds_[position] == id)
+          letterCells |= candidates[position];
       const int cellCount = std::popcount(letterCells);
       if (cellCount > kRareCells) continue;
       Occurrences occurrences;
-      for (size_t next = position; next < word_.size(); ++next) {
-        if (letterIds_[next] != id) continue;
-        if (occurrences.count == cellCount) return false;  // more letters than cells
-        occurrences.positions[occurrences.count++] = next;
-      }
+      // Outwards from the span: first after it, then before it.
+      for (int position = span.last + 1; position <= last_; ++position)
+        if (letterIds_[position] == id && !occurrences.Add(position, cellCount)) return false;
+      occurrences.beforeSpan = occurrences.count;
+      for (int position = span.first - 1; position >= 0; --position)
+        if (letterIds_[position] == id && !occurrences.Add(position, cellCount)) return false;
       if (occurrences.count < 2) continue;
-      if (!CanPlace(occurrences, 0, cell, position - 1, 0, candidates)) return false;
+      if (!CanPlace(span, occurrences, 0, span.lastCell, span.last, 0, candidates)) return false;
     }
     return true;
   }
@@ -296,39 +410,59 @@ class SimplePathSearch {
   static constexpr int kRareCells = 5;
 
   struct Occurrences {
-    std::array<size_t, kRareCells> positions{};
+    std::array<int, kRareCells> positions{};
     int count = 0;
+    int beforeSpan = 0;  // index of the first occurrence before the span
+
+    // False when there are more occurrences than cells for them.
+    bool Add(int position, int cellCount) {
+      if (count == cellCount) return false;
+      positions[count++] = position;
+      return true;
+    }
   };
 
-  // Places occurrences from `index` on, the previous one (or the path's end) being on
+  // Places occurrences from `index` on, the previous one (or the span's end) being on
   // `previousCell` at `previousPosition`, avoiding the cells in `taken`.
-  static bool CanPlace(const Occurrences& occurrences, int index, int previousCell,
-                       size_t previousPosition, CellMask taken, const Candidates& candidates) {
+  static bool CanPlace(const Span& span, const Occurrences& occurrences, int index,
+                       int previousCell, int previousPosition, CellMask taken,
+                       const Candidates& candidates) {
     if (index == occurrences.count) return true;
-    const size_t at = occurrences.positions[index];
-    CellMask choices = candidates[at] & ~taken &
-                       WithinKingMoves(previousCell, static_cast<int>(at - previousPosition));
+    if (index == occurrences.beforeSpan) {
+      previousCell = span.firstCell;
+      previousPosition = span.first;
+    }
+    const int at = occurrences.positions[index];
+    CellMask choices =
+        candidates[at] & ~taken & WithinKingMoves(previousCell, std::abs(at - previousPosition));
     for (; choices != 0; choices &= choices - 1) {
       const int choice = LowestCell(choices);
-      if (CanPlace(occurrences, index + 1, choice, at, taken | Bit(choice), candidates))
+      if (CanPlace(span, occurrences, index + 1, choice, at, taken | Bit(choice), candidates))
         return true;
     }
     return false;
   }
 
-  // A run of equal letters in the rest of the word is a path through cells of that
-  // letter, so it lies inside one patch: a set of unused cells of the letter connected
-  // through each other. Runs sharing a patch use distinct cells of it, so a patch can
-  // take at most the largest total of runs that fits in it, and the patches together
-  // must take every run.
-  bool RunsFitInPatches(size_t position, CellMask visited) const {
+  // A run of equal letters in the word is a path through cells of that letter, so it
+  // lies inside one patch: a set of cells of the letter connected through each other.
+  // Runs sharing a patch use distinct cells of it, so a patch can take at most the
+  // largest total of runs that fits in it, and the patches together must take every
+  // run. The runs are counted from the span's end letters on, with their cells counted
+  // free, so that a run the path is in the middle of is counted whole.
+  bool RunsFitInPatches(const Span& span, CellMask visited) const {
+    const CellMask free = ~visited | Bit(span.firstCell) | Bit(span.lastCell);
     for (int id = 0; id < letterCount_; ++id) {
-      const CellMask unused = CellsOf(cells_, distinctLetters_[id]) & ~visited;
-      const uint32_t totals = RunTotals(position, id);
-      if (totals == 0) continue;
+      uint32_t totals = 1;
+      if (span.first == span.last) {
+        AddRunTotals(0, last_, id, totals);
+      } else {
+        AddRunTotals(0, span.first, id, totals);
+        AddRunTotals(span.last, last_, id, totals);
+      }
       const int needed = std::bit_width(totals) - 1;
+      if (needed == 0) continue;
       int room = 0;
-      for (CellMask rest = unused; rest != 0;) {
+      for (CellMask rest = CellsOf(cells_, distinctLetters_[id]) & free; rest != 0;) {
         const CellMask patch = PatchAround(LowestCell(rest), rest);
         rest &= ~patch;
         room += LargestTotalWithin(totals, std::popcount(patch));
@@ -338,21 +472,15 @@ class SimplePathSearch {
     return true;
   }
 
-  // The totals that some choice of the runs of letter `id` from `position` on adds up to,
-  // as a set of bits (bit t for total t); 0 when the letter does not occur.
-  uint32_t RunTotals(size_t position, int id) const {
-    uint32_t totals = 1;
-    bool occurs = false;
-    for (size_t next = position; next < word_.size();) {
-      size_t end = next;
-      while (end < word_.size() && letterIds_[end] == letterIds_[next]) ++end;
-      if (letterIds_[next] == id) {
-        totals |= totals << (end - next);
-        occurs = true;
-      }
-      next = end;
+  // Adds to `totals` (bit t for total t) the runs of letter `id` from `from` to `to`:
+  // afterwards it holds every total that some choice of the runs so far adds up to.
+  void AddRunTotals(int from, int to, int id, uint32_t& totals) const {
+    for (int position = from; position <= to;) {
+      int end = position;
+      while (end <= to && letterIds_[end] == letterIds_[position]) ++end;
+      if (letterIds_[position] == id) totals |= totals << (end - position);
+      position = end;
     }
-    return occurs ? totals : 0;
   }
 
   static int LargestTotalWithin(uint32_t totals, int size) {
@@ -368,28 +496,49 @@ class SimplePathSearch {
   }
 
   const LetterCells& cells_;
-  const std::string word_;
+  const std::string& word_;
+  const int last_;  // the position of the word's last letter
+  const int anchor_;
   std::array<char, LetterGrid::kCells> distinctLetters_{};
   std::array<int, LetterGrid::kCells> letterIds_{};
   int letterCount_ = 0;
   CellMask board_ = 0;
   int64_t budget_ = 0;
-  std::unordered_set<uint32_t> deadStates_;
+  std::unordered_set<uint64_t> deadStates_;
 };
 
-// A path read backwards spells the word backwards, so the search may start from either
-// end. Which end leads to less work depends on where the word's rare letters and
-// dead ends lie, which is hard to tell beforehand; so both searches take turns with a
-// doubling budget, and the answer comes at most about four times later than from the
-// better of the two alone.
+// The position of a letter on the fewest cells; among those, the one nearest the
+// middle of the word, where the path has two long halves to grow.
+int RarestPosition(const LetterCells& cells, const std::string& word) {
+  const int last = static_cast<int>(word.size()) - 1;
+  const auto rank = [&](int position) {
+    return std::popcount(CellsOf(cells, word[position])) * 2 * LetterGrid::kCells +
+           std::abs(2 * position - last);
+  };
+  int rarest = 0;
+  for (int position = 1; position <= last; ++position)
+    if (rank(position) < rank(rarest)) rarest = position;
+  return rarest;
+}
+
+// Growing the path from its rarest letter refutes a word soonest. Growing it from one
+// end, fewest exits first, is what finds a long path soonest: two growing ends can
+// strand cells between them. Which start wins is hard to tell beforehand, so the
+// searches from the rarest letter, the first and the last take turns with a doubling
+// budget, and the answer comes at most about six times later than from the best of
+// them alone.
 bool PathExists(const LetterCells& cells, const std::string& word) {
-  SimplePathSearch fromFirst(cells, word);
-  SimplePathSearch fromLast(cells, std::string(word.rbegin(), word.rend()));
+  const int last = static_cast<int>(word.size()) - 1;
+  const int rarest = RarestPosition(cells, word);
+  std::vector<PathSearch> searches;
+  searches.reserve(3);
+  searches.emplace_back(cells, word, rarest);
+  if (rarest != 0) searches.emplace_back(cells, word, 0);
+  if (rarest != last) searches.emplace_back(cells, word, last);
   for (int64_t budget = 64;; budget *= 2) {
-    for (SimplePathSearch* search : {&fromFirst, &fromLast}) {
-      const SimplePathSearch::Outcome outcome = search->Run(budget);
-      if (outcome != SimplePathSearch::Outcome::OutOfBudget)
-        return outcome == SimplePathSearch::Outcome::Found;
+    for (PathSearch& search : searches) {
+      const PathSearch::Outcome outcome = search.Run(budget);
+      if (outcome != PathSearch::Outcome::OutOfBudget) return outcome == PathSearch::Outcome::Found;
     }
   }
 }
