@@ -22,8 +22,7 @@ LetterGrid MakeGrid(const std::string& letters, int height, int width) {
 // of equal letters, which is why it lives only here, as the judge of the real one.
 class PlainSearch {
  public:
-  PlainSearch(const LetterGrid& grid, const std::string& word, int height, int width,
-              bool repeats)
+  PlainSearch(const LetterGrid& grid, const std::string& word, int height, int width, bool repeats)
       : grid_(grid), word_(word), height_(height), width_(width), repeats_(repeats) {}
 
   bool InPuzzle() {
@@ -192,8 +191,8 @@ TEST(InPuzzleTest, RefutesHardBoardsOfEqualLetters) {
       5, 5);
   EXPECT_TRUE(InPuzzle(halves, std::string(10, 'A') + "B" + std::string(10, 'A'), kNoRepeats));
   EXPECT_FALSE(InPuzzle(halves, std::string(11, 'A') + "B" + std::string(9, 'A'), kNoRepeats));
-  EXPECT_FALSE(InPuzzle(MakeGrid(std::string(25, 'A'), 5, 5), std::string(24, 'A') + "B",
-                        kNoRepeats));
+  EXPECT_FALSE(
+      InPuzzle(MakeGrid(std::string(25, 'A'), 5, 5), std::string(24, 'A') + "B", kNoRepeats));
 }
 
 TEST(InPuzzleTest, RunsOfOneLetterMustFitTheCellsTheyCanReach) {
@@ -222,9 +221,9 @@ TEST(InPuzzleTest, RareLettersMustBeOnDistinctCellsWithinReach) {
   const std::string eight(8, 'A');
   EXPECT_FALSE(InPuzzle(farPair, eight + "BAAB" + std::string(11, 'A'), kNoRepeats));
   EXPECT_TRUE(InPuzzle(farPair, eight + "BAAAB" + std::string(10, 'A'), kNoRepeats));
-  EXPECT_FALSE(InPuzzle(farPair, "ABAAB", kNoRepeats));    // three moves are too few
-  EXPECT_FALSE(InPuzzle(farPair, "AABBAA", kNoRepeats));   // both B, side by side
-  EXPECT_FALSE(InPuzzle(farPair, "BAB", kNoRepeats));      // one B cell twice
+  EXPECT_FALSE(InPuzzle(farPair, "ABAAB", kNoRepeats));   // three moves are too few
+  EXPECT_FALSE(InPuzzle(farPair, "AABBAA", kNoRepeats));  // both B, side by side
+  EXPECT_FALSE(InPuzzle(farPair, "BAB", kNoRepeats));     // one B cell twice
   const LetterGrid nearPair = MakeGrid(
       "BAAAA"
       "ABAAA"
@@ -236,9 +235,10 @@ TEST(InPuzzleTest, RareLettersMustBeOnDistinctCellsWithinReach) {
   EXPECT_TRUE(InPuzzle(nearPair, "AAABAB", kNoRepeats));
 }
 
-TEST(InPuzzleTest, APathThatMustUseEveryCellHasOneFreeEnd) {
-  // Corner cells 1, 5 and 21 each touch a single A: a path over every A cell starts on
-  // one of them and ends on another, so a third is one too many.
+TEST(InPuzzleTest, CellsTouchingOneLetterCellAreLeftOutOrEndThePath) {
+  // Corner cells 1, 5 and 21 each touch a single A. A path over every A cell starts on
+  // one of them and ends on another, so a third is one too many; one cell to spare
+  // lets the path leave it out.
   const LetterGrid threeCorners = MakeGrid(
       "ABABA"
       "BAAAB"
@@ -247,7 +247,7 @@ TEST(InPuzzleTest, APathThatMustUseEveryCellHasOneFreeEnd) {
       "ABAAA",
       5, 5);
   EXPECT_FALSE(InPuzzle(threeCorners, std::string(19, 'A'), kNoRepeats));
-  EXPECT_TRUE(InPuzzle(threeCorners, std::string(18, 'A'), kNoRepeats));  // one corner spare
+  EXPECT_TRUE(InPuzzle(threeCorners, std::string(18, 'A'), kNoRepeats));
   const LetterGrid twoCorners = MakeGrid(
       "ABABA"
       "BAAAB"
@@ -256,6 +256,16 @@ TEST(InPuzzleTest, APathThatMustUseEveryCellHasOneFreeEnd) {
       "AAAAA",
       5, 5);
   EXPECT_TRUE(InPuzzle(twoCorners, std::string(21, 'A'), kNoRepeats));
+  // Four such corners among 17 A cells: one cell to spare is not enough, two are.
+  const LetterGrid fourCorners = MakeGrid(
+      "ABABA"
+      "BAAAB"
+      "AAAAA"
+      "BAAAB"
+      "ABABA",
+      5, 5);
+  EXPECT_FALSE(InPuzzle(fourCorners, std::string(16, 'A'), kNoRepeats));
+  EXPECT_TRUE(InPuzzle(fourCorners, std::string(15, 'A'), kNoRepeats));
   // Slowest of a random search over boards of two letters: a path over every cell.
   const LetterGrid twoLetters = MakeGrid(
       "AAABA"
@@ -265,6 +275,27 @@ TEST(InPuzzleTest, APathThatMustUseEveryCellHasOneFreeEnd) {
       "AABCB",
       5, 5);
   EXPECT_FALSE(InPuzzle(twoLetters, "BBAAAAABAAAAAAABABACBABBA", kNoRepeats));
+}
+
+TEST(InPuzzleTest, LettersWithFewCellsNeedACellEach) {
+  // With D on cell 10, letters 1 and 3 of the word sit on the A cells next to it (4, 9,
+  // 15) and letters 9 and 11 on those next to B (4, 9): four letters, three cells.
+  // With D on cell 6, the second D of the word is on cell 10 and the same holds for
+  // the letters around it.
+  const LetterGrid board = MakeGrid(
+      "AAAAB"
+      "DAAAD"
+      "AAACA"
+      "AAAAA"
+      "AAAAA",
+      5, 5);
+  EXPECT_FALSE(InPuzzle(board, "ADAAAAAAABAAAADAAAAA", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(board, "ADAAAAAAAAAAAADAAAAA", kNoRepeats));
+  // The rarest letter, C, lies in the middle of the path: it grows both ways from it.
+  EXPECT_TRUE(InPuzzle(board, "AAAAAAAAAACAAAAAAAAA", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(board, "AAABAAAAAACAAADAAAAA", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(board, "AAAAABACAAAAA", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(board, "AAAAABCAAAAA", kNoRepeats));  // B and C are not neighbours
 }
 
 // Random boards over small alphabets (many equal letters), words both traced on the
