@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "tests/temp_folder.h"
 
 using namespace std::string_literals;
 
@@ -15,23 +16,8 @@ namespace {
 
 class ProfileFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("profile_file_test_" + std::to_string(::getpid()) + "_" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    path_ = (folder_ / "TEST.INI").string();
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  void WriteFile(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-  std::string ReadFile() const {
-    std::ifstream in(path_, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
+  void WriteFile(const std::string& bytes) { folder_.Write("TEST.INI", bytes); }
+  std::string ReadFile() const { return ReadFileBytes(path_); }
   ProfileFile Loaded(const std::string& bytes) {
     WriteFile(bytes);
     ProfileFile profile(path_);
@@ -39,8 +25,8 @@ class ProfileFileTest : public testing::Test {
     return profile;
   }
 
-  std::filesystem::path folder_;
-  std::string path_;
+  TempFolder folder_;
+  std::string path_ = folder_.File("TEST.INI");
 };
 
 TEST_F(ProfileFileTest, ReadsValuesIgnoringCaseAndOuterBlanks) {
@@ -134,7 +120,7 @@ TEST_F(ProfileFileTest, CreatesMissingKeysSectionsAndFolders) {
       ReadFile(),
       "[A]\r\nx=1\r\nNew=n\r\n\r\n; end of A\r\n[B]\r\ny=2\r\nAlso=a\r\n\r\n[C]\r\nKey=c\r\n");
 
-  const std::string nested = (folder_ / "one" / "two" / "NEW.INI").string();
+  const std::string nested = folder_.File("one/two/NEW.INI");
   ProfileFile fresh(nested);
   fresh.Load();
   fresh.WriteString("S", "K", "v");

@@ -6,37 +6,18 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/file_size_limit.h"
+#include "tests/temp_folder.h"
 
 namespace {
 
 class PuzzleFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("puzzle_file_test_" + std::to_string(::getpid()) + "_" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(folder_);
-  }
-
-  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-  static std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
+  std::string PathOf(const std::string& name) const { return folder_.File(name); }
+  static std::string ReadBytes(const std::string& path) { return ReadFileBytes(path); }
   static void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
   }
@@ -50,7 +31,7 @@ class PuzzleFileTest : public testing::Test {
     return grid;
   }
 
-  std::filesystem::path folder_;
+  TempFolder folder_;
 };
 
 TEST_F(PuzzleFileTest, SavedBoardHasTheFixedLayout) {
@@ -137,8 +118,8 @@ TEST_F(PuzzleFileTest, FailedOpensLeaveTheRecordAlone) {
   WriteBytes(wrongExtension, content);
   const std::string noExtension = PathOf("TVN");
   WriteBytes(noExtension, content);
-  const std::string dotInFolder = (folder_ / "x.TVN" / "puzzle").string();
-  std::filesystem::create_directories(folder_ / "x.TVN");
+  const std::string dotInFolder = folder_.File("x.TVN/puzzle");
+  std::filesystem::create_directories(folder_.File("x.TVN"));
   WriteBytes(dotInFolder, content);
   const std::string shortFile = PathOf("short.TVN");
   WriteBytes(shortFile, content.substr(0, 754));
@@ -188,7 +169,8 @@ TEST_F(PuzzleFileTest, FailedSaveWritesNothing) {
   EXPECT_EQ(result, PuzzleSaveResult::DiskFull);
   EXPECT_EQ(ReadBytes(existing), "old puzzle");
   int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_)) ++files;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_.Path()))
+    ++files;
   EXPECT_EQ(files, 1) << "no partial file left behind";
 }
 

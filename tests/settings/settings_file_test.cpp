@@ -1,12 +1,12 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "tests/temp_folder.h"
 
 namespace {
 
@@ -77,25 +77,11 @@ const char kDefaultFile[] =
 
 class SettingsFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("settings_file_test_" + std::to_string(::getpid()) + "_" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder_);
-    path_ = (folder_ / "tolvane" / "TOLVANE.INI").string();
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   void WriteFile(const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path());
     std::ofstream(path_, std::ios::binary) << bytes;
   }
-  std::string ReadFile() const {
-    std::ifstream in(path_, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
+  std::string ReadFile() const { return ReadFileBytes(path_); }
   GameSettings LoadedFrom(const std::string& bytes) {
     WriteFile(bytes);
     GameSettings settings = DefaultSettings(kStart);
@@ -103,8 +89,8 @@ class SettingsFileTest : public testing::Test {
     return settings;
   }
 
-  std::filesystem::path folder_;
-  std::string path_;
+  TempFolder folder_;
+  std::string path_ = folder_.File("tolvane/TOLVANE.INI");
 };
 
 TEST_F(SettingsFileTest, FirstRunWritesEveryKeyInOrderAndSecondSaveChangesNothing) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/words/engine/temp_folder.h"
+#include "tests/temp_folder.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/spelling_engine.h"
 

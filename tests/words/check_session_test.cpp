@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/words/engine/temp_folder.h"
+#include "tests/temp_folder.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/spelling_engine.h"
 #include "words/user_word_list.h"

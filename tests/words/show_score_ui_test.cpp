@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "tests/fake_platform.h"
-#include "tests/words/engine/temp_folder.h"
+#include "tests/temp_folder.h"
 #include "words/engine/spelling_engine.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/words/engine/temp_folder.h"
+#include "tests/temp_folder.h"
 #include "words/engine/spelling_engine.h"
 
 namespace {

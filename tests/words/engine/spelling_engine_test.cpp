@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/file_size_limit.h"
-#include "tests/words/engine/temp_folder.h"
+#include "tests/temp_folder.h"
 #include "words/engine/compiled_lexicon.h"
 
 namespace {
