@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdlib>
+
+#include "app/qt_platform.h"
+#include "game/clock.h"
+#include "game/random_source.h"
+
+namespace {
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) {
+      old_ = old;
+      hadOld_ = true;
+    }
+    if (value)
+      setenv(name, value, 1);
+    else
+      unsetenv(name);
+  }
+  ~ScopedEnvironment() {
+    if (hadOld_)
+      setenv(name_, old_.c_str(), 1);
+    else
+      unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::string old_;
+  bool hadOld_ = false;
+};
+
+TEST(QtPlatform, KeepsTheSettingsFileInTheUsersConfigurationFolder) {
+  QtPlatform platform;
+  {
+    ScopedEnvironment config("XDG_CONFIG_HOME", "/srv/config");
+    EXPECT_EQ(platform.SettingsFilePath(), "/srv/config/tolvane/TOLVANE.INI");
+  }
+  const std::string home = QDir::homePath().toStdString();
+  {
+    ScopedEnvironment config("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(platform.SettingsFilePath(), home + "/.config/tolvane/TOLVANE.INI");
+  }
+  {  // A relative folder is not a configuration folder: it would move with the directory.
+    ScopedEnvironment config("XDG_CONFIG_HOME", "relative/config");
+    EXPECT_EQ(platform.SettingsFilePath(), home + "/.config/tolvane/TOLVANE.INI");
+  }
+}
+
+TEST(QtPlatform, KnowsTheProgramAndTheCurrentFolder) {
+  QtPlatform platform;
+  EXPECT_EQ(platform.ProgramFilePath(), QCoreApplication::applicationFilePath().toStdString());
+  EXPECT_EQ(platform.CurrentDirectory(), QDir::currentPath().toStdString());
+}
+
+TEST(QtPlatform, ClockRunsForwardAndRandomStaysInRange) {
+  QtPlatform platform;
+  const int64_t first = platform.MsClock().NowMs();
+  EXPECT_GE(platform.MsClock().NowMs(), first);
+  for (int i = 0; i < 1000; ++i) {
+    const int value = platform.Random().Random(26);
+    ASSERT_GE(value, 0);
+    ASSERT_LT(value, 26);
+  }
+}
+
+}  // namespace
