@@ -5,7 +5,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -37,11 +36,12 @@ constexpr std::array<CellMask, 8> Moves(CellMask cells) {
           canGoLeft >> 1};
 }
 
-// The cells one move away from some cell of `cells`.
+// The cells one move away from some cell of `cells`: the moves sideways, and then every
+// move up or down is one from a cell of `cells` or beside it.
 constexpr CellMask Neighbours(CellMask cells) {
-  CellMask reached = 0;
-  for (const CellMask moved : Moves(cells)) reached |= moved;
-  return reached;
+  const CellMask sideways = ((cells & ~kColumn1) >> 1) | ((cells & ~kColumn5) << 1);
+  const CellMask row = cells | sideways;
+  return sideways | row >> 5 | ((row << 5) & kAllCells);
 }
 
 // The cells with at least two neighbours in `cells`: counted in bit slices, one
@@ -63,6 +63,15 @@ constexpr std::array<CellMask, LetterGrid::kCells + 1> kNeighboursOf = [] {
   for (int cell = 1; cell <= LetterGrid::kCells; ++cell) table[cell] = Neighbours(Bit(cell));
   return table;
 }();
+
+// std::popcount is a library call on processors without a population count
+// instruction, which the build does not assume; this runs in the innermost loops.
+constexpr int CellCount(CellMask cells) {
+  cells -= (cells >> 1) & 0x55555555;
+  cells = (cells & 0x33333333) + ((cells >> 2) & 0x33333333);
+  cells = (cells + (cells >> 4)) & 0x0F0F0F0F;
+  return static_cast<int>((cells * 0x01010101) >> 24);
+}
 
 int LowestCell(CellMask cells) { return std::countr_zero(cells) + 1; }
 
@@ -109,16 +118,49 @@ bool WalkExists(const LetterCells& cells, const std::string& word) {
 // For each position of the word, the cells that can hold its letter.
 using Candidates = std::array<CellMask, LetterGrid::kCells>;
 
-// For each cell, the one cell that every walk ending on it came from.
-using CameFrom = std::array<CellMask, LetterGrid::kCells + 1>;
-
 bool BoardHoldsEnoughOfEachLetter(const LetterCells& cells, const std::string& word) {
   std::array<int, 256> needed{};
   for (const char letter : word) ++needed[static_cast<unsigned char>(letter)];
   for (int letter = 0; letter < 256; ++letter)
-    if (needed[letter] > std::popcount(cells[letter])) return false;
+    if (needed[letter] > CellCount(cells[letter])) return false;
   return true;
 }
+
+// A set of search states (never 0), stored in place: the search looks one up at every
+// step, and a set of separately allocated nodes spends longer allocating than looking.
+class StateSet {
+ public:
+  bool Contains(uint64_t state) const {
+    for (size_t slot = SlotOf(state);; slot = (slot + 1) & (slots_.size() - 1)) {
+      if (slots_[slot] == state) return true;
+      if (slots_[slot] == 0) return false;
+    }
+  }
+
+  void Insert(uint64_t state) {
+    if (2 * (count_ + 1) > slots_.size()) Grow();
+    size_t slot = SlotOf(state);
+    while (slots_[slot] != 0 && slots_[slot] != state) slot = (slot + 1) & (slots_.size() - 1);
+    count_ += slots_[slot] == 0;
+    slots_[slot] = state;
+  }
+
+ private:
+  size_t SlotOf(uint64_t state) const {
+    return (state * 0x9E3779B97F4A7C15u) >> (64 - std::countr_zero(slots_.size()));
+  }
+
+  void Grow() {
+    std::vector<uint64_t> old(2 * slots_.size());
+    old.swap(slots_);
+    count_ = 0;
+    for (const uint64_t state : old)
+      if (state != 0) Insert(state);
+  }
+
+  std::vector<uint64_t> slots_ = std::vector<uint64_t>(256);
+  size_t count_ = 0;
+};
 
 // Depth-first search for a path that never reuses a cell (the word is at most 25
 // letters here), in steps of a limited number of explored states so that searches
@@ -168,7 +210,7 @@ class PathSearch {
     if (--budget_ < 0) return Outcome::OutOfBudget;
     const uint64_t state = visited | uint64_t(span.firstCell - 1) << 25 |
                            uint64_t(span.lastCell - 1) << 30 | uint64_t(span.first) << 35;
-    if (deadStates_.contains(state)) return Outcome::NotFound;
+    if (deadStates_.Contains(state)) return Outcome::NotFound;
     Candidates candidates{};
     if (RestCanFollow(span, visited, candidates)) {
       const bool growFirst = GrowFirstEnd(span, candidates);
@@ -181,7 +223,7 @@ class PathSearch {
         if (outcome != Outcome::NotFound) return outcome;
       }
     }
-    deadStates_.insert(state);
+    deadStates_.Insert(state);
     return Outcome::NotFound;
   }
 
@@ -189,7 +231,7 @@ class PathSearch {
   bool GrowFirstEnd(const Span& span, const Candidates& candidates) const {
     if (span.first == 0) return false;
     if (span.last == last_) return true;
-    return std::popcount(candidates[span.first - 1]) < std::popcount(candidates[span.last + 1]);
+    return CellCount(candidates[span.first - 1]) < CellCount(candidates[span.last + 1]);
   }
 
   // The cells of `next`, those with the fewest unused neighbours of their own first
@@ -201,7 +243,7 @@ class PathSearch {
     int count = 0;
     for (; next != 0; next &= next - 1) {
       const int target = LowestCell(next);
-      const int targetExits = std::popcount(kNeighboursOf[target] & ~visited & board_);
+      const int targetExits = CellCount(kNeighboursOf[target] & ~visited & board_);
       int slot = count++;
       for (; slot > 0 && exits[slot - 1] > targetExits; --slot) {
         targets[slot] = targets[slot - 1];
@@ -250,35 +292,18 @@ class PathSearch {
       if (later == 0) return false;
       canFinish[next] = later;
     }
-    // A walk may step anywhere but straight back, which only stops an end that every
-    // walk reached from the same cell: `cornered` holds those, `cameFrom` that cell.
+    // A walk may step anywhere but straight back, which only stops an end that walks
+    // reach from a single cell, `cornered`: its one neighbour among the previous ends.
     CellMask ends = Bit(cell);
     CellMask cornered = 0;
-    CameFrom cameFrom{};
+    CellMask previousEnds = 0;
     for (int next = start + step; next != end + step; next += step) {
-      CellMask nextEnds = Neighbours(ends & ~cornered) & canFinish[next];
-      for (CellMask rest = cornered; rest != 0; rest &= rest - 1) {
-        const int at = LowestCell(rest);
-        nextEnds |= kNeighboursOf[at] & ~cameFrom[at] & canFinish[next];
-      }
+      const CellMask nextEnds =
+          (Neighbours(ends & ~cornered) | (Neighbours(cornered) & ~previousEnds)) & canFinish[next];
       if (nextEnds == 0) return false;
-      CameFrom nextCameFrom{};
-      CellMask nextCornered = 0;
-      for (CellMask rest = nextEnds; rest != 0; rest &= rest - 1) {
-        const int target = LowestCell(rest);
-        CellMask from = kNeighboursOf[target] & ends;
-        for (CellMask back = from & cornered; back != 0; back &= back - 1) {
-          const int at = LowestCell(back);
-          if (cameFrom[at] == Bit(target)) from &= ~Bit(at);
-        }
-        if ((from & (from - 1)) == 0) {  // a single cell
-          nextCornered |= Bit(target);
-          nextCameFrom[target] = from;
-        }
-      }
+      cornered = nextEnds & ~NextToTwo(ends);
+      previousEnds = ends;
       ends = nextEnds;
-      cornered = nextCornered;
-      cameFrom = nextCameFrom;
       candidates[next] = ends;
     }
     return true;
@@ -305,7 +330,7 @@ class PathSearch {
   // as many candidate cells as the rest of the word holds of it.
   bool EnoughCellsPerLetter(const LetterDemand& demand) const {
     for (int id = 0; id < letterCount_; ++id)
-      if (std::popcount(demand.cells[id]) < demand.needed[id]) return false;
+      if (CellCount(demand.cells[id]) < demand.needed[id]) return false;
     return true;
   }
 
@@ -317,7 +342,7 @@ class PathSearch {
     CellHolders holders;
     holders.fill(kNoPosition);
     for (int position = 0; position <= last_; ++position) {
-      if (!InRest(span, position) || std::popcount(candidates[position]) > kNarrowCells) continue;
+      if (!InRest(span, position) || CellCount(candidates[position]) > kNarrowCells) continue;
       CellMask tried = 0;
       if (!FindCellFor(position, candidates, holders, tried)) return false;
     }
@@ -358,10 +383,10 @@ class PathSearch {
     const CellMask inside = CanBeInside(span, candidates);
     int deadEndsUsed = 0;
     for (int id = 0; id < letterCount_; ++id) {
-      const int spare = std::popcount(demand.cells[id]) - demand.needed[id];
+      const int spare = CellCount(demand.cells[id]) - demand.needed[id];
       const CellMask deadEnds = demand.cells[id] & ~inside;
-      if (std::popcount(deadEnds & ~endCells) > spare) return false;
-      deadEndsUsed += std::max(0, std::popcount(deadEnds) - spare);
+      if (CellCount(deadEnds & ~endCells) > spare) return false;
+      deadEndsUsed += std::max(0, CellCount(deadEnds) - spare);
     }
     return deadEndsUsed <= freeEnds;
   }
@@ -392,7 +417,7 @@ class PathSearch {
       for (int position = 0; position <= last_; ++position)
         if (InRest(span, position) && letterIds_[position] == id)
           letterCells |= candidates[position];
-      const int cellCount = std::popcount(letterCells);
+      const int cellCount = CellCount(letterCells);
       if (cellCount > kRareCells) continue;
       Occurrences occurrences;
       // Outwards from the span: first after it, then before it.
@@ -465,7 +490,7 @@ class PathSearch {
       for (CellMask rest = CellsOf(cells_, distinctLetters_[id]) & free; rest != 0;) {
         const CellMask patch = PatchAround(LowestCell(rest), rest);
         rest &= ~patch;
-        room += LargestTotalWithin(totals, std::popcount(patch));
+        room += LargestTotalWithin(totals, CellCount(patch));
       }
       if (room < needed) return false;
     }
@@ -504,7 +529,7 @@ class PathSearch {
   int letterCount_ = 0;
   CellMask board_ = 0;
   int64_t budget_ = 0;
-  std::unordered_set<uint64_t> deadStates_;
+  StateSet deadStates_;
 };
 
 // The position of a letter on the fewest cells; among those, the one nearest the
@@ -512,7 +537,7 @@ class PathSearch {
 int RarestPosition(const LetterCells& cells, const std::string& word) {
   const int last = static_cast<int>(word.size()) - 1;
   const auto rank = [&](int position) {
-    return std::popcount(CellsOf(cells, word[position])) * 2 * LetterGrid::kCells +
+    return CellCount(CellsOf(cells, word[position])) * 2 * LetterGrid::kCells +
            std::abs(2 * position - last);
   };
   int rarest = 0;
