@@ -271,7 +271,7 @@ class PathSearch {
     const LetterDemand demand = DemandOf(span, candidates);
     return EnoughCellsPerLetter(demand) && NarrowLettersCanBeMatched(span, candidates) &&
            DeadEndsAllowPath(span, demand, candidates) &&
-           RareLettersCanBePlaced(span, candidates) && RunsFitInPatches(span, visited);
+           RareLettersCanBePlaced(span, demand, candidates) && RunsFitInPatches(span, visited);
   }
 
   // Whether the letters from `start` (exclusive) to `end` could follow `cell` on unused
@@ -411,14 +411,11 @@ class PathSearch {
   // nearest to an end of the span from that end's cell. The walks above may reuse a
   // cell and so miss this; trying every placement is cheap while the letter has only a
   // handful of candidate cells.
-  bool RareLettersCanBePlaced(const Span& span, const Candidates& candidates) const {
+  bool RareLettersCanBePlaced(const Span& span, const LetterDemand& demand,
+                              const Candidates& candidates) const {
     for (int id = 0; id < letterCount_; ++id) {
-      CellMask letterCells = 0;
-      for (int position = 0; position <= last_; ++position)
-        if (InRest(span, position) && letterIds_[position] == id)
-          letterCells |= candidates[position];
-      const int cellCount = CellCount(letterCells);
-      if (cellCount > kRareCells) continue;
+      const int cellCount = CellCount(demand.cells[id]);
+      if (cellCount > kRareCells || demand.needed[id] < 2) continue;
       Occurrences occurrences;
       // Outwards from the span: first after it, then before it.
       for (int position = span.last + 1; position <= last_; ++position)
@@ -426,7 +423,6 @@ class PathSearch {
       occurrences.beforeSpan = occurrences.count;
       for (int position = span.first - 1; position >= 0; --position)
         if (letterIds_[position] == id && !occurrences.Add(position, cellCount)) return false;
-      if (occurrences.count < 2) continue;
       if (!CanPlace(span, occurrences, 0, span.lastCell, span.last, 0, candidates)) return false;
     }
     return true;
