@@ -6,6 +6,9 @@
 #include <array>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -69,6 +72,30 @@ class PlainSearch {
   bool repeats_;
   std::array<bool, 26> visited_{};
 };
+
+// The letters along a random path that never reuses a cell, from a random start until
+// it is stuck or has taken all but a few cells.
+std::string RandomPathWord(const LetterGrid& grid, int height, int width, std::mt19937& random) {
+  const int length = height * width - static_cast<int>(random() % 4);
+  std::array<bool, 26> used{};
+  int row = 1 + static_cast<int>(random() % height);
+  int column = 1 + static_cast<int>(random() % width);
+  std::string word;
+  while (true) {
+    const int cell = (row - 1) * 5 + column;
+    used[cell] = true;
+    word += grid.Letters[cell];
+    std::vector<std::pair<int, int>> onward;
+    for (int down = -1; down <= 1; ++down)
+      for (int right = -1; right <= 1; ++right) {
+        const int r = row + down, c = column + right;
+        if (r >= 1 && r <= height && c >= 1 && c <= width && !used[(r - 1) * 5 + c])
+          onward.emplace_back(r, c);
+      }
+    if (onward.empty() || static_cast<int>(word.size()) == length) return word;
+    std::tie(row, column) = onward[random() % onward.size()];
+  }
+}
 
 constexpr bool kRepeats = true;
 constexpr bool kNoRepeats = false;
@@ -334,6 +361,42 @@ TEST(InPuzzleTest, AgreesWithThePlainSearchOnRandomBoards) {
   // Both answers must have been put to the test often.
   EXPECT_GT(found, 4000);
   EXPECT_GT(refused, 4000);
+}
+
+// Words spelled along a path over nearly every cell, some with a letter or two changed:
+// where the pruning rules decide most, and where the plain search is still quick on
+// 4 x 4 boards. The last three boards cost the pruned search the most states.
+TEST(InPuzzleTest, AgreesWithThePlainSearchOnPathsOverNearlyEveryCell) {
+  std::mt19937 random(7031);
+  int found = 0;
+  for (int round = 0; round < 1500; ++round) {
+    const char* alphabet = round % 2 == 0 ? "AB" : "AAAAAABBC";
+    const int alphabetSize = round % 2 == 0 ? 2 : 9;
+    std::string letters(25, ' ');
+    for (char& letter : letters) letter = alphabet[random() % alphabetSize];
+    const LetterGrid grid = MakeGrid(letters, 4, 4);
+    std::string word = RandomPathWord(grid, 4, 4, random);
+    for (int change = static_cast<int>(random() % 3); change > 0; --change)
+      word[random() % word.size()] = static_cast<char>('A' + random() % 3);
+    const bool expected = PlainSearch(grid, word, 4, 4, kNoRepeats).InPuzzle();
+    ASSERT_EQ(InPuzzle(grid, word, kNoRepeats), expected) << letters << " " << word;
+    found += expected;
+  }
+  EXPECT_GT(found, 300);
+  EXPECT_LT(found, 1200);
+  const struct {
+    const char* letters;
+    const char* word;
+    int height, width;
+  } hardest[] = {{"ABAAAAAABBAAAABAAABABAAAA", "AABAABAAAABAABAABAAAAABA", 5, 5},
+                 {"BAAAABAABABABBAABABBBBBAB", "ABBBAABBAABBABAABAB", 5, 4},
+                 {"AAAAABAAAABBAAAAAAAAAAAAA", "AABAAABAAAAAAAABAAA", 4, 5}};
+  for (const auto& board : hardest) {
+    const LetterGrid grid = MakeGrid(board.letters, board.height, board.width);
+    EXPECT_EQ(InPuzzle(grid, board.word, kNoRepeats),
+              PlainSearch(grid, board.word, board.height, board.width, kNoRepeats).InPuzzle())
+        << board.letters << " " << board.word;
+  }
 }
 
 }  // namespace
