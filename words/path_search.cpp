@@ -151,10 +151,10 @@ class StateSet {
   }
 
   void Grow() {
-    std::vector<uint64_t> old(2 * slots_.size());
-    old.swap(slots_);
+    const std::vector<uint64_t> previous =
+        std::exchange(slots_, std::vector<uint64_t>(2 * slots_.size()));
     count_ = 0;
-    for (const uint64_t state : old)
+    for (const uint64_t state : previous)
       if (state != 0) Insert(state);
   }
 
