@@ -578,21 +578,20 @@ void TMainWin::FormPaint(QPainter& painter, const QRect& dirty) {
     for (int column = 1; column <= Settings.Width; ++column) {
       const int cell = LetterGrid::CellIndex(row, column);
       if (!dirty.intersects(CellRect(cell))) continue;
+      char letter = Grid.Letters[cell];
       if (ScrambleAnimation && animatedCell_ != 0) {
-        if (cell > animatedCell_) continue;
-        if (cell == animatedCell_) {
-          PaintTile(painter, cell, animatedLetter_, letterFont, letterColor);
-          continue;
-        }
+        if (cell > animatedCell_) continue;  // not reached by the animation yet
+        if (cell == animatedCell_) letter = animatedLetter_;
       }
-      PaintTile(painter, cell, Grid.Letters[cell], letterFont, letterColor);
+      PaintTile(painter, cell, letter, letterFont, letterColor);
     }
   }
 }
 
 void TMainWin::PaintTile(QPainter& painter, int cell, char letter, const QFont& font,
                          const QColor& color) {
-  const QImage& background = LetterLook ? LetterLook->SavedImage : QImage();
+  static const QImage kNoPicture;
+  const QImage& background = LetterLook ? LetterLook->SavedImage : kNoPicture;
   ComposeTile(Image1, WhiteImage, background, TileSize, letter, font, color);
   painter.drawImage(CellRect(cell).topLeft(), Image1);
 }

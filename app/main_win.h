@@ -14,7 +14,6 @@
 #include "settings/game_settings.h"
 
 class QAction;
-class QActionGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;

@@ -1,8 +1,6 @@
 // Any bytes given to the engine as a lexicon file open as a working lexicon or give a
 // negative id; a user list reads back whatever it holds.
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

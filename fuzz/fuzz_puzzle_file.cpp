@@ -1,11 +1,8 @@
 // Any bytes in a *.TVN file open as a puzzle of a playable size or give one of the
 // failure results, never a crash or a read past the record.
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 

@@ -1,15 +1,9 @@
 // Any bytes as the settings file load without harm, give a playable board size and game
 // length, and are saved into a file that a second load and save leave unchanged.
 
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "fuzz/scratch_file.h"

@@ -12,7 +12,6 @@ class TGauge : public QWidget {
   void SetProgress(int progress);
   void AddProgress(int amount) { SetProgress(progress_ + amount); }
   int Progress() const { return progress_; }
-  int MaxValue() const { return maxValue_; }
   int PercentDone() const;
 
  protected:
