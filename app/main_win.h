@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "app/platform.h"
 #include "game/letter_grid.h"
+#include "platform/platform.h"
 #include "presentation/saved_dimensions.h"
 #include "settings/game_settings.h"
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "app/main_win.h"
-#include "app/qt_platform.h"
+#include "platform/qt_platform.h"
 #include "presentation/letter_look.h"
 #include "words/show_score.h"
 

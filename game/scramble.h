@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/random_source.h"
 #include "game/letter_grid.h"
-#include "game/random_source.h"
 
 struct GameSettings;
 

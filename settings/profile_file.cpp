@@ -8,7 +8,7 @@
 #include <string_view>
 #include <utility>
 
-#include "words/engine/replace_file.h"
+#include "base/replace_file.h"
 
 namespace {
 

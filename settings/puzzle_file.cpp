@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "words/engine/replace_file.h"
+#include "base/replace_file.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "presentation/text_utils.h"
+#include "base/text_utils.h"
 #include "settings/profile_file.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
-#include "game/clock.h"
-#include "game/random_source.h"
+#include "base/clock.h"
+#include "base/random_source.h"
+#include "platform/platform.h"
 
 // Answers draws from a script first, then from a seeded generator.
 class ScriptedRandom : public RandomSource {

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "base/replace_file.h"
 #include "words/engine/compiled_lexicon.h"
-#include "words/engine/replace_file.h"
 #include "words/engine/word_list_text.h"
 
 namespace {

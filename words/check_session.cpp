@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "base/paths.h"
 #include "settings/game_settings.h"
 #include "words/engine/spelling_engine.h"
 #include "words/user_word_list.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "presentation/text_utils.h"
+#include "base/text_utils.h"
 
 namespace {
 
@@ -12,11 +12,11 @@ constexpr size_t kMaxGuessLength = 255;
 bool IsRepeat(const std::string& guess) { return guess.find("(DUP)") != std::string::npos; }
 
 bool LessIgnoringCase(const std::string& left, const std::string& right) {
-  return std::lexicographical_compare(
-      left.begin(), left.end(), right.begin(), right.end(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) <
-               std::tolower(static_cast<unsigned char>(b));
-      });
+  return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(),
+                                      [](char a, char b) {
+                                        return std::tolower(static_cast<unsigned char>(a)) <
+                                               std::tolower(static_cast<unsigned char>(b));
+                                      });
 }
 
 void SortLikeAListBox(std::vector<std::string>& words) {
@@ -56,10 +56,18 @@ ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSetti
     const std::string guess = whole.substr(0, kMaxGuessLength);
     if (IsRepeat(guess)) continue;
     switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
-      case WordVerdict::TooShort: sheet.TooShort.push_back(guess); break;
-      case WordVerdict::NotInPuzzle: sheet.NotInPuzzle.push_back(guess); break;
-      case WordVerdict::Misspelled: sheet.Misspelled.push_back(guess); break;
-      case WordVerdict::Valid: sheet.ValidWords.push_back(guess); break;
+      case WordVerdict::TooShort:
+        sheet.TooShort.push_back(guess);
+        break;
+      case WordVerdict::NotInPuzzle:
+        sheet.NotInPuzzle.push_back(guess);
+        break;
+      case WordVerdict::Misspelled:
+        sheet.Misspelled.push_back(guess);
+        break;
+      case WordVerdict::Valid:
+        sheet.ValidWords.push_back(guess);
+        break;
     }
   }
   for (auto* list : {&sheet.ValidWords, &sheet.NotInPuzzle, &sheet.Misspelled, &sheet.TooShort})

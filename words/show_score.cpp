@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "words/path_search.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/replace_file.h"
 #include "words/engine/compiled_lexicon.h"
-#include "words/engine/replace_file.h"
 #include "words/engine/user_list_file.h"
 
 namespace {

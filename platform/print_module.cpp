@@ -1,7 +1,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 
-#include "app/plugin_modules.h"
+#include "platform/plugin_modules.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/qt_platform.h"
+#include "platform/qt_platform.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,8 +12,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/help_window.h"
-#include "app/plugin_modules.h"
+#include "base/paths.h"
+#include "platform/help_window.h"
+#include "platform/plugin_modules.h"
 #include "settings/game_settings.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <QDir>
 #include <cstdlib>
 
-#include "app/qt_platform.h"
-#include "game/clock.h"
-#include "game/random_source.h"
+#include "base/clock.h"
+#include "base/random_source.h"
+#include "platform/qt_platform.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "app/platform.h"
-#include "game/clock.h"
-#include "game/random_source.h"
+#include "base/clock.h"
+#include "base/random_source.h"
+#include "platform/platform.h"
 
 // The platform services as the running game uses them, on Qt.
 class QtPlatform : public Platform {

@@ -1,4 +1,4 @@
-#include "app/help_window.h"
+#include "platform/help_window.h"
 
 #include <QFile>
 #include <QFont>

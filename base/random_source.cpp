@@ -1,4 +1,4 @@
-#include "game/random_source.h"
+#include "base/random_source.h"
 
 XorShiftRandom::XorShiftRandom(uint64_t seed) : state_(seed ? seed : 0x9E3779B97F4A7C15ull) {}
 

@@ -9,7 +9,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
-#include "app/help_window.h"
+#include "platform/help_window.h"
 
 namespace {
 

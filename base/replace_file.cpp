@@ -1,4 +1,4 @@
-#include "words/engine/replace_file.h"
+#include "base/replace_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -41,8 +41,8 @@ ReplaceFileResult ReplaceFileContents(const std::string& path, const void* data,
 
   // mkstemp makes the file private; a replaced file should get the usual permissions.
   struct stat existing {};
-  const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                            : (0666 & ~CurrentUmask());
+  const mode_t mode =
+      ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : (0666 & ~CurrentUmask());
   ::fchmod(fd, mode);
 
   const bool written = WriteAll(fd, static_cast<const char*>(data), size) && ::fsync(fd) == 0;

@@ -8,8 +8,8 @@
 #include <QUrl>
 #include <memory>
 
-#include "app/platform.h"
-#include "app/plugin_modules.h"
+#include "platform/platform.h"
+#include "platform/plugin_modules.h"
 
 namespace {
 
