@@ -15,12 +15,14 @@
 #include <array>
 
 #include "app/about_box.h"
+#include "app/main_menu.h"
 #include "app/product_window.h"
 #include "base/clock.h"
 #include "base/paths.h"
 #include "base/text_utils.h"
 #include "game/gauge.h"
 #include "game/scramble.h"
+#include "platform/qt_text.h"
 #include "presentation/grid_cursor.h"
 #include "presentation/layout_scaling.h"
 #include "presentation/letter_look.h"
@@ -126,7 +128,7 @@ void TMainWin::FormCreate() {
   CreateMenus();
 
   ScrambleAnimation = false;
-  Grid.Blank();
+  grid_.Blank();
   MyTimer = platform.MakeTicker(1000, [this] { MyTimerTimer(); });
   ElapsedSeconds = 0;
   ShowTime();
@@ -138,18 +140,18 @@ void TMainWin::FormCreate() {
   GridCursor = MakeGridCursor();
   GameRunning = false;
 
-  ProgramDirectory = ProgramDirectoryFrom(platform.ProgramFilePath());
-  StartDirectory = StartDirectoryFrom(platform.CurrentDirectory());
-  Settings = DefaultSettings(StartDirectory);
-  LoadSettings(Settings, platform.SettingsFilePath());
+  programDirectory_ = ProgramDirectoryFrom(platform.ProgramFilePath());
+  startDirectory_ = StartDirectoryFrom(platform.CurrentDirectory());
+  settings_ = DefaultSettings(startDirectory_);
+  LoadSettings(settings_, platform.SettingsFilePath());
 
   ApplyGuessListColumns();
-  MenuAmerican->setText(Settings.AmericanDictionary ? "&American Dictionary"
-                                                    : "&British Dictionary");
-  MenuBackBit->setChecked(Settings.ShowBackgroundBitmap);
-  Grid.ComputeCellOnBoard(Settings.Height, Settings.Width);
+  MenuAmerican->setText(settings_.AmericanDictionary ? "&American Dictionary"
+                                                     : "&British Dictionary");
+  MenuBackBit->setChecked(settings_.ShowBackgroundBitmap);
+  grid_.ComputeCellOnBoard(settings_.Height, settings_.Width);
   ChooseScaleFactor();
-  GuessList->setFont(QtFontFrom(Settings.WordListFont));
+  GuessList->setFont(QtFontFrom(settings_.WordListFont));
   SaveDimensions(Surface, Dimensions);
 }
 
@@ -209,68 +211,62 @@ void TMainWin::CreateComponents() {
 }
 
 void TMainWin::CreateMenus() {
-  const auto item = [this](QMenu* menu, const char* name, const QString& caption,
-                           QKeySequence shortcut, void (TMainWin::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    if (handler)
-      connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-    return action;
-  };
-  const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
-
   QMenu* file = menuBar()->addMenu("&File");
-  MenuOpen = item(file, "MenuOpen", "&Open Puzzle", ctrl(Qt::Key_O), &TMainWin::MenuOpenClick);
-  MenuSave = item(file, "MenuSave", "Sa&ve Puzzle", ctrl(Qt::Key_V), &TMainWin::MenuSaveClick);
-  MenuDesign = item(file, "MenuDesign", "&Design Puzzle", ctrl(Qt::Key_Z), nullptr);
-  file->addSeparator();
-  QMenu* sizes = file->addMenu("S&creen Size");
-  auto* sizeGroup = new QActionGroup(this);
-  N640x480 = item(sizes, "N640x480", "640x480", ctrl(Qt::Key_F1), nullptr);
-  N800x600 = item(sizes, "N800x600", "800x600", ctrl(Qt::Key_F2), nullptr);
-  N1024x768 = item(sizes, "N1024x768", "1024x768", ctrl(Qt::Key_F3), nullptr);
-  N1280x1024 = item(sizes, "N1280x1024", "1280x1024", ctrl(Qt::Key_F4), nullptr);
-  for (QAction* size : {N640x480, N800x600, N1024x768, N1280x1024}) {
-    size->setCheckable(true);
-    sizeGroup->addAction(size);
-  }
-  MenuPrint = item(file, "MenuPrint", "&Print Puzzle", ctrl(Qt::Key_P), nullptr);
-  MenuSetup = item(file, "MenuSetup", "Printer &Setup", ctrl(Qt::Key_R), &TMainWin::MenuSetupClick);
-  file->addSeparator();
-  MenuExit = item(file, "MenuExit", "E&xit", ctrl(Qt::Key_X), &TMainWin::MenuExitClick);
-
   QMenu* options = menuBar()->addMenu("&Options");
-  MenuDimensions = item(options, "MenuDimensions", "&Dimensions", ctrl(Qt::Key_D), nullptr);
-  MenuFont = item(options, "MenuFont", "&Puzzle Font", ctrl(Qt::Key_F), nullptr);
-  MenuTimer = item(options, "MenuTimer", "&Timer Options", ctrl(Qt::Key_T), nullptr);
-  MenuWordLength = item(options, "MenuWordLength", "&Word Length", ctrl(Qt::Key_W), nullptr);
-  MenuScoring = item(options, "MenuScoring", "Word &Scoring", ctrl(Qt::Key_S), nullptr);
-  MenuPlayOptions = item(options, "MenuPlayOptions", "Pla&y Options", ctrl(Qt::Key_Y), nullptr);
-  options->addSeparator();
-  MenuBackBit = item(options, "MenuBackBit", "Show &Background Bitmap", ctrl(Qt::Key_B),
-                     &TMainWin::MenuBackBitClick);
-  MenuBackBit->setCheckable(true);
-  MenuGuessFont = item(options, "MenuGuessFont", "Word &Guess Font", ctrl(Qt::Key_G), nullptr);
-  MenuGuessColumns =
-      item(options, "MenuGuessColumns", "Word Guess &Columns", ctrl(Qt::Key_E), nullptr);
-  options->addSeparator();
-  MenuAmerican = item(options, "MenuAmerican", "&American Dictionary", ctrl(Qt::Key_M),
-                      &TMainWin::MenuAmericanClick);
-  MenuAddTo = item(options, "MenuAddTo", "Add To D&ictionary", ctrl(Qt::Key_I), nullptr);
-  MenuExclude = item(options, "MenuExclude", "Excl&ude From Dictionary", ctrl(Qt::Key_U), nullptr);
-  MenuLookUp = item(options, "MenuLookUp", "&Look Up Word", ctrl(Qt::Key_L), nullptr);
-
   QMenu* help = menuBar()->addMenu("&Help");
-  MenuContents =
-      item(help, "MenuContents", "&Contents", ctrl(Qt::Key_C), &TMainWin::MenuContentsClick);
-  MenuAbout = item(help, "MenuAbout", "&About", ctrl(Qt::Key_A), &TMainWin::MenuAboutClick);
-  MenuProducts =
-      item(help, "MenuProducts", "Other &Products", QKeySequence(), &TMainWin::MenuProductsClick);
+  QMenu* sizes = nullptr;
+  auto* sizeGroup = new QActionGroup(this);
+  for (const MenuRow& row : MainMenuRows()) {
+    QMenu* menu = row.Menu == MenuName::File      ? file
+                  : row.Menu == MenuName::Options ? options
+                                                  : help;
+    if (row.Menu == MenuName::ScreenSize) {
+      if (!sizes) {
+        file->addSeparator();
+        sizes = file->addMenu("S&creen Size");
+      }
+      menu = sizes;
+    }
+    if (row.SeparatorBefore) menu->addSeparator();
+    QAction* action = menu->addAction(row.Caption);
+    action->setObjectName(row.Name);
+    if (row.Key) action->setShortcut(QKeySequence(Qt::CTRL | row.Key));
+    action->setCheckable(row.Checkable);
+    if (row.Menu == MenuName::ScreenSize) sizeGroup->addAction(action);
+    if (row.Handler)
+      connect(action, &QAction::triggered, this, [this, handler = row.Handler] { handler(*this); });
+  }
+  const auto find = [this](const char* name) { return findChild<QAction*>(name); };
+  MenuOpen = find("MenuOpen");
+  MenuSave = find("MenuSave");
+  MenuDesign = find("MenuDesign");
+  N640x480 = find("N640x480");
+  N800x600 = find("N800x600");
+  N1024x768 = find("N1024x768");
+  N1280x1024 = find("N1280x1024");
+  MenuPrint = find("MenuPrint");
+  MenuSetup = find("MenuSetup");
+  MenuExit = find("MenuExit");
+  MenuDimensions = find("MenuDimensions");
+  MenuFont = find("MenuFont");
+  MenuTimer = find("MenuTimer");
+  MenuWordLength = find("MenuWordLength");
+  MenuScoring = find("MenuScoring");
+  MenuPlayOptions = find("MenuPlayOptions");
+  MenuBackBit = find("MenuBackBit");
+  MenuGuessFont = find("MenuGuessFont");
+  MenuGuessColumns = find("MenuGuessColumns");
+  MenuAmerican = find("MenuAmerican");
+  MenuAddTo = find("MenuAddTo");
+  MenuExclude = find("MenuExclude");
+  MenuLookUp = find("MenuLookUp");
+  MenuContents = find("MenuContents");
+  MenuAbout = find("MenuAbout");
+  MenuProducts = find("MenuProducts");
 }
 
 void TMainWin::ApplyGuessListColumns() {
-  const int columns = Settings.GuessListColumns;
+  const int columns = settings_.GuessListColumns;
   GuessList->setFlow(QListView::TopToBottom);
   if (columns <= 1) {
     GuessList->setWrapping(false);
@@ -287,11 +283,11 @@ void TMainWin::ChooseScaleFactor() {
   const QSize screen = platform.ScreenSize();
   ScreenWidth = screen.width();
   ScreenHeight = screen.height();
-  ScaleFactor = ScaleFactorFor(Settings.WindowSize, ScreenWidth, ScreenHeight);
-  QAction* checked = ScaleFactor == 1.25  ? N800x600
-                     : ScaleFactor == 1.6 ? N1024x768
-                     : ScaleFactor == 2.0 ? N1280x1024
-                                          : N640x480;
+  scaleFactor_ = ScaleFactorFor(settings_.WindowSize, ScreenWidth, ScreenHeight);
+  QAction* checked = scaleFactor_ == 1.25  ? N800x600
+                     : scaleFactor_ == 1.6 ? N1024x768
+                     : scaleFactor_ == 2.0 ? N1280x1024
+                                           : N640x480;
   checked->setChecked(true);
 }
 
@@ -304,9 +300,9 @@ void TMainWin::showEvent(QShowEvent* event) {
 }
 
 void TMainWin::FormShow() {
-  RestoreDimensions(Surface, Dimensions, ScaleFactor);
+  RestoreDimensions(Surface, Dimensions, scaleFactor_);
   QFont guessFont = GuessList->font();
-  guessFont.setPointSize(static_cast<int>(Settings.WordListFont.Size * ScaleFactor));
+  guessFont.setPointSize(static_cast<int>(settings_.WordListFont.Size * scaleFactor_));
   GuessList->setFont(guessFont);
   ApplyGuessListColumns();
   adjustSize();
@@ -322,7 +318,7 @@ void TMainWin::closeEvent(QCloseEvent* event) {
 
 void TMainWin::FormClose() {
   MyTimer->Stop();
-  SaveSettings(Settings, platform.SettingsFilePath());
+  SaveSettings(settings_, platform.SettingsFilePath());
 }
 
 QStringList TMainWin::GuessItems() const {
@@ -348,7 +344,8 @@ void TMainWin::ScrambleClick() {
   MakeInvisible();
   ScrambleAnimation = true;
   GuessList->clear();
-  ScrambleLetters(Grid, Settings, platform.Random());
+  guesses_.clear();
+  ScrambleLetters(grid_, settings_, platform.Random());
   PlayScrambleAnimation();
   Start->setEnabled(true);
   MenuSave->setEnabled(true);
@@ -360,8 +357,8 @@ void TMainWin::ScrambleClick() {
 // player sees the board build up while the controls are hidden.
 void TMainWin::PlayScrambleAnimation() {
   Clock& clock = platform.MsClock();
-  for (int row = 1; row <= Settings.Height; ++row) {
-    for (int column = 1; column <= Settings.Width; ++column) {
+  for (int row = 1; row <= settings_.Height; ++row) {
+    for (int column = 1; column <= settings_.Width; ++column) {
       animatedCell_ = LetterGrid::CellIndex(row, column);
       const int64_t started = clock.NowMs();
       do {
@@ -379,7 +376,7 @@ void TMainWin::PlayScrambleAnimation() {
 void TMainWin::StartClick() {
   GameRunning = true;
   MyTimer->Start();
-  GameSeconds = Settings.Minutes * 60 + Settings.Seconds;
+  GameSeconds = settings_.Minutes * 60 + settings_.Seconds;
   TenSecondWarningGiven = false;
   ElapsedSeconds = 0;
   ShowTime();
@@ -391,6 +388,7 @@ void TMainWin::StartClick() {
   WordEntry->setFocus();
   Start->setEnabled(false);
   GuessList->clear();
+  guesses_.clear();
   Scramble->setEnabled(false);
   MenuDimensions->setEnabled(false);
   GuessList->viewport()->setCursor(GridCursor);
@@ -399,7 +397,7 @@ void TMainWin::StartClick() {
 
 void TMainWin::MyTimerTimer() {
   ++ElapsedSeconds;
-  const bool soundOn = Settings.TimeUpNotification == 1 || Settings.TimeUpNotification == 3;
+  const bool soundOn = settings_.TimeUpNotification == 1 || settings_.TimeUpNotification == 3;
   if (ElapsedSeconds < GameSeconds) {
     if (ElapsedSeconds >= GameSeconds - 10 && !TenSecondWarningGiven) {
       if (soundOn) platform.Audio().PlayAsync("TENSECS.WAV");
@@ -416,7 +414,7 @@ void TMainWin::MyTimerTimer() {
   MyGauge->AddProgress(1);
   MyGauge->repaint();
   if (soundOn) platform.Audio().PlayToEnd("TIMEUP.WAV");
-  if (Settings.TimeUpNotification == 2 || Settings.TimeUpNotification == 3)
+  if (settings_.TimeUpNotification == 2 || settings_.TimeUpNotification == 3)
     platform.ShowMessage(this, "Time is up.", "Notice");
 }
 
@@ -449,6 +447,7 @@ void TMainWin::AddGuess() {
   if (!GuessList->findItems(guess, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
     guess += " (DUP)";
   GuessList->addItem(guess);
+  guesses_.push_back(ToBytes(guess));
   GuessList->setCurrentRow(GuessList->count() - 1);
   GuessList->scrollToItem(GuessList->item(GuessList->count() - 1));
   WordEntry->clear();
@@ -499,19 +498,19 @@ void TMainWin::ExitButtonClick() {
 void TMainWin::MenuExitClick() { close(); }
 
 void TMainWin::MenuAmericanClick() {
-  Settings.AmericanDictionary = !Settings.AmericanDictionary;
-  MenuAmerican->setText(Settings.AmericanDictionary ? "&American Dictionary"
-                                                    : "&British Dictionary");
+  settings_.AmericanDictionary = !settings_.AmericanDictionary;
+  MenuAmerican->setText(settings_.AmericanDictionary ? "&American Dictionary"
+                                                     : "&British Dictionary");
 }
 
 void TMainWin::MenuBackBitClick() {
-  Settings.ShowBackgroundBitmap = !Settings.ShowBackgroundBitmap;
-  MenuBackBit->setChecked(Settings.ShowBackgroundBitmap);
+  settings_.ShowBackgroundBitmap = !settings_.ShowBackgroundBitmap;
+  MenuBackBit->setChecked(settings_.ShowBackgroundBitmap);
   Surface->repaint();
 }
 
 void TMainWin::MenuContentsClick() {
-  platform.ShowHelp(this, FromBytes(JoinPath(ProgramDirectory, "TOLVANE.HLP")));
+  platform.ShowHelp(this, FromBytes(JoinPath(programDirectory_, "TOLVANE.HLP")));
 }
 
 void TMainWin::MenuAboutClick() {
@@ -527,19 +526,44 @@ void TMainWin::MenuProductsClick() {
 void TMainWin::MenuSetupClick() { platform.PrinterSetup(this); }
 
 void TMainWin::MenuSaveClick() {
-  PuzzleRecord record = PuzzleRecordFromBoard(Grid, Settings.Height, Settings.Width);
+  PuzzleRecord record = PuzzleRecordFromBoard(grid_, settings_.Height, settings_.Width);
   SaveThePuzzle(record);
 }
 
-void TMainWin::SaveThePuzzle(PuzzleRecord& record) {
+bool TMainWin::SaveThePuzzle(PuzzleRecord& record) {
   const FileDialogRequest request{"Save Tolvane File", "Tolvane (*.TVN)", "TVN",
                                   SaveDialogFileName};
   const QString chosen = platform.GetSaveFileName(this, request);
-  if (chosen.isEmpty()) return;
+  if (chosen.isEmpty()) return false;
   SaveDialogFileName = chosen;
-  const PuzzleSaveResult result = WritePuzzleFile(chosen.toLocal8Bit().toStdString(), record);
-  if (result != PuzzleSaveResult::Ok)
-    platform.ShowMessage(this, FromBytes(PuzzleSaveMessage(result)), "Error");
+  const PuzzleSaveResult result = WritePuzzleFile(PathToBytes(chosen), record);
+  if (result == PuzzleSaveResult::Ok) return true;
+  platform.ShowMessage(this, FromBytes(PuzzleSaveMessage(result)), "Error");
+  return false;
+}
+
+void TMainWin::BoardResized() {
+  MenuPrint->setEnabled(false);
+  Surface->repaint();
+}
+
+void TMainWin::BoardLoaded() {
+  Start->setEnabled(true);
+  Surface->repaint();
+}
+
+void TMainWin::RepaintBoard() { Surface->repaint(); }
+
+void TMainWin::GuessListLookChanged() {
+  QFont guessFont = QtFontFrom(settings_.WordListFont);
+  guessFont.setPointSize(static_cast<int>(settings_.WordListFont.Size * scaleFactor_));
+  GuessList->setFont(guessFont);
+  ApplyGuessListColumns();
+}
+
+void TMainWin::ShowPath(const std::vector<int>& cells) {
+  shownPath_ = cells;
+  Surface->repaint();
 }
 
 void TMainWin::MenuOpenClick() {
@@ -549,14 +573,13 @@ void TMainWin::MenuOpenClick() {
   if (chosen.isEmpty()) return;
   OpenDialogFileName = chosen;
   PuzzleRecord record;
-  const PuzzleOpenResult result = ReadPuzzleFile(chosen.toLocal8Bit().toStdString(), record);
+  const PuzzleOpenResult result = ReadPuzzleFile(PathToBytes(chosen), record);
   if (result != PuzzleOpenResult::Ok) {
     platform.ShowMessage(this, FromBytes(PuzzleOpenMessage(result)), "Error");
     return;
   }
-  PuzzleRecordToBoard(record, Grid, Settings);
-  Start->setEnabled(true);
-  Surface->repaint();
+  PuzzleRecordToBoard(record, grid_, settings_);
+  BoardLoaded();
 }
 
 QRect TMainWin::CellRect(int cell) const {
@@ -566,20 +589,20 @@ QRect TMainWin::CellRect(int cell) const {
 }
 
 void TMainWin::FormPaint(QPainter& painter, const QRect& dirty) {
-  if (Settings.ShowBackgroundBitmap && !BackImage.isNull())
+  if (settings_.ShowBackgroundBitmap && !BackImage.isNull())
     painter.drawImage(Surface->rect(), BackImage);
   const QFont letterFont =
-      QtFontFrom(Settings.LetterFont, static_cast<int>(Settings.LetterFont.Size * ScaleFactor));
-  const QColor letterColor = ColorFromSetting(Settings.LetterFont.Color);
-  BoardTop = static_cast<int32_t>((Settings.Height == 5 ? 14 : 44) * ScaleFactor);
-  BoardLeft = static_cast<int32_t>((Settings.Width == 5 ? 26 : 56) * ScaleFactor);
-  TileSize = static_cast<int32_t>(60 * ScaleFactor);
+      QtFontFrom(settings_.LetterFont, static_cast<int>(settings_.LetterFont.Size * scaleFactor_));
+  const QColor letterColor = ColorFromSetting(settings_.LetterFont.Color);
+  BoardTop = static_cast<int32_t>((settings_.Height == 5 ? 14 : 44) * scaleFactor_);
+  BoardLeft = static_cast<int32_t>((settings_.Width == 5 ? 26 : 56) * scaleFactor_);
+  TileSize = static_cast<int32_t>(60 * scaleFactor_);
 
-  for (int row = 1; row <= Settings.Height; ++row) {
-    for (int column = 1; column <= Settings.Width; ++column) {
+  for (int row = 1; row <= settings_.Height; ++row) {
+    for (int column = 1; column <= settings_.Width; ++column) {
       const int cell = LetterGrid::CellIndex(row, column);
       if (!dirty.intersects(CellRect(cell))) continue;
-      char letter = Grid.Letters[cell];
+      char letter = grid_.Letters[cell];
       if (ScrambleAnimation && animatedCell_ != 0) {
         if (cell > animatedCell_) continue;  // not reached by the animation yet
         if (cell == animatedCell_) letter = animatedLetter_;
@@ -598,19 +621,19 @@ void TMainWin::PaintTile(QPainter& painter, int cell, char letter, const QFont& 
 }
 
 int TMainWin::GetLetterIndex(int x, int y) const {
-  if (x < BoardLeft || x >= BoardLeft + Settings.Width * TileSize) return -1;
-  if (y < BoardTop || y >= BoardTop + Settings.Height * TileSize) return -1;
+  if (x < BoardLeft || x >= BoardLeft + settings_.Width * TileSize) return -1;
+  if (y < BoardTop || y >= BoardTop + settings_.Height * TileSize) return -1;
   const int row0 = (y - BoardTop) / TileSize;
   const int column0 = (x - BoardLeft) / TileSize;
   const int cell = row0 * LetterGrid::kStride + column0 + 1;
   if (cell < 1 || cell > LetterGrid::kCells) return -1;
-  return Grid.CellOnBoard[cell] ? cell : -1;
+  return grid_.CellOnBoard[cell] ? cell : -1;
 }
 
 void TMainWin::FormMouseMove(int x, int y) {
   if (!GameRunning) return;
-  const bool overBoard = BoardLeft < x && x < BoardLeft + TileSize * Settings.Width &&
-                         BoardTop < y && y < BoardTop + TileSize * Settings.Height;
+  const bool overBoard = BoardLeft < x && x < BoardLeft + TileSize * settings_.Width &&
+                         BoardTop < y && y < BoardTop + TileSize * settings_.Height;
   if (overBoard)
     Surface->setCursor(GridCursor);
   else
@@ -625,6 +648,6 @@ void TMainWin::FormMouseUp(int x, int y) {
   if (!GameRunning) return;
   const int cell = GetLetterIndex(x, y);
   if (cell == -1 || cell != PressedCell) return;
-  WordEntry->setText(WordEntry->text() + QChar::fromLatin1(Grid.Letters[cell]));
+  WordEntry->setText(WordEntry->text() + QChar::fromLatin1(grid_.Letters[cell]));
   WordEntry->end(false);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/letter_grid.h"
+#include "platform/game_host.h"
 #include "platform/platform.h"
 #include "presentation/saved_dimensions.h"
 #include "settings/game_settings.h"
@@ -25,7 +26,7 @@ class TShowScore;
 
 // The main window: the board, the timed game and the guess list, the menus, and the
 // launching of every other window. It owns the game state.
-class TMainWin : public QMainWindow {
+class TMainWin : public QMainWindow, public GameHost {
   Q_OBJECT
  public:
   explicit TMainWin(Platform& platform);
@@ -33,6 +34,23 @@ class TMainWin : public QMainWindow {
 
   // The guess list items, in entry order.
   QStringList GuessItems() const;
+
+  // What the dialogs get of the main window.
+  QWidget* Window() override { return this; }
+  Platform& Services() override { return platform; }
+  GameSettings& Settings() override { return settings_; }
+  LetterGrid& Board() override { return grid_; }
+  const std::vector<std::string>& Guesses() const override { return guesses_; }
+  double ScaleFactor() const override { return scaleFactor_; }
+  QSize ScreenSize() const override { return {ScreenWidth, ScreenHeight}; }
+  const std::string& ProgramDirectory() const override { return programDirectory_; }
+  const std::string& StartDirectory() const override { return startDirectory_; }
+  void BoardResized() override;
+  void BoardLoaded() override;
+  void RepaintBoard() override;
+  void GuessListLookChanged() override;
+  bool SaveThePuzzle(PuzzleRecord& record) override;
+  void ShowPath(const std::vector<int>& cells) override;
 
   // Event handlers, named after their component and event.
   void ScrambleClick();
@@ -63,10 +81,10 @@ class TMainWin : public QMainWindow {
   void FormMouseMove(int x, int y);
 
   Platform& platform;
-  GameSettings Settings;
-  LetterGrid Grid;
-  std::string StartDirectory;
-  std::string ProgramDirectory;
+  GameSettings settings_;
+  LetterGrid grid_;
+  std::string startDirectory_;
+  std::string programDirectory_;
 
   // Game state.
   bool GameRunning = false;
@@ -82,7 +100,7 @@ class TMainWin : public QMainWindow {
   int32_t TileSize = 60;
 
   // Window scale, chosen at start-up from WindowSize and the screen.
-  double ScaleFactor = 1.0;
+  double scaleFactor_ = 1.0;
   int32_t ScreenWidth = 0;
   int32_t ScreenHeight = 0;
   SavedDimensions Dimensions;
@@ -159,13 +177,14 @@ class TMainWin : public QMainWindow {
   void ApplyGuessListColumns();
   void ChooseScaleFactor();
   void PlayScrambleAnimation();
-  void SaveThePuzzle(struct PuzzleRecord& record);
   void GuessListMouseUp();
   void PaintTile(QPainter& painter, int cell, char letter, const QFont& font, const QColor& color);
   QRect CellRect(int cell) const;
   std::array<QWidget*, 9> PlayingControls() const;
 
   bool shown_ = false;
+  std::vector<std::string> guesses_;
+  std::vector<int> shownPath_;
   int animatedCell_ = 0;  // while the Scramble animation plays: the cell flickering
   char animatedLetter_ = ' ';
 };

@@ -12,11 +12,11 @@
 
 std::unique_ptr<TMainWin> CreateMainWindows(Platform& platform) {
   auto mainWin = std::make_unique<TMainWin>(platform);
-  mainWin->LetterLook = new TLetterLook(mainWin.get(), mainWin->Settings);
+  mainWin->LetterLook = new TLetterLook(mainWin.get(), mainWin->Settings());
   TMainWin* window = mainWin.get();
   mainWin->ShowScore = new TShowScore(
-      window, platform, window->Settings, window->Grid, [window] { return window->GuessItems(); },
-      window->ProgramDirectory);
+      window, platform, window->Settings(), window->Board(),
+      [window] { return window->GuessItems(); }, window->ProgramDirectory());
   return mainWin;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QDialog;
@@ -38,6 +41,20 @@ struct FileDialogRequest {
   QString fileName;
 };
 
+// What a font dialog is asked for, and what the player chose.
+struct FontDialogRequest {
+  QString title;
+  QFont font;  // the font the dialog starts with
+  QColor color;
+  bool effects = false;  // colour, underline and strikeout offered
+  int minPointSize = 0;  // 0: no limit
+  int maxPointSize = 0;
+};
+struct FontDialogAnswer {
+  QFont font;
+  QColor color;
+};
+
 // Everything a window needs from outside the program. The real set wraps Qt; tests hand
 // in fakes that record calls and answer dialogs, so no test waits on a person, a clock
 // or a sound card.
@@ -66,6 +83,10 @@ class Platform {
   // dialog only returns an existing file; the save dialog asks before overwriting.
   virtual QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) = 0;
   virtual QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) = 0;
+
+  // Scalable fonts only; nothing when the player cancelled.
+  virtual std::optional<FontDialogAnswer> GetFont(QWidget* owner,
+                                                  const FontDialogRequest& request) = 0;
 
   // Opens the help file at its contents.
   virtual void ShowHelp(QWidget* owner, const QString& helpFilePath) = 0;

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include "base/paths.h"
 #include "platform/help_window.h"
 #include "platform/plugin_modules.h"
+#include "platform/qt_text.h"
 #include "settings/game_settings.h"
 
 namespace {
@@ -116,15 +118,15 @@ QSize QtPlatform::ScreenSize() {
 }
 
 std::string QtPlatform::ProgramFilePath() {
-  return QCoreApplication::applicationFilePath().toStdString();
+  return PathToBytes(QCoreApplication::applicationFilePath());
 }
 
-std::string QtPlatform::CurrentDirectory() { return QDir::currentPath().toStdString(); }
+std::string QtPlatform::CurrentDirectory() { return PathToBytes(QDir::currentPath()); }
 
 std::string QtPlatform::SettingsFilePath() {
   QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
   if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.config";
-  return JoinPath(JoinPath(base.toStdString(), "tolvane"), "TOLVANE.INI");
+  return JoinPath(JoinPath(PathToBytes(base), "tolvane"), "TOLVANE.INI");
 }
 
 QString QtPlatform::GetOpenFileName(QWidget* owner, const FileDialogRequest& request) {
@@ -141,7 +143,14 @@ QString QtPlatform::GetSaveFileName(QWidget* owner, const FileDialogRequest& req
   return RunFileDialog(dialog);
 }
 
+// One help window for the run: a second request brings it to the front.
 void QtPlatform::ShowHelp(QWidget* owner, const QString& helpFilePath) {
+  if (help_) {
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+    return;
+  }
   auto* help = new THelpWindow(owner, helpFilePath);
   if (!help->Loaded()) {
     delete help;
@@ -149,7 +158,29 @@ void QtPlatform::ShowHelp(QWidget* owner, const QString& helpFilePath) {
     return;
   }
   help->setAttribute(Qt::WA_DeleteOnClose);
+  help_ = help;
   help->show();
+}
+
+std::optional<FontDialogAnswer> QtPlatform::GetFont(QWidget* owner,
+                                                    const FontDialogRequest& request) {
+  QFontDialog dialog(request.font, owner);
+  dialog.setWindowTitle(request.title);
+  dialog.setOptions(QFontDialog::ScalableFonts);
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QFont chosen = dialog.selectedFont();
+    const int size = chosen.pointSize();
+    const bool tooSmall = request.minPointSize > 0 && size < request.minPointSize;
+    const bool tooLarge = request.maxPointSize > 0 && size > request.maxPointSize;
+    if (!tooSmall && !tooLarge) return FontDialogAnswer{chosen, request.color};
+    ShowMessage(&dialog,
+                QString("Size must be between %1 and %2 points.")
+                    .arg(request.minPointSize)
+                    .arg(request.maxPointSize),
+                "Font");
+    dialog.setCurrentFont(chosen);
+  }
 }
 
 void QtPlatform::PrinterSetup(QWidget* owner) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <memory>
 
 #include "base/clock.h"
@@ -24,6 +25,8 @@ class QtPlatform : public Platform {
   std::string SettingsFilePath() override;
   QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
+  std::optional<FontDialogAnswer> GetFont(QWidget* owner,
+                                          const FontDialogRequest& request) override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget* owner) override;
 
@@ -31,4 +34,5 @@ class QtPlatform : public Platform {
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<Sound> sound_;
+  QPointer<QWidget> help_;
 };

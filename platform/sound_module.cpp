@@ -1,6 +1,7 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -38,7 +39,7 @@ class QtSound : public Sound {
  private:
   // A bare name is looked up in the current directory, then in the program's folder.
   static QString Find(const std::string& name) {
-    const QString bare = QString::fromStdString(name);
+    const QString bare = QFile::decodeName(name.c_str());
     if (QFileInfo(bare).isFile()) return QFileInfo(bare).absoluteFilePath();
     const QString beside = QCoreApplication::applicationDirPath() + "/" + bare;
     if (QFileInfo(beside).isFile()) return beside;

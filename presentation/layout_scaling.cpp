@@ -17,7 +17,17 @@ ScaledBounds ScaleBounds(const ScaledBounds& bounds, int32_t m, int32_t d) {
   return scaled;
 }
 
-int32_t LayoutRatio(double scaleFactor) { return static_cast<int32_t>(scaleFactor * 100 + 1e-9); }
+const WindowScale& WindowScaleFor(double scaleFactor) {
+  for (const WindowScale& scale : kWindowScales)
+    if (scale.Factor == scaleFactor) return scale;
+  return kWindowScales[0];
+}
+
+int32_t LayoutRatio(double scaleFactor) { return WindowScaleFor(scaleFactor).Ratio; }
+
+int32_t Scaled(int32_t value, double scaleFactor) {
+  return static_cast<int32_t>(value * scaleFactor);
+}
 
 int32_t CentredLeft(int32_t screenWidth, int32_t outerWidth) {
   return (screenWidth - outerWidth) / 2;
@@ -29,8 +39,10 @@ int32_t CentredTop(int32_t screenHeight, int32_t outerHeight, int32_t topOffset)
 }
 
 double ScaleFactorFor(int32_t windowSize, int32_t screenWidth, int32_t screenHeight) {
-  if (windowSize == 800 && screenWidth > 799 && screenHeight > 599) return 1.25;
-  if (windowSize == 1024 && screenWidth > 1023 && screenHeight > 767) return 1.6;
-  if (windowSize == 1280 && screenWidth > 1279 && screenHeight > 1023) return 2.0;
+  for (const WindowScale& scale : kWindowScales) {
+    if (scale.WindowSize == windowSize && screenWidth >= scale.ScreenWidth &&
+        screenHeight >= scale.ScreenHeight)
+      return scale.Factor;
+  }
   return 1.0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 // Integer arithmetic of the window scaling, kept apart from any widget.
@@ -14,8 +15,30 @@ struct ScaledBounds {
 // scaled as a position, so neighbouring controls never drift apart by rounding.
 ScaledBounds ScaleBounds(const ScaledBounds& bounds, int32_t m, int32_t d);
 
+// The four window sizes the game offers. The factor scales tiles and fonts; the ratio
+// M of M/100 scales the layout of every window; the screen must be at least as large.
+struct WindowScale {
+  int32_t WindowSize;
+  double Factor;
+  int32_t Ratio;
+  int32_t ScreenWidth, ScreenHeight;
+  const char* MenuItem;
+};
+inline constexpr std::array<WindowScale, 4> kWindowScales{{
+    {640, 1.0, 100, 640, 480, "N640x480"},
+    {800, 1.25, 125, 800, 600, "N800x600"},
+    {1024, 1.6, 160, 1024, 768, "N1024x768"},
+    {1280, 2.0, 200, 1280, 1024, "N1280x1024"},
+}};
+
+// The entry of `scaleFactor`; the 640 x 480 entry for any other factor.
+const WindowScale& WindowScaleFor(double scaleFactor);
+
 // M of the M/100 ratio: 100, 125, 160 or 200.
 int32_t LayoutRatio(double scaleFactor);
+
+// Trunc(value x scaleFactor): tile edges, board offsets and font sizes.
+int32_t Scaled(int32_t value, double scaleFactor);
 
 // Where a window of `outerSize` goes on a screen of `screenSize`, lifted by `topOffset`
 // (never above the top edge).

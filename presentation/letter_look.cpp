@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "platform/qt_text.h"
 #include "settings/game_settings.h"
 
 TLetterLook::TLetterLook(QWidget* owner, GameSettings& settings)
@@ -18,7 +19,7 @@ QImage TLetterLook::BuiltInTile() {
 // A file that is missing or unreadable at start-up is not worth a message: the setting
 // stays, and the board still gets a proper tile.
 void TLetterLook::FormCreate() {
-  const QString path = QString::fromLocal8Bit(settings_.LetterBitmap.c_str());
+  const QString path = PathFromBytes(settings_.LetterBitmap);
   if (!path.isEmpty() && QFileInfo(path).isFile()) {
     QImage loaded(path);
     if (!loaded.isNull()) {

@@ -7,8 +7,12 @@
 void SaveDimensions(QWidget* client, SavedDimensions& saved) {
   saved.Client = client->size();
   saved.Components.clear();
-  // findChildren walks depth-first in creation order.
+  // findChildren walks depth-first in creation order. Only the window's own named
+  // components are recorded: the viewports and scroll bars Qt makes inside a list box
+  // follow their list by themselves.
   for (QWidget* component : client->findChildren<QWidget*>()) {
+    const QString name = component->objectName();
+    if (name.isEmpty() || name.startsWith("qt_")) continue;
     ComponentDimensions dimensions;
     dimensions.Component = component;
     const QRect bounds = component->geometry();

@@ -48,3 +48,11 @@ QString FakePlatform::GetSaveFileName(QWidget*, const FileDialogRequest& request
 void FakePlatform::ShowHelp(QWidget*, const QString& helpFilePath) {
   helpShown.push_back(helpFilePath);
 }
+
+std::optional<FontDialogAnswer> FakePlatform::GetFont(QWidget*, const FontDialogRequest& request) {
+  fontRequests.push_back(request);
+  if (fontAnswers.empty()) return std::nullopt;
+  std::optional<FontDialogAnswer> answer = fontAnswers.front();
+  fontAnswers.pop_front();
+  return answer;
+}

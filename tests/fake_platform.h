@@ -76,6 +76,8 @@ class FakePlatform : public Platform {
   std::string SettingsFilePath() override { return settingsFile; }
   QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
+  std::optional<FontDialogAnswer> GetFont(QWidget* owner,
+                                          const FontDialogRequest& request) override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget*) override { ++printerSetups; }
 
@@ -100,6 +102,9 @@ class FakePlatform : public Platform {
   std::deque<QString> saveAnswers;
   std::vector<FileDialogRequest> openRequests;
   std::vector<FileDialogRequest> saveRequests;
+  // Answers of the font dialog, taken in order; none left is a cancel.
+  std::deque<std::optional<FontDialogAnswer>> fontAnswers;
+  std::vector<FontDialogRequest> fontRequests;
   std::vector<QString> helpShown;
   int printerSetups = 0;
 };

@@ -39,8 +39,8 @@ class MainWinFilesTest : public MainWinTest {
   };
   Snapshot Take() {
     TMainWin& w = Window();
-    return {w.Grid.Letters,           w.Grid.CellOnBoard,   w.Settings.Height,
-            w.Settings.Width,         w.Start->isEnabled(), w.MenuSave->isEnabled(),
+    return {w.Board().Letters,        w.Board().CellOnBoard, w.Settings().Height,
+            w.Settings().Width,       w.Start->isEnabled(),  w.MenuSave->isEnabled(),
             w.MenuPrint->isEnabled(), w.GuessItems()};
   }
 };
@@ -94,12 +94,12 @@ TEST_F(MainWinFilesTest, SettingsFromTheFileAreAppliedAtStartUp) {
            "Guess List Columns=1\nAmerican Dictionary=No\nHeight=5\nwidth=5\n[Mine]\nx=1\n");
   platform.screen = QSize(800, 600);
   TMainWin& w = Window();
-  EXPECT_EQ(w.ScaleFactor, 1.0);
+  EXPECT_EQ(w.ScaleFactor(), 1.0);
   EXPECT_TRUE(w.N640x480->isChecked());
   EXPECT_FALSE(w.MenuBackBit->isChecked());
   EXPECT_EQ(w.MenuAmerican->text(), "&British Dictionary");
   EXPECT_FALSE(w.GuessList->isWrapping());
-  EXPECT_TRUE(w.Grid.CellOnBoard[25]);
+  EXPECT_TRUE(w.Board().CellOnBoard[25]);
   w.close();
   const QString saved = QString::fromLatin1(ReadAll(Ini()));
   EXPECT_TRUE(saved.startsWith("; kept\n"));
@@ -115,11 +115,11 @@ TEST_F(MainWinFilesTest, TwoGuessListColumnsWrapIntoASecondColumn) {
 
 TEST_F(MainWinFilesTest, SavingAFourByFiveBoardWritesItsRecord) {
   TMainWin& w = Window();
-  w.Settings.Height = 4;
-  w.Settings.Width = 5;
-  w.Grid.ComputeCellOnBoard(4, 5);
+  w.Settings().Height = 4;
+  w.Settings().Width = 5;
+  w.Board().ComputeCellOnBoard(4, 5);
   w.Scramble->click();
-  w.Grid.Letters[23] = 'Q';  // off the board, but written as the board holds it
+  w.Board().Letters[23] = 'Q';  // off the board, but written as the board holds it
   platform.saveAnswers = {InDir("mine.TVN")};
   w.MenuSave->trigger();
 
@@ -133,7 +133,8 @@ TEST_F(MainWinFilesTest, SavingAFourByFiveBoardWritesItsRecord) {
   ASSERT_EQ(bytes.size(), 755);
   EXPECT_EQ(bytes.left(4), QByteArray("\x03"
                                       "1.1"));
-  for (int cell = 1; cell <= 25; ++cell) EXPECT_EQ(bytes[5 + cell], w.Grid.Letters[cell]) << cell;
+  for (int cell = 1; cell <= 25; ++cell)
+    EXPECT_EQ(bytes[5 + cell], w.Board().Letters[cell]) << cell;
   EXPECT_EQ(bytes[251], 4);
   EXPECT_EQ(bytes[252], 0);
   EXPECT_EQ(bytes[253], 5);
@@ -141,16 +142,16 @@ TEST_F(MainWinFilesTest, SavingAFourByFiveBoardWritesItsRecord) {
   EXPECT_EQ(bytes.mid(255), QByteArray(500, '\0'));
 
   // Opened again on a fresh board: the same letters and size, and only Start enabled.
-  const auto letters = w.Grid.Letters;
+  const auto letters = w.Board().Letters;
   Restart();
   platform.openAnswers = {InDir("mine.TVN")};
   Window().MenuOpen->trigger();
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(Window().Grid.Letters, letters);
-  EXPECT_EQ(Window().Settings.Height, 4);
-  EXPECT_EQ(Window().Settings.Width, 5);
-  EXPECT_TRUE(Window().Grid.CellOnBoard[20]);
-  EXPECT_FALSE(Window().Grid.CellOnBoard[21]);
+  EXPECT_EQ(Window().Board().Letters, letters);
+  EXPECT_EQ(Window().Settings().Height, 4);
+  EXPECT_EQ(Window().Settings().Width, 5);
+  EXPECT_TRUE(Window().Board().CellOnBoard[20]);
+  EXPECT_FALSE(Window().Board().CellOnBoard[21]);
   EXPECT_TRUE(Window().Start->isEnabled());
   EXPECT_FALSE(Window().MenuSave->isEnabled());
   EXPECT_FALSE(Window().MenuPrint->isEnabled());
@@ -218,8 +219,8 @@ TEST_F(MainWinFilesTest, AReadOnlyPuzzleOpens) {
   platform.openAnswers = {InDir("locked.TVN")};
   Window().MenuOpen->trigger();
   EXPECT_TRUE(platform.messages.empty());
-  EXPECT_EQ(Window().Grid.Letters[25], 'Y');
-  EXPECT_EQ(Window().Settings.Width, 5);
+  EXPECT_EQ(Window().Board().Letters[25], 'Y');
+  EXPECT_EQ(Window().Settings().Width, 5);
 }
 
 TEST_F(MainWinFilesTest, ASaveThatCannotBeWrittenSaysSoAndLeavesNoFile) {
@@ -245,7 +246,7 @@ TEST_F(MainWinFilesTest, AStoredWindowSizeTheScreenCanShowScalesTheWholeWindow) 
   WriteAll(Ini(), "[Misc]\nWindow Size=1280\n");
   platform.screen = QSize(1280, 1024);
   TMainWin& w = Window();
-  EXPECT_EQ(w.ScaleFactor, 2.0);
+  EXPECT_EQ(w.ScaleFactor(), 2.0);
   EXPECT_TRUE(w.N1280x1024->isChecked());
   EXPECT_EQ(w.Surface->size(), QSize(1264, 836));
   EXPECT_EQ(w.GuessList->geometry(), QRect(696, 80, 362, 666));
@@ -262,7 +263,7 @@ TEST_F(MainWinFilesTest, EightHundredBySixHundredRoundsHalfPixelsUp) {
   WriteAll(Ini(), "[Misc]\nWindow Size=800\n");
   platform.screen = QSize(800, 600);
   TMainWin& w = Window();
-  EXPECT_EQ(w.ScaleFactor, 1.25);
+  EXPECT_EQ(w.ScaleFactor(), 1.25);
   EXPECT_EQ(w.Surface->size(), QSize(790, 523));
 }
 

@@ -35,10 +35,10 @@ class MainWinTest : public ::testing::Test {
 
   void PlaceBoard(const char* rows, int height, int width) {
     TMainWin& win = Window();
-    win.Settings.Height = height;
-    win.Settings.Width = width;
-    win.Grid.ComputeCellOnBoard(height, width);
-    for (int cell = 1; cell <= 25; ++cell) win.Grid.Letters[cell] = rows[cell - 1];
+    win.Settings().Height = height;
+    win.Settings().Width = width;
+    win.Board().ComputeCellOnBoard(height, width);
+    for (int cell = 1; cell <= 25; ++cell) win.Board().Letters[cell] = rows[cell - 1];
     win.Surface->repaint();
   }
 

@@ -61,9 +61,9 @@ TEST_F(MainWinTest, StartsWithItsLayoutAtDesignSize) {
   EXPECT_EQ(w.GridCursor.hotSpot(), QPoint(0, 0));
 
   // No board yet: every letter blank, a 4 x 4 board on.
-  for (int cell = 1; cell <= 25; ++cell) EXPECT_EQ(w.Grid.Letters[cell], ' ');
-  EXPECT_TRUE(w.Grid.CellOnBoard[16]);
-  EXPECT_FALSE(w.Grid.CellOnBoard[5]);
+  for (int cell = 1; cell <= 25; ++cell) EXPECT_EQ(w.Board().Letters[cell], ' ');
+  EXPECT_TRUE(w.Board().CellOnBoard[16]);
+  EXPECT_FALSE(w.Board().CellOnBoard[5]);
   ExpectState({true, false, false, false, "E&xit", true, false, true, false, true}, "start-up");
 }
 
@@ -150,7 +150,7 @@ TEST_F(MainWinTest, ScrambleAnimatesEveryCellWithTheControlsHidden) {
   EXPECT_FALSE(w.ScrambleAnimation);
   EXPECT_EQ(w.GuessList->count(), 0);
   for (int cell = 1; cell <= 25; ++cell)
-    EXPECT_EQ(w.Grid.Letters[cell] != ' ', w.Grid.CellOnBoard[cell]) << cell;
+    EXPECT_EQ(w.Board().Letters[cell] != ' ', w.Board().CellOnBoard[cell]) << cell;
   // The animation shows each of the 16 cells at least one random letter: 150 ms at 50 ms a
   // reading is three frames, each one Random(26) after the board's own draws.
   const long letterDraws =
@@ -186,10 +186,10 @@ TEST_F(MainWinTest, ControlsFollowTheGameThroughItsStates) {
   ExpectState({true, true, true, false, "E&xit", true, true, true, true, true}, "checked");
 
   // From "Checked", Start replays the same board with an empty list.
-  const auto letters = w.Grid.Letters;
+  const auto letters = w.Board().Letters;
   w.Start->click();
   EXPECT_EQ(w.GuessList->count(), 0);
-  EXPECT_EQ(w.Grid.Letters, letters);
+  EXPECT_EQ(w.Board().Letters, letters);
 }
 
 TEST_F(MainWinTest, AThreeMinuteGameWarnsAt170AndEndsAt180) {
@@ -239,9 +239,9 @@ TEST_F(MainWinTest, ShortGamesAndNotificationModes) {
     SCOPED_TRACE(testing::Message() << c.minutes << ":" << c.seconds << " mode " << c.notification);
     platform.sound.played.clear();
     platform.messages.clear();
-    w.Settings.Minutes = c.minutes;
-    w.Settings.Seconds = c.seconds;
-    w.Settings.TimeUpNotification = c.notification;
+    w.Settings().Minutes = c.minutes;
+    w.Settings().Seconds = c.seconds;
+    w.Settings().TimeUpNotification = c.notification;
     w.Scramble->setEnabled(true);
     w.Start->setEnabled(true);
     w.Start->click();
@@ -348,7 +348,7 @@ TEST_F(MainWinTest, AFourColumnBoardPicksNothingRightOfColumnFour) {
 
 TEST_F(MainWinTest, PaintsTilesWithTheirLettersOnTheBoardOnly) {
   TMainWin& w = Window();
-  w.Settings.ShowBackgroundBitmap = false;
+  w.Settings().ShowBackgroundBitmap = false;
   PlaceBoard("W                        ", 4, 4);
   const QImage shot = w.Surface->grab().toImage();
   // The tile of cell 1 at (56, 44): the letter W darkens some of its middle pixels.
@@ -371,13 +371,13 @@ TEST_F(MainWinTest, DictionaryAndBackgroundMenuItemsToggle) {
   TMainWin& w = Window();
   EXPECT_EQ(w.MenuAmerican->text(), "&American Dictionary");
   w.MenuAmerican->trigger();
-  EXPECT_FALSE(w.Settings.AmericanDictionary);
+  EXPECT_FALSE(w.Settings().AmericanDictionary);
   EXPECT_EQ(w.MenuAmerican->text(), "&British Dictionary");
   w.MenuAmerican->trigger();
   EXPECT_EQ(w.MenuAmerican->text(), "&American Dictionary");
 
   w.MenuBackBit->trigger();
-  EXPECT_FALSE(w.Settings.ShowBackgroundBitmap);
+  EXPECT_FALSE(w.Settings().ShowBackgroundBitmap);
   EXPECT_FALSE(w.MenuBackBit->isChecked());
   w.MenuBackBit->trigger();
   EXPECT_TRUE(w.MenuBackBit->isChecked());

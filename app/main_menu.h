@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+class TMainWin;
+
+// The main window's menus as data: one row per item, in the order shown. Adding a
+// dialog to the game means one row here and the dialog's own file.
+enum class MenuName { File, ScreenSize, Options, Help };
+
+struct MenuRow {
+  MenuName Menu;
+  const char* Name;  // the object name, by which tests and the state table find the item
+  const char* Caption;
+  int Key;  // with Ctrl; 0 for none
+  void (*Handler)(TMainWin& window);
+  bool SeparatorBefore = false;
+  bool Checkable = false;
+};
+
+const std::vector<MenuRow>& MainMenuRows();

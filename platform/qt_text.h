@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <string>
+
+// Two different conversions meet at the window edge, and must never be mixed up:
+// the game's texts are single bytes (Latin-1), while file paths are whatever bytes the
+// file system holds, in the locale's encoding.
+
+inline std::string TextToBytes(const QString& text) { return text.toLatin1().toStdString(); }
+inline QString TextFromBytes(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string PathToBytes(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+inline QString PathFromBytes(const std::string& path) {
+  return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}

@@ -1,0 +1,44 @@
+#include "platform/widget_makers.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+QFont ArialPixels(int pixels, bool bold) {
+  QFont font("Arial");
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& bounds,
+                  const QFont& font, Qt::Alignment alignment) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(bounds);
+  label->setFont(font);
+  label->setAlignment(alignment);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& bounds, const QFont& font) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(bounds);
+  button->setFont(font);
+  return button;
+}
+
+QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& bounds,
+                  QFrame::Shadow shadow) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(name);
+  panel->setFrameStyle(QFrame::Panel | shadow);
+  panel->setLineWidth(2);
+  panel->setGeometry(bounds);
+  panel->setFont(ArialPixels(17));
+  return panel;
+}
