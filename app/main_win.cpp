@@ -2,123 +2,63 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
-#include <array>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "app/about_box.h"
 #include "app/main_menu.h"
 #include "app/product_window.h"
-#include "base/clock.h"
 #include "base/paths.h"
-#include "base/text_utils.h"
+#include "game/board_view.h"
 #include "game/gauge.h"
 #include "game/scramble.h"
 #include "platform/qt_text.h"
+#include "platform/widget_makers.h"
 #include "presentation/grid_cursor.h"
 #include "presentation/layout_scaling.h"
 #include "presentation/letter_look.h"
 #include "presentation/qt_font.h"
-#include "presentation/tile_composer.h"
 #include "settings/puzzle_file.h"
 #include "settings/settings_file.h"
 #include "words/show_score.h"
-
-// The client area: the board is painted straight onto it, and its mouse events are the
-// window's own (the margins and the board not covered by controls).
-class TBoardSurface : public QWidget {
- public:
-  TBoardSurface(TMainWin& window) : QWidget(&window), window_(window) { setMouseTracking(true); }
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    QPainter painter(this);
-    window_.FormPaint(painter, event->rect());
-  }
-  void mousePressEvent(QMouseEvent* event) override {
-    window_.FormMouseDown(event->position().toPoint().x(), event->position().toPoint().y());
-  }
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    window_.FormMouseUp(event->position().toPoint().x(), event->position().toPoint().y());
-  }
-  void mouseMoveEvent(QMouseEvent* event) override {
-    window_.FormMouseMove(event->position().toPoint().x(), event->position().toPoint().y());
-  }
-
- private:
-  TMainWin& window_;
-};
 
 namespace {
 
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 418;
 constexpr int kTopOffset = 15;
-const QColor kTeal(0, 128, 128);
+constexpr int kGuessRowHeight = 19;
 
-QFont ArialPixels(int pixels, bool bold = false) {
-  QFont font("Arial");
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
+// Guess-list rows keep one height whatever the columns, as the list box they stand for.
+class FixedRowHeight : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), kGuessRowHeight};
+  }
+};
 
-QFrame* MakePanel(QWidget* parent, const char* name, QRect bounds, QFrame::Shadow shadow) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setFrameStyle(QFrame::Panel | shadow);
-  panel->setLineWidth(2);
+QFrame* MakeTealPanel(QWidget* parent, const char* name, QRect bounds) {
+  QFrame* panel = MakePanel(parent, name, bounds, QFrame::Raised);
   panel->setAutoFillBackground(true);
   QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, kTeal);
+  palette.setColor(QPalette::Window, QColor(0, 128, 128));
   panel->setPalette(palette);
-  panel->setGeometry(bounds);
-  panel->setFont(ArialPixels(17));
   return panel;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect bounds,
-                  const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(bounds);
-  label->setFont(font);
-  label->setAlignment(alignment);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
-  return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setGeometry(bounds);
-  button->setFont(ArialPixels(17));
-  return button;
-}
-
-QString TwoDigits(int value) {
-  return value < 10 ? "0" + QString::number(value) : QString::number(value);
-}
-
-// The word entry and the guess list hold single-byte text; the window edge converts.
-std::string ToBytes(const QString& text) { return text.toLatin1().toStdString(); }
-QString FromBytes(const std::string& text) {
-  return QString::fromLatin1(text.c_str(), static_cast<int>(text.size()));
 }
 
 }  // namespace
 
-TMainWin::TMainWin(Platform& platformServices) : platform(platformServices) { FormCreate(); }
+TMainWin::TMainWin(Platform& platform) : platform_(platform) { FormCreate(); }
 
 TMainWin::~TMainWin() = default;
 
@@ -126,88 +66,86 @@ void TMainWin::FormCreate() {
   setWindowTitle("Tolvane 95");
   CreateComponents();
   CreateMenus();
-
-  ScrambleAnimation = false;
   grid_.Blank();
-  MyTimer = platform.MakeTicker(1000, [this] { MyTimerTimer(); });
-  ElapsedSeconds = 0;
+  MyTimer = platform_.MakeTicker(1000, [this] { MyTimerTimer(); });
   ShowTime();
-  WordEntry->setEnabled(false);
-  Start->setEnabled(false);
-  MenuSave->setEnabled(false);
-  CheckList->setEnabled(false);
-  MenuPrint->setEnabled(false);
-  GridCursor = MakeGridCursor();
-  GameRunning = false;
+  Apply(GameEvent::StartUp);
 
-  programDirectory_ = ProgramDirectoryFrom(platform.ProgramFilePath());
-  startDirectory_ = StartDirectoryFrom(platform.CurrentDirectory());
+  programDirectory_ = ProgramDirectoryFrom(platform_.ProgramFilePath());
+  startDirectory_ = StartDirectoryFrom(platform_.CurrentDirectory());
   settings_ = DefaultSettings(startDirectory_);
-  LoadSettings(settings_, platform.SettingsFilePath());
+  LoadSettings(settings_, platform_.SettingsFilePath());
 
-  ApplyGuessListColumns();
-  MenuAmerican->setText(settings_.AmericanDictionary ? "&American Dictionary"
-                                                     : "&British Dictionary");
-  MenuBackBit->setChecked(settings_.ShowBackgroundBitmap);
+  MenuItem("MenuAmerican")
+      ->setText(settings_.AmericanDictionary ? "&American Dictionary" : "&British Dictionary");
+  MenuItem("MenuBackBit")->setChecked(settings_.ShowBackgroundBitmap);
   grid_.ComputeCellOnBoard(settings_.Height, settings_.Width);
   ChooseScaleFactor();
   GuessList->setFont(QtFontFrom(settings_.WordListFont));
-  SaveDimensions(Surface, Dimensions);
+  ApplyGuessListColumns();
+  SaveDimensions(board_, dimensions_);
+
+  letterLook_ = new TLetterLook(this, settings_);
+  board_->SetTilePicture(&letterLook_->SavedImage);
+  showScore_ = new TShowScore(*this);
 }
 
 void TMainWin::CreateComponents() {
-  Surface = new TBoardSurface(*this);
-  Surface->setFixedSize(kClientWidth, kClientHeight);
-  setCentralWidget(Surface);
+  board_ = new TBoardView(*this, this);
+  board_->setFixedSize(kClientWidth, kClientHeight);
+  board_->onLetterPicked = [this](char letter) { LetterPicked(letter); };
+  setCentralWidget(board_);
   // Not resizable: the window is exactly the client area plus its menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  GuessPanel = MakePanel(Surface, "GuessPanel", {348, 12, 181, 25}, QFrame::Raised);
-  GuessLabel = MakeLabel(GuessPanel, "GuessLabel", "Word Guesses", {0, 0, 181, 25}, ArialPixels(17),
-                         Qt::AlignCenter);
+  QFrame* guessPanel = MakeTealPanel(board_, "GuessPanel", {348, 12, 181, 25});
+  MakeLabel(guessPanel, "GuessLabel", "Word Guesses", {0, 0, 181, 25}, ArialPixels(17),
+            Qt::AlignCenter);
 
-  GuessList = new QListWidget(Surface);
+  GuessList = new QListWidget(board_);
   GuessList->setObjectName("GuessList");
   GuessList->setGeometry(348, 40, 181, 333);
   GuessList->setUniformItemSizes(true);
+  GuessList->setItemDelegate(new FixedRowHeight(GuessList));
   GuessList->setSelectionMode(QAbstractItemView::SingleSelection);
   GuessList->setEditTriggers(QAbstractItemView::NoEditTriggers);
   GuessList->viewport()->installEventFilter(this);
 
-  CheckList = MakeButton(Surface, "CheckList", "&Check List", {348, 380, 181, 33});
-  ExitButton = MakeButton(Surface, "ExitButton", "E&xit", {544, 380, 81, 33});
-  Scramble = MakeButton(Surface, "Scramble", "Scram&ble", {28, 328, 145, 33});
-  Start = MakeButton(Surface, "Start", "&Start", {184, 328, 145, 33});
+  CheckList = MakeButton(board_, "CheckList", "&Check List", {348, 380, 181, 33});
+  ExitButton = MakeButton(board_, "ExitButton", "E&xit", {544, 380, 81, 33});
+  Scramble = MakeButton(board_, "Scramble", "Scram&ble", {28, 328, 145, 33});
+  Start = MakeButton(board_, "Start", "&Start", {184, 328, 145, 33});
 
-  WordPanel = MakePanel(Surface, "WordPanel", {12, 372, 329, 37}, QFrame::Raised);
-  WordLabel = MakeLabel(WordPanel, "WordLabel", "Word", {24, 9, 60, 22}, ArialPixels(18, true));
-  WordEntry = new QLineEdit(WordPanel);
+  QFrame* wordPanel = MakeTealPanel(board_, "WordPanel", {12, 372, 329, 37});
+  MakeLabel(wordPanel, "WordLabel", "Word", {24, 9, 60, 22}, ArialPixels(18, true));
+  WordEntry = new QLineEdit(wordPanel);
   WordEntry->setObjectName("WordEntry");
   WordEntry->setGeometry(92, 4, 233, 29);
   WordEntry->setFont(ArialPixels(17));
   WordEntry->installEventFilter(this);
 
-  TimeHeadPanel = MakePanel(Surface, "TimeHeadPanel", {548, 12, 69, 53}, QFrame::Raised);
-  TimerLabel = MakeLabel(TimeHeadPanel, "TimerLabel", "Timer", {4, 5, 61, 19}, ArialPixels(17),
-                         Qt::AlignHCenter | Qt::AlignTop);
-  TimePanel = MakeLabel(TimeHeadPanel, "TimePanel", "00:00:00", {2, 26, 65, 25}, ArialPixels(15),
+  QFrame* timeHeadPanel = MakeTealPanel(board_, "TimeHeadPanel", {548, 12, 69, 53});
+  MakeLabel(timeHeadPanel, "TimerLabel", "Timer", {4, 5, 61, 19}, ArialPixels(17),
+            Qt::AlignHCenter | Qt::AlignTop);
+  TimePanel = MakeLabel(timeHeadPanel, "TimePanel", "00:00:00", {2, 26, 65, 25}, ArialPixels(15),
                         Qt::AlignCenter);
   TimePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   TimePanel->setLineWidth(1);
 
-  MyGauge = new TGauge(Surface);
+  MyGauge = new TGauge(board_);
   MyGauge->setObjectName("MyGauge");
   MyGauge->setGeometry(556, 76, 53, 297);
   MyGauge->setFont(ArialPixels(17));
+
+  playingControls_ = {wordPanel, guessPanel, GuessList,  timeHeadPanel, Scramble,
+                      Start,     CheckList,  ExitButton, MyGauge};
+  // The board's grid cursor must never show through on a control.
+  for (QWidget* control : playingControls_) control->setCursor(Qt::ArrowCursor);
 
   connect(Scramble, &QPushButton::clicked, this, [this] { ScrambleClick(); });
   connect(Start, &QPushButton::clicked, this, [this] { StartClick(); });
   connect(CheckList, &QPushButton::clicked, this, [this] { CheckListClick(); });
   connect(ExitButton, &QPushButton::clicked, this, [this] { ExitButtonClick(); });
-
-  BackImage = QImage(":/assets/background.png").convertToFormat(QImage::Format_RGB32);
-  WhiteImage = QImage(120, 120, QImage::Format_RGB32);
-  WhiteImage.fill(Qt::white);
 }
 
 void TMainWin::CreateMenus() {
@@ -215,7 +153,6 @@ void TMainWin::CreateMenus() {
   QMenu* options = menuBar()->addMenu("&Options");
   QMenu* help = menuBar()->addMenu("&Help");
   QMenu* sizes = nullptr;
-  auto* sizeGroup = new QActionGroup(this);
   for (const MenuRow& row : MainMenuRows()) {
     QMenu* menu = row.Menu == MenuName::File      ? file
                   : row.Menu == MenuName::Options ? options
@@ -232,63 +169,31 @@ void TMainWin::CreateMenus() {
     action->setObjectName(row.Name);
     if (row.Key) action->setShortcut(QKeySequence(Qt::CTRL | row.Key));
     action->setCheckable(row.Checkable);
-    if (row.Menu == MenuName::ScreenSize) sizeGroup->addAction(action);
     if (row.Handler)
       connect(action, &QAction::triggered, this, [this, handler = row.Handler] { handler(*this); });
   }
-  const auto find = [this](const char* name) { return findChild<QAction*>(name); };
-  MenuOpen = find("MenuOpen");
-  MenuSave = find("MenuSave");
-  MenuDesign = find("MenuDesign");
-  N640x480 = find("N640x480");
-  N800x600 = find("N800x600");
-  N1024x768 = find("N1024x768");
-  N1280x1024 = find("N1280x1024");
-  MenuPrint = find("MenuPrint");
-  MenuSetup = find("MenuSetup");
-  MenuExit = find("MenuExit");
-  MenuDimensions = find("MenuDimensions");
-  MenuFont = find("MenuFont");
-  MenuTimer = find("MenuTimer");
-  MenuWordLength = find("MenuWordLength");
-  MenuScoring = find("MenuScoring");
-  MenuPlayOptions = find("MenuPlayOptions");
-  MenuBackBit = find("MenuBackBit");
-  MenuGuessFont = find("MenuGuessFont");
-  MenuGuessColumns = find("MenuGuessColumns");
-  MenuAmerican = find("MenuAmerican");
-  MenuAddTo = find("MenuAddTo");
-  MenuExclude = find("MenuExclude");
-  MenuLookUp = find("MenuLookUp");
-  MenuContents = find("MenuContents");
-  MenuAbout = find("MenuAbout");
-  MenuProducts = find("MenuProducts");
 }
 
-void TMainWin::ApplyGuessListColumns() {
-  const int columns = settings_.GuessListColumns;
-  GuessList->setFlow(QListView::TopToBottom);
-  if (columns <= 1) {
-    GuessList->setWrapping(false);
-    GuessList->setGridSize(QSize());
-  } else {
-    // Items run down a column and wrap into the next, as a multi-column list box does.
-    GuessList->setWrapping(true);
-    GuessList->setResizeMode(QListView::Adjust);
-    GuessList->setGridSize(QSize(GuessList->width() / columns, 19));
-  }
-}
+QAction* TMainWin::MenuItem(const char* name) const { return findChild<QAction*>(name); }
 
 void TMainWin::ChooseScaleFactor() {
-  const QSize screen = platform.ScreenSize();
+  const QSize screen = platform_.ScreenSize();
   ScreenWidth = screen.width();
   ScreenHeight = screen.height();
   scaleFactor_ = ScaleFactorFor(settings_.WindowSize, ScreenWidth, ScreenHeight);
-  QAction* checked = scaleFactor_ == 1.25  ? N800x600
-                     : scaleFactor_ == 1.6 ? N1024x768
-                     : scaleFactor_ == 2.0 ? N1280x1024
-                                           : N640x480;
-  checked->setChecked(true);
+  for (const WindowScale& scale : kWindowScales)
+    MenuItem(scale.MenuItem)->setChecked(scale.Factor == scaleFactor_);
+}
+
+// At most three columns and at least one, whatever the settings file says: the stored
+// value itself is left alone.
+void TMainWin::ApplyGuessListColumns() {
+  const int columns = std::clamp(settings_.GuessListColumns, 1, 3);
+  GuessList->setFlow(QListView::TopToBottom);
+  GuessList->setWrapping(columns > 1);
+  GuessList->setResizeMode(QListView::Adjust);
+  GuessList->setGridSize(columns > 1 ? QSize(GuessList->width() / columns, kGuessRowHeight)
+                                     : QSize());
 }
 
 void TMainWin::showEvent(QShowEvent* event) {
@@ -300,11 +205,8 @@ void TMainWin::showEvent(QShowEvent* event) {
 }
 
 void TMainWin::FormShow() {
-  RestoreDimensions(Surface, Dimensions, scaleFactor_);
-  QFont guessFont = GuessList->font();
-  guessFont.setPointSize(static_cast<int>(settings_.WordListFont.Size * scaleFactor_));
-  GuessList->setFont(guessFont);
-  ApplyGuessListColumns();
+  RestoreDimensions(board_, dimensions_, scaleFactor_);
+  GuessListLookChanged();
   adjustSize();
   const QSize outer = frameGeometry().size();
   move(CentredLeft(ScreenWidth, outer.width()),
@@ -312,150 +214,125 @@ void TMainWin::FormShow() {
 }
 
 void TMainWin::closeEvent(QCloseEvent* event) {
-  FormClose();
+  MyTimer->Stop();
+  SaveSettings(settings_, platform_.SettingsFilePath());
   QMainWindow::closeEvent(event);
 }
 
-void TMainWin::FormClose() {
-  MyTimer->Stop();
-  SaveSettings(settings_, platform.SettingsFilePath());
+QWidget* TMainWin::ControlWidget(Control control) const {
+  switch (control) {
+    case Control::Scramble:
+      return Scramble;
+    case Control::Start:
+      return Start;
+    case Control::CheckList:
+      return CheckList;
+    case Control::WordEntry:
+      return WordEntry;
+    default:
+      return nullptr;  // a menu item
+  }
 }
 
-QStringList TMainWin::GuessItems() const {
-  QStringList items;
-  for (int row = 0; row < GuessList->count(); ++row) items << GuessList->item(row)->text();
-  return items;
-}
-
-std::array<QWidget*, 9> TMainWin::PlayingControls() const {
-  return {WordPanel, GuessPanel, GuessList,  TimeHeadPanel, Scramble,
-          Start,     CheckList,  ExitButton, MyGauge};
+// The one place that switches controls: the changes of `event`, from the state table.
+void TMainWin::Apply(GameEvent event) {
+  const ControlChanges& changes = ChangesFor(event);
+  for (int i = 0; i < kControlCount; ++i) {
+    if (changes.Enabled[i] == Switch::AsBefore) continue;
+    const bool on = changes.Enabled[i] == Switch::On;
+    const auto control = static_cast<Control>(i);
+    if (QWidget* widget = ControlWidget(control))
+      widget->setEnabled(on);
+    else
+      MenuItem(ControlName(control))->setEnabled(on);
+  }
+  if (changes.ExitCaption) ExitButton->setText(changes.ExitCaption);
+  if (changes.HasFocus) ControlWidget(changes.Focus)->setFocus();
 }
 
 void TMainWin::MakeInvisible() {
-  for (QWidget* control : PlayingControls()) control->hide();
+  for (QWidget* control : playingControls_) control->hide();
 }
 
 void TMainWin::MakeVisible() {
-  for (QWidget* control : PlayingControls()) control->show();
+  for (QWidget* control : playingControls_) control->show();
 }
 
 void TMainWin::ScrambleClick() {
+  // Hiding the focused control hands the focus on; it comes back once the board is shown.
+  QWidget* focused = QApplication::focusWidget();
   MakeInvisible();
-  ScrambleAnimation = true;
+  game_.ClearGuesses();
   GuessList->clear();
-  guesses_.clear();
-  ScrambleLetters(grid_, settings_, platform.Random());
-  PlayScrambleAnimation();
-  Start->setEnabled(true);
-  MenuSave->setEnabled(true);
-  MenuPrint->setEnabled(true);
-}
-
-// Each cell in reading order flickers through random letters for 150 ms, then shows its
-// own; cells not reached yet stay bare. Every frame is painted and shown at once, so the
-// player sees the board build up while the controls are hidden.
-void TMainWin::PlayScrambleAnimation() {
-  Clock& clock = platform.MsClock();
-  for (int row = 1; row <= settings_.Height; ++row) {
-    for (int column = 1; column <= settings_.Width; ++column) {
-      animatedCell_ = LetterGrid::CellIndex(row, column);
-      const int64_t started = clock.NowMs();
-      do {
-        animatedLetter_ = static_cast<char>('A' + platform.Random().Random(26));
-        Surface->repaint(CellRect(animatedCell_));
-      } while (clock.NowMs() - started < 150);
-    }
-  }
-  animatedCell_ = 0;
-  Surface->repaint();
+  ScrambleLetters(grid_, settings_, platform_.Random());
+  board_->PlayScrambleAnimation();
   MakeVisible();
-  ScrambleAnimation = false;
+  if (focused) focused->setFocus();
+  Apply(GameEvent::Scrambled);
 }
 
 void TMainWin::StartClick() {
-  GameRunning = true;
+  game_.Start(settings_.Minutes, settings_.Seconds);
   MyTimer->Start();
-  GameSeconds = settings_.Minutes * 60 + settings_.Seconds;
-  TenSecondWarningGiven = false;
-  ElapsedSeconds = 0;
   ShowTime();
-  MyGauge->SetRange(0, GameSeconds);
+  MyGauge->SetRange(0, game_.GameSeconds());
   MyGauge->SetProgress(0);
-  CheckList->setEnabled(false);
-  ExitButton->setText("Abort");
-  WordEntry->setEnabled(true);
-  WordEntry->setFocus();
-  Start->setEnabled(false);
   GuessList->clear();
-  guesses_.clear();
-  Scramble->setEnabled(false);
-  MenuDimensions->setEnabled(false);
-  GuessList->viewport()->setCursor(GridCursor);
-  for (QAction* action : {MenuOpen, MenuSave, MenuDesign, MenuPrint}) action->setEnabled(false);
+  Apply(GameEvent::GameStarted);
+  board_->SetPicking(true);
+  GuessList->viewport()->setCursor(MakeGridCursor());
 }
 
 void TMainWin::MyTimerTimer() {
-  ++ElapsedSeconds;
-  const bool soundOn = settings_.TimeUpNotification == 1 || settings_.TimeUpNotification == 3;
-  if (ElapsedSeconds < GameSeconds) {
-    if (ElapsedSeconds >= GameSeconds - 10 && !TenSecondWarningGiven) {
-      if (soundOn) platform.Audio().PlayAsync("TENSECS.WAV");
-      TenSecondWarningGiven = true;
-    }
-    ShowTime();
-    MyGauge->AddProgress(1);
-    MyGauge->repaint();
+  const TickOutcome outcome = game_.Tick();
+  const TimeUpAnnouncement announce = AnnouncementFor(settings_.TimeUpNotification);
+  if (outcome != TickOutcome::TimeUp) {
+    if (outcome == TickOutcome::TenSecondWarning && announce.Sound)
+      platform_.Audio().PlayAsync("TENSECS.WAV");
+    AdvanceGauge();
     return;
   }
   StopGame();
-  Scramble->setEnabled(false);
+  AdvanceGauge();
+  if (announce.Sound) platform_.Audio().PlayToEnd("TIMEUP.WAV");
+  if (announce.Message) platform_.ShowMessage(this, "Time is up.", "Notice");
+}
+
+void TMainWin::AdvanceGauge() {
   ShowTime();
   MyGauge->AddProgress(1);
   MyGauge->repaint();
-  if (soundOn) platform.Audio().PlayToEnd("TIMEUP.WAV");
-  if (settings_.TimeUpNotification == 2 || settings_.TimeUpNotification == 3)
-    platform.ShowMessage(this, "Time is up.", "Notice");
 }
 
 void TMainWin::StopGame() {
   MyTimer->Stop();
-  GameRunning = false;
-  CheckList->setEnabled(true);
-  CheckList->setFocus();
-  ExitButton->setText("E&xit");
-  WordEntry->setEnabled(false);
-  MenuDimensions->setEnabled(true);
-  Surface->unsetCursor();
+  game_.Stop();
+  Apply(GameEvent::GameStopped);
+  board_->SetPicking(false);
   GuessList->viewport()->unsetCursor();
-  for (QAction* action : {MenuOpen, MenuSave, MenuDesign, MenuPrint}) action->setEnabled(true);
 }
 
 void TMainWin::ShowTime() {
-  const int hours = ElapsedSeconds / 3600;
-  const int minutes = ElapsedSeconds % 3600 / 60;
-  const int seconds = ElapsedSeconds % 60;
-  TimePanel->setText(TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(seconds));
+  TimePanel->setText(TextFromBytes(game_.TimeText()));
   TimePanel->repaint();
 }
 
 void TMainWin::AddGuess() {
-  const std::string typed = ToBytes(WordEntry->text().left(255));
-  const std::string trimmed = TrimBlanks(typed);
-  if (trimmed.empty()) return;
-  QString guess = FromBytes(UpperCopy(trimmed, 255));
-  if (!GuessList->findItems(guess, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
-    guess += " (DUP)";
-  GuessList->addItem(guess);
-  guesses_.push_back(ToBytes(guess));
+  if (!game_.AddGuess(TextToBytes(WordEntry->text().left(255)))) return;
+  GuessList->addItem(TextFromBytes(game_.Guesses().back()));
   GuessList->setCurrentRow(GuessList->count() - 1);
   GuessList->scrollToItem(GuessList->item(GuessList->count() - 1));
   WordEntry->clear();
   WordEntry->setFocus();
 }
 
+void TMainWin::LetterPicked(char letter) {
+  WordEntry->setText(WordEntry->text() + QChar::fromLatin1(letter));
+  WordEntry->end(false);
+}
+
 void TMainWin::GuessListMouseUp() {
-  if (GameRunning) {
+  if (game_.Running()) {
     AddGuess();
     WordEntry->setFocus();
     return;
@@ -468,28 +345,40 @@ void TMainWin::GuessListMouseUp() {
     Scramble->setFocus();
 }
 
+bool TMainWin::IsMenuShortcut(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  for (const QAction* action : findChildren<QAction*>())
+    if (!action->shortcut().isEmpty() && action->shortcut() == pressed) return true;
+  return false;
+}
+
 bool TMainWin::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == WordEntry && event->type() == QEvent::KeyPress) {
+  const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+  if (watched == WordEntry && isKey) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (GameRunning && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    // The entry box would take Ctrl+X, C and A as cut, copy and select-all.
+    if (event->type() == QEvent::ShortcutOverride && IsMenuShortcut(*key)) return true;
+    if (event->type() == QEvent::KeyPress && game_.Running() &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
       AddGuess();
       return true;
     }
   }
   if (watched == GuessList->viewport() && event->type() == QEvent::MouseButtonRelease) {
     GuessListMouseUp();
+    // The list would otherwise act on the release too and drop the new guess's selection.
+    if (game_.Running()) return true;
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainWin::CheckListClick() {
-  Scramble->setEnabled(true);
-  Start->setEnabled(true);
-  if (ShowScore) platform.ExecDialog(*ShowScore);
+  Apply(GameEvent::Checked);
+  platform_.ExecDialog(*showScore_);
 }
 
 void TMainWin::ExitButtonClick() {
-  if (GameRunning)
+  if (game_.Running())
     StopGame();
   else
     close();
@@ -499,31 +388,31 @@ void TMainWin::MenuExitClick() { close(); }
 
 void TMainWin::MenuAmericanClick() {
   settings_.AmericanDictionary = !settings_.AmericanDictionary;
-  MenuAmerican->setText(settings_.AmericanDictionary ? "&American Dictionary"
-                                                     : "&British Dictionary");
+  MenuItem("MenuAmerican")
+      ->setText(settings_.AmericanDictionary ? "&American Dictionary" : "&British Dictionary");
 }
 
 void TMainWin::MenuBackBitClick() {
   settings_.ShowBackgroundBitmap = !settings_.ShowBackgroundBitmap;
-  MenuBackBit->setChecked(settings_.ShowBackgroundBitmap);
-  Surface->repaint();
+  MenuItem("MenuBackBit")->setChecked(settings_.ShowBackgroundBitmap);
+  board_->repaint();
 }
 
 void TMainWin::MenuContentsClick() {
-  platform.ShowHelp(this, FromBytes(JoinPath(programDirectory_, "TOLVANE.HLP")));
+  platform_.ShowHelp(this, PathFromBytes(JoinPath(programDirectory_, "TOLVANE.HLP")));
 }
 
 void TMainWin::MenuAboutClick() {
   TAboutBox about(this);
-  platform.ExecDialog(about);
+  platform_.ExecDialog(about);
 }
 
 void TMainWin::MenuProductsClick() {
   TProductWindow products(this);
-  platform.ExecDialog(products);
+  platform_.ExecDialog(products);
 }
 
-void TMainWin::MenuSetupClick() { platform.PrinterSetup(this); }
+void TMainWin::MenuSetupClick() { platform_.PrinterSetup(this); }
 
 void TMainWin::MenuSaveClick() {
   PuzzleRecord record = PuzzleRecordFromBoard(grid_, settings_.Height, settings_.Width);
@@ -533,121 +422,48 @@ void TMainWin::MenuSaveClick() {
 bool TMainWin::SaveThePuzzle(PuzzleRecord& record) {
   const FileDialogRequest request{"Save Tolvane File", "Tolvane (*.TVN)", "TVN",
                                   SaveDialogFileName};
-  const QString chosen = platform.GetSaveFileName(this, request);
+  const QString chosen = platform_.GetSaveFileName(this, request);
   if (chosen.isEmpty()) return false;
   SaveDialogFileName = chosen;
   const PuzzleSaveResult result = WritePuzzleFile(PathToBytes(chosen), record);
   if (result == PuzzleSaveResult::Ok) return true;
-  platform.ShowMessage(this, FromBytes(PuzzleSaveMessage(result)), "Error");
+  platform_.ShowMessage(this, TextFromBytes(PuzzleSaveMessage(result)), "Error");
   return false;
-}
-
-void TMainWin::BoardResized() {
-  MenuPrint->setEnabled(false);
-  Surface->repaint();
-}
-
-void TMainWin::BoardLoaded() {
-  Start->setEnabled(true);
-  Surface->repaint();
-}
-
-void TMainWin::RepaintBoard() { Surface->repaint(); }
-
-void TMainWin::GuessListLookChanged() {
-  QFont guessFont = QtFontFrom(settings_.WordListFont);
-  guessFont.setPointSize(static_cast<int>(settings_.WordListFont.Size * scaleFactor_));
-  GuessList->setFont(guessFont);
-  ApplyGuessListColumns();
-}
-
-void TMainWin::ShowPath(const std::vector<int>& cells) {
-  shownPath_ = cells;
-  Surface->repaint();
 }
 
 void TMainWin::MenuOpenClick() {
   const FileDialogRequest request{"Open Tolvane File", "Tolvane (*.TVN)", "TVN",
                                   OpenDialogFileName};
-  const QString chosen = platform.GetOpenFileName(this, request);
+  const QString chosen = platform_.GetOpenFileName(this, request);
   if (chosen.isEmpty()) return;
   OpenDialogFileName = chosen;
   PuzzleRecord record;
   const PuzzleOpenResult result = ReadPuzzleFile(PathToBytes(chosen), record);
   if (result != PuzzleOpenResult::Ok) {
-    platform.ShowMessage(this, FromBytes(PuzzleOpenMessage(result)), "Error");
+    platform_.ShowMessage(this, TextFromBytes(PuzzleOpenMessage(result)), "Error");
     return;
   }
   PuzzleRecordToBoard(record, grid_, settings_);
   BoardLoaded();
 }
 
-QRect TMainWin::CellRect(int cell) const {
-  const int row0 = (cell - 1) / LetterGrid::kStride;
-  const int column0 = (cell - 1) % LetterGrid::kStride;
-  return QRect(BoardLeft + column0 * TileSize, BoardTop + row0 * TileSize, TileSize, TileSize);
+void TMainWin::BoardResized() {
+  Apply(GameEvent::BoardResized);
+  board_->repaint();
 }
 
-void TMainWin::FormPaint(QPainter& painter, const QRect& dirty) {
-  if (settings_.ShowBackgroundBitmap && !BackImage.isNull())
-    painter.drawImage(Surface->rect(), BackImage);
-  const QFont letterFont =
-      QtFontFrom(settings_.LetterFont, static_cast<int>(settings_.LetterFont.Size * scaleFactor_));
-  const QColor letterColor = ColorFromSetting(settings_.LetterFont.Color);
-  BoardTop = static_cast<int32_t>((settings_.Height == 5 ? 14 : 44) * scaleFactor_);
-  BoardLeft = static_cast<int32_t>((settings_.Width == 5 ? 26 : 56) * scaleFactor_);
-  TileSize = static_cast<int32_t>(60 * scaleFactor_);
-
-  for (int row = 1; row <= settings_.Height; ++row) {
-    for (int column = 1; column <= settings_.Width; ++column) {
-      const int cell = LetterGrid::CellIndex(row, column);
-      if (!dirty.intersects(CellRect(cell))) continue;
-      char letter = grid_.Letters[cell];
-      if (ScrambleAnimation && animatedCell_ != 0) {
-        if (cell > animatedCell_) continue;  // not reached by the animation yet
-        if (cell == animatedCell_) letter = animatedLetter_;
-      }
-      PaintTile(painter, cell, letter, letterFont, letterColor);
-    }
-  }
+void TMainWin::BoardLoaded() {
+  Apply(GameEvent::PuzzleLoaded);
+  board_->repaint();
 }
 
-void TMainWin::PaintTile(QPainter& painter, int cell, char letter, const QFont& font,
-                         const QColor& color) {
-  static const QImage kNoPicture;
-  const QImage& background = LetterLook ? LetterLook->SavedImage : kNoPicture;
-  ComposeTile(Image1, WhiteImage, background, TileSize, letter, font, color);
-  painter.drawImage(CellRect(cell).topLeft(), Image1);
+void TMainWin::RepaintBoard() { board_->repaint(); }
+
+void TMainWin::GuessListLookChanged() {
+  QFont guessFont = QtFontFrom(settings_.WordListFont);
+  guessFont.setPointSize(Scaled(settings_.WordListFont.Size, scaleFactor_));
+  GuessList->setFont(guessFont);
+  ApplyGuessListColumns();
 }
 
-int TMainWin::GetLetterIndex(int x, int y) const {
-  if (x < BoardLeft || x >= BoardLeft + settings_.Width * TileSize) return -1;
-  if (y < BoardTop || y >= BoardTop + settings_.Height * TileSize) return -1;
-  const int row0 = (y - BoardTop) / TileSize;
-  const int column0 = (x - BoardLeft) / TileSize;
-  const int cell = row0 * LetterGrid::kStride + column0 + 1;
-  if (cell < 1 || cell > LetterGrid::kCells) return -1;
-  return grid_.CellOnBoard[cell] ? cell : -1;
-}
-
-void TMainWin::FormMouseMove(int x, int y) {
-  if (!GameRunning) return;
-  const bool overBoard = BoardLeft < x && x < BoardLeft + TileSize * settings_.Width &&
-                         BoardTop < y && y < BoardTop + TileSize * settings_.Height;
-  if (overBoard)
-    Surface->setCursor(GridCursor);
-  else
-    Surface->unsetCursor();
-}
-
-void TMainWin::FormMouseDown(int x, int y) {
-  if (GameRunning) PressedCell = GetLetterIndex(x, y);
-}
-
-void TMainWin::FormMouseUp(int x, int y) {
-  if (!GameRunning) return;
-  const int cell = GetLetterIndex(x, y);
-  if (cell == -1 || cell != PressedCell) return;
-  WordEntry->setText(WordEntry->text() + QChar::fromLatin1(grid_.Letters[cell]));
-  WordEntry->end(false);
-}
+void TMainWin::ShowPath(const std::vector<int>& cells) { board_->ShowPath(cells); }

@@ -7,18 +7,6 @@
 
 #include "app/main_win.h"
 #include "platform/qt_platform.h"
-#include "presentation/letter_look.h"
-#include "words/show_score.h"
-
-std::unique_ptr<TMainWin> CreateMainWindows(Platform& platform) {
-  auto mainWin = std::make_unique<TMainWin>(platform);
-  mainWin->LetterLook = new TLetterLook(mainWin.get(), mainWin->Settings());
-  TMainWin* window = mainWin.get();
-  mainWin->ShowScore = new TShowScore(
-      window, platform, window->Settings(), window->Board(),
-      [window] { return window->GuessItems(); }, window->ProgramDirectory());
-  return mainWin;
-}
 
 int RunTolvane(int argc, char** argv, std::function<void(TMainWin&)> onShown) {
   // The game takes no command line options, Qt's own (-style, -platform ...) included.
@@ -32,7 +20,7 @@ int RunTolvane(int argc, char** argv, std::function<void(TMainWin&)> onShown) {
   font.setFamily("Arial");
   QApplication::setFont(font);
   QtPlatform platform;
-  std::unique_ptr<TMainWin> mainWin = CreateMainWindows(platform);
+  std::unique_ptr<TMainWin> mainWin = std::make_unique<TMainWin>(platform);
   mainWin->show();
   if (onShown) QTimer::singleShot(0, mainWin.get(), [&] { onShown(*mainWin); });
   return application.exec();

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "platform/game_host.h"
 #include "platform/platform.h"
 #include "words/path_search.h"
 
@@ -47,15 +48,12 @@ QString Text(const std::string& text) { return QString::fromLatin1(text); }
 
 }  // namespace
 
-TShowScore::TShowScore(QWidget* owner, Platform& platform, const GameSettings& settings,
-                       const LetterGrid& grid, std::function<QStringList()> guesses,
-                       std::string programDirectory)
-    : QDialog(owner),
-      platform_(platform),
-      settings_(settings),
-      grid_(grid),
-      guesses_(std::move(guesses)),
-      programDirectory_(std::move(programDirectory)) {
+TShowScore::TShowScore(GameHost& host)
+    : QDialog(host.Window()),
+      host_(host),
+      platform_(host.Services()),
+      settings_(host.Settings()),
+      grid_(host.Board()) {
   setObjectName("ShowScore");
   setWindowTitle("Puzzle Score");
   setFont(Arial(17));
@@ -120,11 +118,12 @@ void TShowScore::FormShow() {
   const ShowMessageFn showMessage = [this](const std::string& text, const std::string& caption) {
     platform_.ShowMessage(this, Text(text), Text(caption));
   };
-  if (!OpenCheckSession(session, programDirectory_, settings_.AmericanDictionary, showMessage))
+  if (!OpenCheckSession(session, host_.ProgramDirectory(), settings_.AmericanDictionary,
+                        showMessage))
     return;
   const bool repeats = settings_.RepeatingLettersAllowed;
   const ScoreSheet sheet = ScoreGuesses(
-      GuessTexts(), settings_,
+      host_.Guesses(), settings_,
       [&](const std::string& word) { return InPuzzle(grid_, word, repeats); },
       [&](const std::string& word) { return InSpeller(session, word); });
   CloseCheckSession(session);
@@ -136,12 +135,6 @@ void TShowScore::ClearLists() {
   Misspelled->clear();
   NotInPuzzle->clear();
   ValidWords->clear();
-}
-
-std::vector<std::string> TShowScore::GuessTexts() const {
-  std::vector<std::string> texts;
-  for (const QString& guess : guesses_()) texts.push_back(guess.toLatin1().toStdString());
-  return texts;
 }
 
 void TShowScore::ShowSheet(const ScoreSheet& sheet) {

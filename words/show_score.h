@@ -13,6 +13,7 @@
 #include "words/check_session.h"
 #include "words/scoring.h"
 
+class GameHost;
 class Platform;
 class QLabel;
 class QListWidget;
@@ -23,9 +24,7 @@ class QPushButton;
 class TShowScore : public QDialog {
   Q_OBJECT
  public:
-  TShowScore(QWidget* owner, Platform& platform, const GameSettings& settings,
-             const LetterGrid& grid, std::function<QStringList()> guesses,
-             std::string programDirectory);
+  explicit TShowScore(GameHost& host);
 
   // The design layout, recorded when the dialog is made, for scaling to the window size.
   SavedDimensions Dimensions;
@@ -37,13 +36,11 @@ class TShowScore : public QDialog {
   void FormShow();
   void ClearLists();
   void ShowSheet(const ScoreSheet& sheet);
-  std::vector<std::string> GuessTexts() const;
 
+  GameHost& host_;
   Platform& platform_;
   const GameSettings& settings_;
   const LetterGrid& grid_;
-  std::function<QStringList()> guesses_;
-  std::string programDirectory_;
 
   QListWidget* ValidWords = nullptr;
   QListWidget* NotInPuzzle = nullptr;

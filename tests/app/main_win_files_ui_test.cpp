@@ -39,9 +39,14 @@ class MainWinFilesTest : public MainWinTest {
   };
   Snapshot Take() {
     TMainWin& w = Window();
-    return {w.Board().Letters,        w.Board().CellOnBoard, w.Settings().Height,
-            w.Settings().Width,       w.Start->isEnabled(),  w.MenuSave->isEnabled(),
-            w.MenuPrint->isEnabled(), w.GuessItems()};
+    return {w.Board().Letters,
+            w.Board().CellOnBoard,
+            w.Settings().Height,
+            w.Settings().Width,
+            Button("Start")->isEnabled(),
+            Menu("MenuSave")->isEnabled(),
+            Menu("MenuPrint")->isEnabled(),
+            GuessItems()};
   }
 };
 
@@ -95,10 +100,10 @@ TEST_F(MainWinFilesTest, SettingsFromTheFileAreAppliedAtStartUp) {
   platform.screen = QSize(800, 600);
   TMainWin& w = Window();
   EXPECT_EQ(w.ScaleFactor(), 1.0);
-  EXPECT_TRUE(w.N640x480->isChecked());
-  EXPECT_FALSE(w.MenuBackBit->isChecked());
-  EXPECT_EQ(w.MenuAmerican->text(), "&British Dictionary");
-  EXPECT_FALSE(w.GuessList->isWrapping());
+  EXPECT_TRUE(Menu("N640x480")->isChecked());
+  EXPECT_FALSE(Menu("MenuBackBit")->isChecked());
+  EXPECT_EQ(Menu("MenuAmerican")->text(), "&British Dictionary");
+  EXPECT_FALSE(GuessList()->isWrapping());
   EXPECT_TRUE(w.Board().CellOnBoard[25]);
   w.close();
   const QString saved = QString::fromLatin1(ReadAll(Ini()));
@@ -108,9 +113,9 @@ TEST_F(MainWinFilesTest, SettingsFromTheFileAreAppliedAtStartUp) {
 }
 
 TEST_F(MainWinFilesTest, TwoGuessListColumnsWrapIntoASecondColumn) {
-  TMainWin& w = Window();
-  EXPECT_TRUE(w.GuessList->isWrapping());
-  EXPECT_EQ(w.GuessList->gridSize().width(), 181 / 2);
+  Window();
+  EXPECT_TRUE(GuessList()->isWrapping());
+  EXPECT_EQ(GuessList()->gridSize().width(), 181 / 2);
 }
 
 TEST_F(MainWinFilesTest, SavingAFourByFiveBoardWritesItsRecord) {
@@ -118,10 +123,10 @@ TEST_F(MainWinFilesTest, SavingAFourByFiveBoardWritesItsRecord) {
   w.Settings().Height = 4;
   w.Settings().Width = 5;
   w.Board().ComputeCellOnBoard(4, 5);
-  w.Scramble->click();
+  Button("Scramble")->click();
   w.Board().Letters[23] = 'Q';  // off the board, but written as the board holds it
   platform.saveAnswers = {InDir("mine.TVN")};
-  w.MenuSave->trigger();
+  Menu("MenuSave")->trigger();
 
   ASSERT_EQ(platform.saveRequests.size(), 1u);
   EXPECT_EQ(platform.saveRequests[0].title, "Save Tolvane File");
@@ -145,29 +150,29 @@ TEST_F(MainWinFilesTest, SavingAFourByFiveBoardWritesItsRecord) {
   const auto letters = w.Board().Letters;
   Restart();
   platform.openAnswers = {InDir("mine.TVN")};
-  Window().MenuOpen->trigger();
+  Menu("MenuOpen")->trigger();
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(Window().Board().Letters, letters);
   EXPECT_EQ(Window().Settings().Height, 4);
   EXPECT_EQ(Window().Settings().Width, 5);
   EXPECT_TRUE(Window().Board().CellOnBoard[20]);
   EXPECT_FALSE(Window().Board().CellOnBoard[21]);
-  EXPECT_TRUE(Window().Start->isEnabled());
-  EXPECT_FALSE(Window().MenuSave->isEnabled());
-  EXPECT_FALSE(Window().MenuPrint->isEnabled());
+  EXPECT_TRUE(Button("Start")->isEnabled());
+  EXPECT_FALSE(Menu("MenuSave")->isEnabled());
+  EXPECT_FALSE(Menu("MenuPrint")->isEnabled());
   EXPECT_EQ(platform.openRequests[0].title, "Open Tolvane File");
   // The dialog starts with the last file name next time.
   platform.openAnswers = {QString()};
-  Window().MenuOpen->trigger();
+  Menu("MenuOpen")->trigger();
   EXPECT_EQ(platform.openRequests[1].fileName, InDir("mine.TVN"));
 }
 
 TEST_F(MainWinFilesTest, AFailedOpenReportsAndChangesNothing) {
-  TMainWin& w = Window();
-  w.Scramble->click();
-  w.Start->click();
+  Window();
+  Button("Scramble")->click();
+  Button("Start")->click();
   Type("cat");
-  w.ExitButton->click();
+  Button("ExitButton")->click();
 
   QByteArray valid(755, '\0');
   valid[0] = 3;
@@ -196,7 +201,7 @@ TEST_F(MainWinFilesTest, AFailedOpenReportsAndChangesNothing) {
     const Snapshot before = Take();
     platform.messages.clear();
     platform.openAnswers = {c.path};
-    w.MenuOpen->trigger();
+    Menu("MenuOpen")->trigger();
     if (c.message) {
       ASSERT_EQ(platform.messages.size(), 1u);
       EXPECT_EQ(platform.messages[0].text, c.message);
@@ -217,24 +222,24 @@ TEST_F(MainWinFilesTest, AReadOnlyPuzzleOpens) {
   WriteAll(InDir("locked.TVN"), valid);
   QFile::setPermissions(InDir("locked.TVN"), QFileDevice::ReadOwner);
   platform.openAnswers = {InDir("locked.TVN")};
-  Window().MenuOpen->trigger();
+  Menu("MenuOpen")->trigger();
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(Window().Board().Letters[25], 'Y');
   EXPECT_EQ(Window().Settings().Width, 5);
 }
 
 TEST_F(MainWinFilesTest, ASaveThatCannotBeWrittenSaysSoAndLeavesNoFile) {
-  TMainWin& w = Window();
-  w.Scramble->click();
+  Window();
+  Button("Scramble")->click();
   platform.saveAnswers = {InDir("no/such/folder/p.TVN")};
-  w.MenuSave->trigger();
+  Menu("MenuSave")->trigger();
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].text, "Unable to save puzzle.");
   EXPECT_EQ(platform.messages[0].caption, "Error");
 
   platform.messages.clear();
   platform.saveAnswers = {QString()};
-  w.MenuSave->trigger();
+  Menu("MenuSave")->trigger();
   EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -247,16 +252,16 @@ TEST_F(MainWinFilesTest, AStoredWindowSizeTheScreenCanShowScalesTheWholeWindow) 
   platform.screen = QSize(1280, 1024);
   TMainWin& w = Window();
   EXPECT_EQ(w.ScaleFactor(), 2.0);
-  EXPECT_TRUE(w.N1280x1024->isChecked());
-  EXPECT_EQ(w.Surface->size(), QSize(1264, 836));
-  EXPECT_EQ(w.GuessList->geometry(), QRect(696, 80, 362, 666));
-  EXPECT_EQ(w.WordEntry->geometry(), QRect(184, 8, 466, 58));
-  EXPECT_EQ(w.Start->font().pixelSize(), 34);
-  EXPECT_EQ(w.GuessList->font().pointSize(), 18);
-  w.Surface->repaint();
-  EXPECT_EQ(w.TileSize, 120);
-  EXPECT_EQ(w.BoardLeft, 112);
-  EXPECT_EQ(w.BoardTop, 88);
+  EXPECT_TRUE(Menu("N1280x1024")->isChecked());
+  EXPECT_EQ(Surface()->size(), QSize(1264, 836));
+  EXPECT_EQ(GuessList()->geometry(), QRect(696, 80, 362, 666));
+  EXPECT_EQ(WordEntry()->geometry(), QRect(184, 8, 466, 58));
+  EXPECT_EQ(Button("Start")->font().pixelSize(), 34);
+  EXPECT_EQ(GuessList()->font().pointSize(), 18);
+  Surface()->repaint();
+  EXPECT_EQ(Geometry().TileSize, 120);
+  EXPECT_EQ(Geometry().BoardLeft, 112);
+  EXPECT_EQ(Geometry().BoardTop, 88);
 }
 
 TEST_F(MainWinFilesTest, EightHundredBySixHundredRoundsHalfPixelsUp) {
@@ -264,7 +269,7 @@ TEST_F(MainWinFilesTest, EightHundredBySixHundredRoundsHalfPixelsUp) {
   platform.screen = QSize(800, 600);
   TMainWin& w = Window();
   EXPECT_EQ(w.ScaleFactor(), 1.25);
-  EXPECT_EQ(w.Surface->size(), QSize(790, 523));
+  EXPECT_EQ(Surface()->size(), QSize(790, 523));
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +13,8 @@
 
 #include "app/main_win.h"
 #include "app/tolvane_app.h"
+#include "game/board_view.h"
+#include "game/gauge.h"
 #include "tests/fake_platform.h"
 
 // The main window with its companion windows, made as the program makes them, over fake
@@ -25,7 +29,7 @@ class MainWinTest : public ::testing::Test {
 
   TMainWin& Window() {
     if (!window) {
-      window = CreateMainWindows(platform);
+      window = std::make_unique<TMainWin>(platform);
       window->show();
       window->activateWindow();
       EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -39,12 +43,31 @@ class MainWinTest : public ::testing::Test {
     win.Settings().Width = width;
     win.Board().ComputeCellOnBoard(height, width);
     for (int cell = 1; cell <= 25; ++cell) win.Board().Letters[cell] = rows[cell - 1];
-    win.Surface->repaint();
+    win.BoardLoaded();  // as opening a puzzle file does
+  }
+
+  template <class T>
+  T* Find(const char* name) {
+    T* found = Window().findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
+  QAction* Menu(const char* name) { return Find<QAction>(name); }
+  QLineEdit* WordEntry() { return Find<QLineEdit>("WordEntry"); }
+  QListWidget* GuessList() { return Find<QListWidget>("GuessList"); }
+  TBoardView* Surface() { return Find<TBoardView>("Board"); }
+  BoardGeometry Geometry() { return Surface()->Geometry(); }
+  bool GameRunning() { return Button("ExitButton")->text() == "Abort"; }
+  QStringList GuessItems() {
+    QStringList items;
+    for (int row = 0; row < GuessList()->count(); ++row) items << GuessList()->item(row)->text();
+    return items;
   }
 
   void Type(const QString& text) {
-    Window().WordEntry->setText(text);
-    QTest::keyClick(Window().WordEntry, Qt::Key_Return);
+    WordEntry()->setText(text);
+    QTest::keyClick(WordEntry(), Qt::Key_Return);
   }
 
   void Tick(int times = 1) {
@@ -58,11 +81,12 @@ class MainWinTest : public ::testing::Test {
     bool open, save, design, print, dimensions;
   };
   Controls State() {
-    TMainWin& w = Window();
-    return {w.Scramble->isEnabled(),      w.Start->isEnabled(),      w.CheckList->isEnabled(),
-            w.WordEntry->isEnabled(),     w.ExitButton->text(),      w.MenuOpen->isEnabled(),
-            w.MenuSave->isEnabled(),      w.MenuDesign->isEnabled(), w.MenuPrint->isEnabled(),
-            w.MenuDimensions->isEnabled()};
+    Window();
+    return {Button("Scramble")->isEnabled(),  Button("Start")->isEnabled(),
+            Button("CheckList")->isEnabled(), WordEntry()->isEnabled(),
+            Button("ExitButton")->text(),     Menu("MenuOpen")->isEnabled(),
+            Menu("MenuSave")->isEnabled(),    Menu("MenuDesign")->isEnabled(),
+            Menu("MenuPrint")->isEnabled(),   Menu("MenuDimensions")->isEnabled()};
   }
   void ExpectState(const Controls& expected, const char* when) {
     const Controls got = State();

@@ -30,35 +30,33 @@ const char* kBoard5x5 =
 TEST_F(MainWinTest, StartsWithItsLayoutAtDesignSize) {
   TMainWin& w = Window();
   EXPECT_EQ(w.windowTitle(), "Tolvane 95");
-  EXPECT_EQ(w.Surface->size(), QSize(632, 418));
-  EXPECT_EQ(w.GuessPanel->geometry(), QRect(348, 12, 181, 25));
-  EXPECT_EQ(w.GuessList->geometry(), QRect(348, 40, 181, 333));
-  EXPECT_EQ(w.CheckList->geometry(), QRect(348, 380, 181, 33));
-  EXPECT_EQ(w.ExitButton->geometry(), QRect(544, 380, 81, 33));
-  EXPECT_EQ(w.Scramble->geometry(), QRect(28, 328, 145, 33));
-  EXPECT_EQ(w.Start->geometry(), QRect(184, 328, 145, 33));
-  EXPECT_EQ(w.WordPanel->geometry(), QRect(12, 372, 329, 37));
-  EXPECT_EQ(w.WordEntry->geometry(), QRect(92, 4, 233, 29));
-  EXPECT_EQ(w.WordLabel->pos(), QPoint(24, 9));
-  EXPECT_EQ(w.TimeHeadPanel->geometry(), QRect(548, 12, 69, 53));
-  EXPECT_EQ(w.TimePanel->geometry(), QRect(2, 26, 65, 25));
-  EXPECT_EQ(w.MyGauge->geometry(), QRect(556, 76, 53, 297));
+  EXPECT_EQ(Surface()->size(), QSize(632, 418));
+  EXPECT_EQ(Find<QFrame>("GuessPanel")->geometry(), QRect(348, 12, 181, 25));
+  EXPECT_EQ(GuessList()->geometry(), QRect(348, 40, 181, 333));
+  EXPECT_EQ(Button("CheckList")->geometry(), QRect(348, 380, 181, 33));
+  EXPECT_EQ(Button("ExitButton")->geometry(), QRect(544, 380, 81, 33));
+  EXPECT_EQ(Button("Scramble")->geometry(), QRect(28, 328, 145, 33));
+  EXPECT_EQ(Button("Start")->geometry(), QRect(184, 328, 145, 33));
+  EXPECT_EQ(Find<QFrame>("WordPanel")->geometry(), QRect(12, 372, 329, 37));
+  EXPECT_EQ(WordEntry()->geometry(), QRect(92, 4, 233, 29));
+  EXPECT_EQ(Find<QLabel>("WordLabel")->pos(), QPoint(24, 9));
+  EXPECT_EQ(Find<QFrame>("TimeHeadPanel")->geometry(), QRect(548, 12, 69, 53));
+  EXPECT_EQ(Find<QLabel>("TimePanel")->geometry(), QRect(2, 26, 65, 25));
+  EXPECT_EQ(Find<TGauge>("MyGauge")->geometry(), QRect(556, 76, 53, 297));
 
-  EXPECT_EQ(w.GuessLabel->text(), "Word Guesses");
-  EXPECT_EQ(w.WordLabel->text(), "Word");
-  EXPECT_TRUE(w.WordLabel->font().bold());
-  EXPECT_EQ(w.WordLabel->font().pixelSize(), 18);
-  EXPECT_EQ(w.TimerLabel->text(), "Timer");
-  EXPECT_EQ(w.TimePanel->text(), "00:00:00");
-  EXPECT_EQ(w.TimePanel->font().pixelSize(), 15);
-  EXPECT_EQ(w.Start->font().family(), "Arial");
-  EXPECT_EQ(w.Start->font().pixelSize(), 17);
-  EXPECT_EQ(w.GuessPanel->palette().color(QPalette::Window), QColor(0, 128, 128));
-  EXPECT_EQ(w.GuessList->font().pointSize(), 9);
-  EXPECT_TRUE(w.N640x480->isChecked());
-  EXPECT_TRUE(w.MenuBackBit->isChecked());
-  EXPECT_EQ(w.GridCursor.bitmap().size(), QSize(32, 32));
-  EXPECT_EQ(w.GridCursor.hotSpot(), QPoint(0, 0));
+  EXPECT_EQ(Find<QLabel>("GuessLabel")->text(), "Word Guesses");
+  EXPECT_EQ(Find<QLabel>("WordLabel")->text(), "Word");
+  EXPECT_TRUE(Find<QLabel>("WordLabel")->font().bold());
+  EXPECT_EQ(Find<QLabel>("WordLabel")->font().pixelSize(), 18);
+  EXPECT_EQ(Find<QLabel>("TimerLabel")->text(), "Timer");
+  EXPECT_EQ(Find<QLabel>("TimePanel")->text(), "00:00:00");
+  EXPECT_EQ(Find<QLabel>("TimePanel")->font().pixelSize(), 15);
+  EXPECT_EQ(Button("Start")->font().family(), "Arial");
+  EXPECT_EQ(Button("Start")->font().pixelSize(), 17);
+  EXPECT_EQ(Find<QFrame>("GuessPanel")->palette().color(QPalette::Window), QColor(0, 128, 128));
+  EXPECT_EQ(GuessList()->font().pointSize(), 9);
+  EXPECT_TRUE(Menu("N640x480")->isChecked());
+  EXPECT_TRUE(Menu("MenuBackBit")->isChecked());
 
   // No board yet: every letter blank, a 4 x 4 board on.
   for (int cell = 1; cell <= 25; ++cell) EXPECT_EQ(w.Board().Letters[cell], ' ');
@@ -118,7 +116,12 @@ TEST_F(MainWinTest, MenusHoldEveryItemWithItsShortcut) {
     }
   }
 
-  const QList<QAction*> sizes = Window().N640x480->actionGroup()->actions();
+  QMenu* sizeMenu = nullptr;
+  for (QAction* item : menus[0]->menu()->actions())
+    if (item->menu()) sizeMenu = item->menu();
+  ASSERT_NE(sizeMenu, nullptr);
+  EXPECT_EQ(sizeMenu->title(), "S&creen Size");
+  const QList<QAction*> sizes = sizeMenu->actions();
   ASSERT_EQ(sizes.size(), 4);
   const char* sizeShortcuts[] = {"Ctrl+F1", "Ctrl+F2", "Ctrl+F3", "Ctrl+F4"};
   const char* sizeCaptions[] = {"640x480", "800x600", "1024x768", "1280x1024"};
@@ -131,24 +134,24 @@ TEST_F(MainWinTest, MenusHoldEveryItemWithItsShortcut) {
 
 TEST_F(MainWinTest, ScrambleAnimatesEveryCellWithTheControlsHidden) {
   TMainWin& w = Window();
-  w.GuessList->addItem("OLD");
+  GuessList()->addItem("OLD");
   int readsWhileHidden = 0;
   int reads = 0;
   platform.clock.onRead = [&] {
     ++reads;
-    if (!w.Scramble->isVisible() && !w.GuessList->isVisible() && !w.MyGauge->isVisible())
+    if (!Button("Scramble")->isVisible() && !GuessList()->isVisible() &&
+        !Find<TGauge>("MyGauge")->isVisible())
       ++readsWhileHidden;
   };
   platform.random.ranges.clear();
-  w.Scramble->click();
+  Button("Scramble")->click();
   platform.clock.onRead = nullptr;
 
   EXPECT_GT(reads, 0);
   EXPECT_EQ(readsWhileHidden, reads);
-  EXPECT_TRUE(w.Scramble->isVisible());
-  EXPECT_TRUE(w.GuessList->isVisible());
-  EXPECT_FALSE(w.ScrambleAnimation);
-  EXPECT_EQ(w.GuessList->count(), 0);
+  EXPECT_TRUE(Button("Scramble")->isVisible());
+  EXPECT_TRUE(GuessList()->isVisible());
+  EXPECT_EQ(GuessList()->count(), 0);
   for (int cell = 1; cell <= 25; ++cell)
     EXPECT_EQ(w.Board().Letters[cell] != ' ', w.Board().CellOnBoard[cell]) << cell;
   // The animation shows each of the 16 cells at least one random letter: 150 ms at 50 ms a
@@ -161,55 +164,54 @@ TEST_F(MainWinTest, ScrambleAnimatesEveryCellWithTheControlsHidden) {
 
 TEST_F(MainWinTest, ControlsFollowTheGameThroughItsStates) {
   TMainWin& w = Window();
-  w.Scramble->click();
-  w.Start->click();
+  Button("Scramble")->click();
+  Button("Start")->click();
   ExpectState({false, false, false, true, "Abort", false, false, false, false, false}, "running");
-  EXPECT_TRUE(w.WordEntry->hasFocus());
+  EXPECT_TRUE(WordEntry()->hasFocus());
   EXPECT_TRUE(platform.ticker->IsActive());
-  EXPECT_TRUE(w.GameRunning);
+  EXPECT_TRUE(GameRunning());
   // Menu items other than the five stay available during a game.
-  EXPECT_TRUE(w.MenuAmerican->isEnabled());
-  EXPECT_TRUE(w.MenuTimer->isEnabled());
+  EXPECT_TRUE(Menu("MenuAmerican")->isEnabled());
+  EXPECT_TRUE(Menu("MenuTimer")->isEnabled());
 
   Type("cat");
-  w.ExitButton->click();  // "Abort"
+  Button("ExitButton")->click();  // "Abort"
   ExpectState({false, false, true, false, "E&xit", true, true, true, true, true}, "game over");
-  EXPECT_TRUE(w.CheckList->hasFocus());
+  EXPECT_TRUE(Button("CheckList")->hasFocus());
   EXPECT_FALSE(platform.ticker->IsActive());
-  EXPECT_FALSE(w.GameRunning);
+  EXPECT_FALSE(GameRunning());
   EXPECT_TRUE(w.isVisible()) << "Abort ends the game, not the program";
 
   platform.onExec = [&](QDialog& dialog) { dialog.close(); };
-  w.CheckList->click();
+  Button("CheckList")->click();
   ASSERT_EQ(platform.dialogsShown.size(), 1u);
-  EXPECT_EQ(platform.dialogsShown[0], static_cast<QDialog*>(w.ShowScore));
+  EXPECT_EQ(platform.dialogsShown[0], static_cast<QDialog*>(&w.ShowScore()));
   ExpectState({true, true, true, false, "E&xit", true, true, true, true, true}, "checked");
 
   // From "Checked", Start replays the same board with an empty list.
   const auto letters = w.Board().Letters;
-  w.Start->click();
-  EXPECT_EQ(w.GuessList->count(), 0);
+  Button("Start")->click();
+  EXPECT_EQ(GuessList()->count(), 0);
   EXPECT_EQ(w.Board().Letters, letters);
 }
 
 TEST_F(MainWinTest, AThreeMinuteGameWarnsAt170AndEndsAt180) {
   TMainWin& w = Window();
-  w.Scramble->click();
-  w.Start->click();
-  EXPECT_EQ(w.GameSeconds, 180);
+  Button("Scramble")->click();
+  Button("Start")->click();
   Tick(169);
   EXPECT_TRUE(platform.sound.played.empty());
   Tick();
   EXPECT_EQ(platform.sound.played, std::vector<std::string>{"async:TENSECS.WAV"});
-  EXPECT_EQ(w.TimePanel->text(), "00:02:50");
+  EXPECT_EQ(Find<QLabel>("TimePanel")->text(), "00:02:50");
   Tick(9);
-  EXPECT_TRUE(w.GameRunning);
+  EXPECT_TRUE(GameRunning());
   EXPECT_TRUE(platform.messages.empty());
   Tick();
-  EXPECT_FALSE(w.GameRunning);
-  EXPECT_EQ(w.TimePanel->text(), "00:03:00");
-  EXPECT_EQ(w.MyGauge->Progress(), 180);
-  EXPECT_EQ(w.MyGauge->PercentDone(), 100);
+  EXPECT_FALSE(GameRunning());
+  EXPECT_EQ(Find<QLabel>("TimePanel")->text(), "00:03:00");
+  EXPECT_EQ(Find<TGauge>("MyGauge")->Progress(), 180);
+  EXPECT_EQ(Find<TGauge>("MyGauge")->PercentDone(), 100);
   EXPECT_EQ(platform.sound.played,
             (std::vector<std::string>{"async:TENSECS.WAV", "wait:TIMEUP.WAV"}));
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -235,6 +237,7 @@ TEST_F(MainWinTest, ShortGamesAndNotificationModes) {
       {0, 12, 7, 12, {}, false},
   };
   TMainWin& w = Window();
+  Button("Scramble")->click();
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.minutes << ":" << c.seconds << " mode " << c.notification);
     platform.sound.played.clear();
@@ -242,67 +245,64 @@ TEST_F(MainWinTest, ShortGamesAndNotificationModes) {
     w.Settings().Minutes = c.minutes;
     w.Settings().Seconds = c.seconds;
     w.Settings().TimeUpNotification = c.notification;
-    w.Scramble->setEnabled(true);
-    w.Start->setEnabled(true);
-    w.Start->click();
+    Button("Start")->click();
     Tick(c.ticksToEnd - 1);
-    EXPECT_TRUE(w.GameRunning);
+    EXPECT_TRUE(GameRunning());
     Tick();
-    EXPECT_FALSE(w.GameRunning);
+    EXPECT_FALSE(GameRunning());
     EXPECT_EQ(platform.sound.played, c.sounds);
     EXPECT_EQ(platform.messages.size(), c.message ? 1u : 0u);
-    EXPECT_EQ(w.MyGauge->PercentDone(), 100);
+    EXPECT_EQ(Find<TGauge>("MyGauge")->PercentDone(), 100);
+    Button("CheckList")->click();  // offers "Start" again
   }
 }
 
 TEST_F(MainWinTest, GuessesAreTrimmedUpperCasedAndRepeatsMarked) {
-  TMainWin& w = Window();
-  w.Scramble->click();
-  w.Start->click();
+  Window();
+  Button("Scramble")->click();
+  Button("Start")->click();
   Type(" word ");
   Type("word");
   Type("WORD");
   Type("can't");
   Type("two words");
   Type("   ");
-  EXPECT_EQ(w.GuessItems(),
-            (QStringList{"WORD", "WORD (DUP)", "WORD (DUP)", "CAN'T", "TWO WORDS"}));
-  EXPECT_EQ(w.WordEntry->text(), "   ") << "blanks only: nothing added, the box keeps them";
-  EXPECT_EQ(w.GuessList->currentRow(), 4);
+  EXPECT_EQ(GuessItems(), (QStringList{"WORD", "WORD (DUP)", "WORD (DUP)", "CAN'T", "TWO WORDS"}));
+  EXPECT_EQ(WordEntry()->text(), "   ") << "blanks only: nothing added, the box keeps them";
+  EXPECT_EQ(GuessList()->currentRow(), 4);
 
   // A click on the list enters the word too, and gives the entry box the focus back.
-  w.WordEntry->setText("house");
-  QTest::mouseClick(w.GuessList->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_EQ(w.GuessItems().last(), "HOUSE");
-  EXPECT_TRUE(w.WordEntry->hasFocus());
-  EXPECT_EQ(w.WordEntry->text(), "");
+  WordEntry()->setText("house");
+  QTest::mouseClick(GuessList()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(GuessItems().last(), "HOUSE");
+  EXPECT_TRUE(WordEntry()->hasFocus());
+  EXPECT_EQ(WordEntry()->text(), "");
 
   // Text typed but not entered survives into the next game.
-  w.WordEntry->setText("lef");
-  w.ExitButton->click();
-  EXPECT_EQ(w.WordEntry->text(), "lef");
-  QTest::mouseClick(w.GuessList->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_TRUE(w.CheckList->hasFocus());
-  EXPECT_EQ(w.GuessItems().size(), 6);
-  w.Start->setEnabled(true);
-  w.Start->click();
-  EXPECT_EQ(w.WordEntry->text(), "lef");
-  EXPECT_EQ(w.GuessList->count(), 0);
+  WordEntry()->setText("lef");
+  Button("ExitButton")->click();
+  EXPECT_EQ(WordEntry()->text(), "lef");
+  QTest::mouseClick(GuessList()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(Button("CheckList")->hasFocus());
+  EXPECT_EQ(GuessItems().size(), 6);
+  Button("CheckList")->click();
+  Button("Start")->click();
+  EXPECT_EQ(WordEntry()->text(), "lef");
+  EXPECT_EQ(GuessList()->count(), 0);
 }
 
 TEST_F(MainWinTest, ClickingTilesBuildsTheWordDuringAGameOnly) {
-  TMainWin& w = Window();
+  Window();
   PlaceBoard(kBoard5x5, 5, 5);
   const auto click = [&](int x, int y) {
-    QTest::mouseClick(w.Surface, Qt::LeftButton, {}, QPoint(x, y));
+    QTest::mouseClick(Surface(), Qt::LeftButton, {}, QPoint(x, y));
   };
   click(26 + 30, 14 + 30);  // outside a game nothing happens
-  EXPECT_EQ(w.WordEntry->text(), "");
+  EXPECT_EQ(WordEntry()->text(), "");
 
-  w.Start->setEnabled(true);
-  w.Start->click();
-  EXPECT_EQ(w.BoardLeft, 26);
-  EXPECT_EQ(w.BoardTop, 14);
+  Button("Start")->click();
+  EXPECT_EQ(Geometry().BoardLeft, 26);
+  EXPECT_EQ(Geometry().BoardTop, 14);
   click(26 + 30, 14 + 30);  // C
   click(26 + 90, 14 + 30);  // A
   click(26 + 90, 14 + 30);  // A again: the same tile may be picked twice
@@ -311,46 +311,37 @@ TEST_F(MainWinTest, ClickingTilesBuildsTheWordDuringAGameOnly) {
   click(330, 100);          // between the board and the guess list: nothing
   click(20, 100);           // left of the board: nothing
   click(100, 314);          // just below the board: nothing
-  EXPECT_EQ(w.WordEntry->text(), "CAACT");
-  EXPECT_EQ(w.WordEntry->cursorPosition(), 5);
+  EXPECT_EQ(WordEntry()->text(), "CAACT");
+  EXPECT_EQ(WordEntry()->cursorPosition(), 5);
 
   // Pressing on one tile and releasing on another appends nothing.
-  QTest::mousePress(w.Surface, Qt::LeftButton, {}, QPoint(40, 40));
-  QTest::mouseRelease(w.Surface, Qt::LeftButton, {}, QPoint(100, 40));
-  EXPECT_EQ(w.WordEntry->text(), "CAACT");
-
-  EXPECT_EQ(w.GetLetterIndex(26, 14), 1);
-  EXPECT_EQ(w.GetLetterIndex(85, 73), 1);
-  EXPECT_EQ(w.GetLetterIndex(86, 74), 7);
-  EXPECT_EQ(w.GetLetterIndex(326, 100), -1);
+  QTest::mousePress(Surface(), Qt::LeftButton, {}, QPoint(40, 40));
+  QTest::mouseRelease(Surface(), Qt::LeftButton, {}, QPoint(100, 40));
+  EXPECT_EQ(WordEntry()->text(), "CAACT");
 }
 
 TEST_F(MainWinTest, AFourColumnBoardPicksNothingRightOfColumnFour) {
-  TMainWin& w = Window();
+  Window();
   PlaceBoard(kBoard5x5, 4, 4);
-  w.Start->setEnabled(true);
-  w.Start->click();
-  EXPECT_EQ(w.BoardLeft, 56);
-  EXPECT_EQ(w.BoardTop, 44);
-  EXPECT_EQ(w.GetLetterIndex(56 + 4 * 60 - 1, 50), 4);
-  EXPECT_EQ(w.GetLetterIndex(56 + 4 * 60, 50), -1);
-  EXPECT_EQ(w.GetLetterIndex(60, 44 + 4 * 60), -1);
+  Button("Start")->click();
+  EXPECT_EQ(Geometry().BoardLeft, 56);
+  EXPECT_EQ(Geometry().BoardTop, 44);
 
   // Over the board the grid cursor shows; off it, and after the game, the default one.
-  QTest::mouseMove(w.Surface, QPoint(100, 100));
-  EXPECT_EQ(w.Surface->cursor().shape(), Qt::BitmapCursor);
-  QTest::mouseMove(w.Surface, QPoint(320, 100));
-  EXPECT_EQ(w.Surface->cursor().shape(), Qt::ArrowCursor);
-  EXPECT_EQ(w.GuessList->viewport()->cursor().shape(), Qt::BitmapCursor);
-  w.ExitButton->click();
-  EXPECT_EQ(w.GuessList->viewport()->cursor().shape(), Qt::ArrowCursor);
+  QTest::mouseMove(Surface(), QPoint(100, 100));
+  EXPECT_EQ(Surface()->cursor().shape(), Qt::BitmapCursor);
+  QTest::mouseMove(Surface(), QPoint(320, 100));
+  EXPECT_EQ(Surface()->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(GuessList()->viewport()->cursor().shape(), Qt::BitmapCursor);
+  Button("ExitButton")->click();
+  EXPECT_EQ(GuessList()->viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(MainWinTest, PaintsTilesWithTheirLettersOnTheBoardOnly) {
   TMainWin& w = Window();
   w.Settings().ShowBackgroundBitmap = false;
   PlaceBoard("W                        ", 4, 4);
-  const QImage shot = w.Surface->grab().toImage();
+  const QImage shot = Surface()->grab().toImage();
   // The tile of cell 1 at (56, 44): the letter W darkens some of its middle pixels.
   int dark = 0;
   for (int y = 44; y < 104; ++y)
@@ -364,42 +355,42 @@ TEST_F(MainWinTest, PaintsTilesWithTheirLettersOnTheBoardOnly) {
       if (qGray(shot.pixel(x, y)) < 60) ++darkEmpty;
   EXPECT_EQ(darkEmpty, 0);
   // Off the board the window's own background shows.
-  EXPECT_EQ(shot.pixelColor(20, 20), w.Surface->palette().color(QPalette::Window));
+  EXPECT_EQ(shot.pixelColor(20, 20), Surface()->palette().color(QPalette::Window));
 }
 
 TEST_F(MainWinTest, DictionaryAndBackgroundMenuItemsToggle) {
   TMainWin& w = Window();
-  EXPECT_EQ(w.MenuAmerican->text(), "&American Dictionary");
-  w.MenuAmerican->trigger();
+  EXPECT_EQ(Menu("MenuAmerican")->text(), "&American Dictionary");
+  Menu("MenuAmerican")->trigger();
   EXPECT_FALSE(w.Settings().AmericanDictionary);
-  EXPECT_EQ(w.MenuAmerican->text(), "&British Dictionary");
-  w.MenuAmerican->trigger();
-  EXPECT_EQ(w.MenuAmerican->text(), "&American Dictionary");
+  EXPECT_EQ(Menu("MenuAmerican")->text(), "&British Dictionary");
+  Menu("MenuAmerican")->trigger();
+  EXPECT_EQ(Menu("MenuAmerican")->text(), "&American Dictionary");
 
-  w.MenuBackBit->trigger();
+  Menu("MenuBackBit")->trigger();
   EXPECT_FALSE(w.Settings().ShowBackgroundBitmap);
-  EXPECT_FALSE(w.MenuBackBit->isChecked());
-  w.MenuBackBit->trigger();
-  EXPECT_TRUE(w.MenuBackBit->isChecked());
+  EXPECT_FALSE(Menu("MenuBackBit")->isChecked());
+  Menu("MenuBackBit")->trigger();
+  EXPECT_TRUE(Menu("MenuBackBit")->isChecked());
 }
 
 TEST_F(MainWinTest, HelpAboutAndPrinterSetupGoThroughThePlatform) {
-  TMainWin& w = Window();
-  w.MenuContents->trigger();
+  Window();
+  Menu("MenuContents")->trigger();
   ASSERT_EQ(platform.helpShown.size(), 1u);
   EXPECT_EQ(platform.helpShown[0], QString(TOLVANE_PROGRAM_DIR) + "/TOLVANE.HLP");
-  w.MenuAbout->trigger();
-  w.MenuProducts->trigger();
+  Menu("MenuAbout")->trigger();
+  Menu("MenuProducts")->trigger();
   EXPECT_EQ(platform.dialogsShown.size(), 2u);
-  w.MenuSetup->trigger();
+  Menu("MenuSetup")->trigger();
   EXPECT_EQ(platform.printerSetups, 1);
 }
 
 TEST_F(MainWinTest, ExitDuringAGameClosesTheProgramWithoutAScore) {
   TMainWin& w = Window();
-  w.Scramble->click();
-  w.Start->click();
-  w.MenuExit->trigger();
+  Button("Scramble")->click();
+  Button("Start")->click();
+  Menu("MenuExit")->trigger();
   EXPECT_FALSE(w.isVisible());
   EXPECT_TRUE(platform.dialogsShown.empty());
 }

@@ -1,5 +1,3 @@
-#include "words/show_score.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,9 +8,10 @@
 #include <QTest>
 #include <filesystem>
 
-#include "tests/fake_platform.h"
+#include "tests/fake_game_host.h"
 #include "tests/temp_folder.h"
 #include "words/engine/spelling_engine.h"
+#include "words/show_score.h"
 
 namespace {
 
@@ -36,9 +35,10 @@ class ShowScoreTest : public ::testing::Test {
         "TENZQ"
         "MMMMM"
         "MMMMM";
-    for (int cell = 1; cell <= LetterGrid::kCells; ++cell) grid_.Letters[cell] = letters[cell - 1];
-    settings_.Height = settings_.Width = 5;
-    grid_.ComputeCellOnBoard(5, 5);
+    for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
+      host_.board.Letters[cell] = letters[cell - 1];
+    host_.settings.Height = host_.settings.Width = 5;
+    host_.board.ComputeCellOnBoard(5, 5);
   }
 
   void CopyMainLexicons() {
@@ -48,8 +48,8 @@ class ShowScoreTest : public ::testing::Test {
 
   // Shows the dialog as the main window would, which judges the guesses.
   TShowScore& Show() {
-    dialog_ = std::make_unique<TShowScore>(nullptr, platform_, settings_, grid_,
-                                           [this] { return guesses_; }, folder_.Path());
+    host_.programDirectory = folder_.Path();
+    dialog_ = std::make_unique<TShowScore>(host_);
     dialog_->show();
     return *dialog_;
   }
@@ -64,10 +64,7 @@ class ShowScoreTest : public ::testing::Test {
   QString Label(const char* name) { return dialog_->findChild<QLabel*>(name)->text(); }
 
   TempFolder folder_;
-  FakePlatform platform_;
-  GameSettings settings_;
-  LetterGrid grid_;
-  QStringList guesses_;
+  FakeGameHost host_;
   std::unique_ptr<TShowScore> dialog_;
 };
 
@@ -75,7 +72,7 @@ TEST_F(ShowScoreTest, JudgesTheGuessesAgainstBoardAndDictionaryWithThePlayersLis
   CopyMainLexicons();
   WriteUserList(folder_.File("EXCLUDE.TLX"), SE_KIND_EXCLUSION, {"TEN"});
   WriteUserList(folder_.File("ADDITION.TLX"), SE_KIND_ADDITION, {"TENZ"});
-  guesses_ = {"HOUSE", "XQZ", "CAT", "AT", "TEN", "HOUS", "CAT (DUP)", "TENZ"};
+  host_.guesses = {"HOUSE", "XQZ", "CAT", "AT", "TEN", "HOUS", "CAT (DUP)", "TENZ"};
   Show();
 
   EXPECT_THAT(Items("ValidWords"), ElementsAre("CAT", "HOUSE", "TENZ"));
@@ -95,12 +92,12 @@ TEST_F(ShowScoreTest, JudgesTheGuessesAgainstBoardAndDictionaryWithThePlayersLis
   EXPECT_EQ(Label("TooShortLabel"), "Words Too Short: 1");
   EXPECT_EQ(Label("TooShortScore"), "-1");
   EXPECT_EQ(Label("FinalScore"), "0");
-  EXPECT_THAT(platform_.messages, IsEmpty());
+  EXPECT_THAT(host_.platform.messages, IsEmpty());
 }
 
 TEST_F(ShowScoreTest, EveryShowingJudgesTheCurrentGuessesAfresh) {
   CopyMainLexicons();
-  guesses_ = {"TEN", "TENZ", "TENET"};
+  host_.guesses = {"TEN", "TENZ", "TENET"};
   TShowScore& dialog = Show();
   // Without the player's lists the main lexicon decides; TENET needs an E twice.
   EXPECT_THAT(Items("ValidWords"), ElementsAre("TEN"));
@@ -108,8 +105,8 @@ TEST_F(ShowScoreTest, EveryShowingJudgesTheCurrentGuessesAfresh) {
   EXPECT_THAT(Items("NotInPuzzle"), ElementsAre("TENET"));
 
   dialog.hide();
-  settings_.RepeatingLettersAllowed = true;
-  guesses_ = {"TENET"};
+  host_.settings.RepeatingLettersAllowed = true;
+  host_.guesses = {"TENET"};
   dialog.show();
   EXPECT_THAT(Items("ValidWords"), ElementsAre("TENET"));
   EXPECT_THAT(Items("Misspelled"), IsEmpty());
@@ -121,19 +118,19 @@ TEST_F(ShowScoreTest, EveryShowingJudgesTheCurrentGuessesAfresh) {
 
 TEST_F(ShowScoreTest, MissingLexiconIsReportedAndNothingJudged) {
   CopyMainLexicons();
-  guesses_ = {"CAT", "XQZ"};
+  host_.guesses = {"CAT", "XQZ"};
   TShowScore& dialog = Show();
   ASSERT_EQ(Label("FinalScore"), "0");
   ASSERT_THAT(Items("ValidWords"), ElementsAre("CAT"));
 
   dialog.hide();
   std::filesystem::remove(folder_.File("SPELAMM.CLX"));
-  guesses_ = {"HOUSE"};
+  host_.guesses = {"HOUSE"};
   dialog.show();
-  ASSERT_EQ(platform_.messages.size(), 1u);
-  EXPECT_EQ(platform_.messages[0].text, "Could not find one of the dictionary files.");
-  EXPECT_EQ(platform_.messages[0].caption, "Error");
-  EXPECT_EQ(platform_.messages[0].owner, &dialog);
+  ASSERT_EQ(host_.platform.messages.size(), 1u);
+  EXPECT_EQ(host_.platform.messages[0].text, "Could not find one of the dictionary files.");
+  EXPECT_EQ(host_.platform.messages[0].caption, "Error");
+  EXPECT_EQ(host_.platform.messages[0].owner, &dialog);
   for (const char* list : {"ValidWords", "NotInPuzzle", "Misspelled", "TooShort"})
     EXPECT_THAT(Items(list), IsEmpty()) << list;
   // The labels keep what the last judging showed.
@@ -143,7 +140,7 @@ TEST_F(ShowScoreTest, MissingLexiconIsReportedAndNothingJudged) {
 
 TEST_F(ShowScoreTest, IsLaidOutAsDesignedAndClosesWithExit) {
   CopyMainLexicons();
-  guesses_ = {"CAT"};
+  host_.guesses = {"CAT"};
   TShowScore& dialog = Show();
   EXPECT_EQ(dialog.windowTitle(), "Puzzle Score");
   EXPECT_EQ(dialog.size(), QSize(607, 445));

@@ -1,0 +1,50 @@
+#include "game/control_states.h"
+
+namespace {
+
+constexpr Switch _ = Switch::AsBefore;
+constexpr Switch On = Switch::On;
+constexpr Switch Off = Switch::Off;
+
+struct EventRow {
+  GameEvent Event;
+  ControlChanges Changes;
+};
+
+// Columns: Scramble, Start, CheckList, WordEntry, Open, Save, Design, Print, Dimensions.
+const EventRow kRows[] = {
+    {GameEvent::StartUp, {{On, Off, Off, Off, On, Off, On, Off, On}, false, {}, "E&xit"}},
+    {GameEvent::Scrambled, {{_, On, _, _, _, On, _, On, _}, false, {}, nullptr}},
+    {GameEvent::PuzzleLoaded, {{_, On, _, _, _, _, _, _, _}, false, {}, nullptr}},
+    {GameEvent::BoardResized, {{_, _, _, _, _, _, _, Off, _}, false, {}, nullptr}},
+    {GameEvent::GameStarted,
+     {{Off, Off, Off, On, Off, Off, Off, Off, Off}, true, Control::WordEntry, "Abort"}},
+    {GameEvent::GameStopped,
+     {{Off, _, On, Off, On, On, On, On, On}, true, Control::CheckList, "E&xit"}},
+    {GameEvent::Checked, {{On, On, _, _, _, _, _, _, _}, false, {}, nullptr}},
+};
+
+}  // namespace
+
+const char* ControlName(Control control) {
+  static const char* const kNames[kControlCount] = {"Scramble",   "Start",     "CheckList",
+                                                    "WordEntry",  "MenuOpen",  "MenuSave",
+                                                    "MenuDesign", "MenuPrint", "MenuDimensions"};
+  return kNames[static_cast<int>(control)];
+}
+
+const ControlChanges& ChangesFor(GameEvent event) {
+  for (const EventRow& row : kRows)
+    if (row.Event == event) return row.Changes;
+  return kRows[0].Changes;
+}
+
+std::array<bool, kControlCount> ApplyChanges(const std::array<bool, kControlCount>& before,
+                                             GameEvent event) {
+  std::array<bool, kControlCount> after = before;
+  const ControlChanges& changes = ChangesFor(event);
+  for (int i = 0; i < kControlCount; ++i) {
+    if (changes.Enabled[i] != Switch::AsBefore) after[i] = changes.Enabled[i] == Switch::On;
+  }
+  return after;
+}
