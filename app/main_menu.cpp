@@ -1,8 +1,13 @@
 #include "app/main_menu.h"
 
-#include <Qt>
+#include <QAction>
+#include <QMenuBar>
 
+#include "app/about_box.h"
 #include "app/main_win.h"
+#include "app/product_window.h"
+#include "base/paths.h"
+#include "platform/qt_text.h"
 
 // Items with no handler yet do nothing when chosen.
 const std::vector<MenuRow>& MainMenuRows() {
@@ -16,8 +21,9 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::ScreenSize, "N1024x768", "1024x768", Qt::Key_F3, nullptr, false, true},
       {M::ScreenSize, "N1280x1024", "1280x1024", Qt::Key_F4, nullptr, false, true},
       {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P, nullptr},
-      {M::File, "MenuSetup", "Printer &Setup", Qt::Key_R, [](TMainWin& w) { w.MenuSetupClick(); }},
-      {M::File, "MenuExit", "E&xit", Qt::Key_X, [](TMainWin& w) { w.MenuExitClick(); }, true},
+      {M::File, "MenuSetup", "Printer &Setup", Qt::Key_R,
+       [](TMainWin& w) { w.Services().PrinterSetup(&w); }},
+      {M::File, "MenuExit", "E&xit", Qt::Key_X, [](TMainWin& w) { w.close(); }, true},
 
       {M::Options, "MenuDimensions", "&Dimensions", Qt::Key_D, nullptr},
       {M::Options, "MenuFont", "&Puzzle Font", Qt::Key_F, nullptr},
@@ -26,18 +32,72 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::Options, "MenuScoring", "Word &Scoring", Qt::Key_S, nullptr},
       {M::Options, "MenuPlayOptions", "Pla&y Options", Qt::Key_Y, nullptr},
       {M::Options, "MenuBackBit", "Show &Background Bitmap", Qt::Key_B,
-       [](TMainWin& w) { w.MenuBackBitClick(); }, true, true},
+       [](TMainWin& w) {
+         GameSettings& settings = w.Settings();
+         settings.ShowBackgroundBitmap = !settings.ShowBackgroundBitmap;
+         w.MenuItem("MenuBackBit")->setChecked(settings.ShowBackgroundBitmap);
+         w.RepaintBoard();
+       },
+       true, true},
       {M::Options, "MenuGuessFont", "Word &Guess Font", Qt::Key_G, nullptr},
       {M::Options, "MenuGuessColumns", "Word Guess &Columns", Qt::Key_E, nullptr},
       {M::Options, "MenuAmerican", "&American Dictionary", Qt::Key_M,
-       [](TMainWin& w) { w.MenuAmericanClick(); }, true},
+       [](TMainWin& w) {
+         w.Settings().AmericanDictionary = !w.Settings().AmericanDictionary;
+         ShowDictionaryChoice(w);
+       },
+       true},
       {M::Options, "MenuAddTo", "Add To D&ictionary", Qt::Key_I, nullptr},
       {M::Options, "MenuExclude", "Excl&ude From Dictionary", Qt::Key_U, nullptr},
       {M::Options, "MenuLookUp", "&Look Up Word", Qt::Key_L, nullptr},
 
-      {M::Help, "MenuContents", "&Contents", Qt::Key_C, [](TMainWin& w) { w.MenuContentsClick(); }},
-      {M::Help, "MenuAbout", "&About", Qt::Key_A, [](TMainWin& w) { w.MenuAboutClick(); }},
-      {M::Help, "MenuProducts", "Other &Products", 0, [](TMainWin& w) { w.MenuProductsClick(); }},
+      {M::Help, "MenuContents", "&Contents", Qt::Key_C,
+       [](TMainWin& w) {
+         w.Services().ShowHelp(&w, PathFromBytes(JoinPath(w.ProgramDirectory(), "TOLVANE.HLP")));
+       }},
+      {M::Help, "MenuAbout", "&About", Qt::Key_A,
+       [](TMainWin& w) {
+         TAboutBox about(&w);
+         w.Services().ExecDialog(about);
+       }},
+      {M::Help, "MenuProducts", "Other &Products", 0,
+       [](TMainWin& w) {
+         TProductWindow products(&w);
+         w.Services().ExecDialog(products);
+       }},
   };
   return rows;
+}
+
+void BuildMainMenus(TMainWin& window, QMenuBar* bar) {
+  QMenu* file = bar->addMenu("&File");
+  QMenu* options = bar->addMenu("&Options");
+  QMenu* help = bar->addMenu("&Help");
+  QMenu* sizes = nullptr;
+  for (const MenuRow& row : MainMenuRows()) {
+    QMenu* menu = row.Menu == MenuName::File      ? file
+                  : row.Menu == MenuName::Options ? options
+                                                  : help;
+    if (row.Menu == MenuName::ScreenSize) {
+      if (!sizes) {
+        file->addSeparator();
+        sizes = file->addMenu("S&creen Size");
+      }
+      menu = sizes;
+    }
+    if (row.SeparatorBefore) menu->addSeparator();
+    QAction* action = menu->addAction(row.Caption);
+    action->setObjectName(row.Name);
+    if (row.Key) action->setShortcut(QKeySequence(Qt::CTRL | row.Key));
+    action->setCheckable(row.Checkable);
+    if (row.Handler)
+      QObject::connect(action, &QAction::triggered, &window,
+                       [&window, handler = row.Handler] { handler(window); });
+  }
+}
+
+void ShowDictionaryChoice(TMainWin& window) {
+  window.MenuItem("MenuAmerican")
+      ->setText(window.Settings().AmericanDictionary ? "&American Dictionary"
+                                                     : "&British Dictionary");
 }

@@ -19,3 +19,9 @@ struct MenuRow {
 };
 
 const std::vector<MenuRow>& MainMenuRows();
+
+class QMenuBar;
+// Fills the menu bar from the table, every item wired to its handler.
+void BuildMainMenus(TMainWin& window, QMenuBar* bar);
+// The dictionary item names the dictionary in use.
+void ShowDictionaryChoice(TMainWin& window);

@@ -1,25 +1,20 @@
 #include "app/main_win.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QStyledItemDelegate>
-#include <algorithm>
 
-#include "app/about_box.h"
 #include "app/main_menu.h"
-#include "app/product_window.h"
 #include "base/paths.h"
 #include "game/board_view.h"
 #include "game/gauge.h"
+#include "game/guess_list_view.h"
 #include "game/scramble.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
@@ -27,6 +22,7 @@
 #include "presentation/layout_scaling.h"
 #include "presentation/letter_look.h"
 #include "presentation/qt_font.h"
+#include "settings/puzzle_dialogs.h"
 #include "settings/puzzle_file.h"
 #include "settings/settings_file.h"
 #include "words/show_score.h"
@@ -36,25 +32,7 @@ namespace {
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 418;
 constexpr int kTopOffset = 15;
-constexpr int kGuessRowHeight = 19;
-
-// Guess-list rows keep one height whatever the columns, as the list box they stand for.
-class FixedRowHeight : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), kGuessRowHeight};
-  }
-};
-
-QFrame* MakeTealPanel(QWidget* parent, const char* name, QRect bounds) {
-  QFrame* panel = MakePanel(parent, name, bounds, QFrame::Raised);
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, QColor(0, 128, 128));
-  panel->setPalette(palette);
-  return panel;
-}
+const QColor kTeal(0, 128, 128);
 
 }  // namespace
 
@@ -65,7 +43,7 @@ TMainWin::~TMainWin() = default;
 void TMainWin::FormCreate() {
   setWindowTitle("Tolvane 95");
   CreateComponents();
-  CreateMenus();
+  BuildMainMenus(*this, menuBar());
   grid_.Blank();
   MyTimer = platform_.MakeTicker(1000, [this] { MyTimerTimer(); });
   ShowTime();
@@ -82,7 +60,7 @@ void TMainWin::FormCreate() {
   grid_.ComputeCellOnBoard(settings_.Height, settings_.Width);
   ChooseScaleFactor();
   GuessList->setFont(QtFontFrom(settings_.WordListFont));
-  ApplyGuessListColumns();
+  GuessList->ApplyColumns(settings_.GuessListColumns);
   SaveDimensions(board_, dimensions_);
 
   letterLook_ = new TLetterLook(this, settings_);
@@ -98,25 +76,20 @@ void TMainWin::CreateComponents() {
   // Not resizable: the window is exactly the client area plus its menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  QFrame* guessPanel = MakeTealPanel(board_, "GuessPanel", {348, 12, 181, 25});
+  QFrame* guessPanel = MakePanel(board_, "GuessPanel", {348, 12, 181, 25}, QFrame::Raised, kTeal);
   MakeLabel(guessPanel, "GuessLabel", "Word Guesses", {0, 0, 181, 25}, ArialPixels(17),
             Qt::AlignCenter);
 
-  GuessList = new QListWidget(board_);
-  GuessList->setObjectName("GuessList");
+  GuessList = new TGuessList(board_);
   GuessList->setGeometry(348, 40, 181, 333);
-  GuessList->setUniformItemSizes(true);
-  GuessList->setItemDelegate(new FixedRowHeight(GuessList));
-  GuessList->setSelectionMode(QAbstractItemView::SingleSelection);
-  GuessList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  GuessList->viewport()->installEventFilter(this);
+  GuessList->onMouseUp = [this] { return GuessListMouseUp(); };
 
   CheckList = MakeButton(board_, "CheckList", "&Check List", {348, 380, 181, 33});
   ExitButton = MakeButton(board_, "ExitButton", "E&xit", {544, 380, 81, 33});
   Scramble = MakeButton(board_, "Scramble", "Scram&ble", {28, 328, 145, 33});
   Start = MakeButton(board_, "Start", "&Start", {184, 328, 145, 33});
 
-  QFrame* wordPanel = MakeTealPanel(board_, "WordPanel", {12, 372, 329, 37});
+  QFrame* wordPanel = MakePanel(board_, "WordPanel", {12, 372, 329, 37}, QFrame::Raised, kTeal);
   MakeLabel(wordPanel, "WordLabel", "Word", {24, 9, 60, 22}, ArialPixels(18, true));
   WordEntry = new QLineEdit(wordPanel);
   WordEntry->setObjectName("WordEntry");
@@ -124,7 +97,8 @@ void TMainWin::CreateComponents() {
   WordEntry->setFont(ArialPixels(17));
   WordEntry->installEventFilter(this);
 
-  QFrame* timeHeadPanel = MakeTealPanel(board_, "TimeHeadPanel", {548, 12, 69, 53});
+  QFrame* timeHeadPanel =
+      MakePanel(board_, "TimeHeadPanel", {548, 12, 69, 53}, QFrame::Raised, kTeal);
   MakeLabel(timeHeadPanel, "TimerLabel", "Timer", {4, 5, 61, 19}, ArialPixels(17),
             Qt::AlignHCenter | Qt::AlignTop);
   TimePanel = MakeLabel(timeHeadPanel, "TimePanel", "00:00:00", {2, 26, 65, 25}, ArialPixels(15),
@@ -148,32 +122,6 @@ void TMainWin::CreateComponents() {
   connect(ExitButton, &QPushButton::clicked, this, [this] { ExitButtonClick(); });
 }
 
-void TMainWin::CreateMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
-  QMenu* options = menuBar()->addMenu("&Options");
-  QMenu* help = menuBar()->addMenu("&Help");
-  QMenu* sizes = nullptr;
-  for (const MenuRow& row : MainMenuRows()) {
-    QMenu* menu = row.Menu == MenuName::File      ? file
-                  : row.Menu == MenuName::Options ? options
-                                                  : help;
-    if (row.Menu == MenuName::ScreenSize) {
-      if (!sizes) {
-        file->addSeparator();
-        sizes = file->addMenu("S&creen Size");
-      }
-      menu = sizes;
-    }
-    if (row.SeparatorBefore) menu->addSeparator();
-    QAction* action = menu->addAction(row.Caption);
-    action->setObjectName(row.Name);
-    if (row.Key) action->setShortcut(QKeySequence(Qt::CTRL | row.Key));
-    action->setCheckable(row.Checkable);
-    if (row.Handler)
-      connect(action, &QAction::triggered, this, [this, handler = row.Handler] { handler(*this); });
-  }
-}
-
 QAction* TMainWin::MenuItem(const char* name) const { return findChild<QAction*>(name); }
 
 void TMainWin::ChooseScaleFactor() {
@@ -183,17 +131,6 @@ void TMainWin::ChooseScaleFactor() {
   scaleFactor_ = ScaleFactorFor(settings_.WindowSize, ScreenWidth, ScreenHeight);
   for (const WindowScale& scale : kWindowScales)
     MenuItem(scale.MenuItem)->setChecked(scale.Factor == scaleFactor_);
-}
-
-// At most three columns and at least one, whatever the settings file says: the stored
-// value itself is left alone.
-void TMainWin::ApplyGuessListColumns() {
-  const int columns = std::clamp(settings_.GuessListColumns, 1, 3);
-  GuessList->setFlow(QListView::TopToBottom);
-  GuessList->setWrapping(columns > 1);
-  GuessList->setResizeMode(QListView::Adjust);
-  GuessList->setGridSize(columns > 1 ? QSize(GuessList->width() / columns, kGuessRowHeight)
-                                     : QSize());
 }
 
 void TMainWin::showEvent(QShowEvent* event) {
@@ -319,9 +256,7 @@ void TMainWin::ShowTime() {
 
 void TMainWin::AddGuess() {
   if (!game_.AddGuess(TextToBytes(WordEntry->text().left(255)))) return;
-  GuessList->addItem(TextFromBytes(game_.Guesses().back()));
-  GuessList->setCurrentRow(GuessList->count() - 1);
-  GuessList->scrollToItem(GuessList->item(GuessList->count() - 1));
+  GuessList->AddGuess(TextFromBytes(game_.Guesses().back()));
   WordEntry->clear();
   WordEntry->setFocus();
 }
@@ -331,11 +266,12 @@ void TMainWin::LetterPicked(char letter) {
   WordEntry->end(false);
 }
 
-void TMainWin::GuessListMouseUp() {
+// During a game the list takes no part in the click: the new guess stays selected.
+bool TMainWin::GuessListMouseUp() {
   if (game_.Running()) {
     AddGuess();
     WordEntry->setFocus();
-    return;
+    return true;
   }
   if (Start->isEnabled())
     Start->setFocus();
@@ -343,6 +279,7 @@ void TMainWin::GuessListMouseUp() {
     CheckList->setFocus();
   else
     Scramble->setFocus();
+  return false;
 }
 
 bool TMainWin::IsMenuShortcut(const QKeyEvent& key) const {
@@ -364,11 +301,6 @@ bool TMainWin::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  if (watched == GuessList->viewport() && event->type() == QEvent::MouseButtonRelease) {
-    GuessListMouseUp();
-    // The list would otherwise act on the release too and drop the new guess's selection.
-    if (game_.Running()) return true;
-  }
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -384,67 +316,17 @@ void TMainWin::ExitButtonClick() {
     close();
 }
 
-void TMainWin::MenuExitClick() { close(); }
-
-void TMainWin::MenuAmericanClick() {
-  settings_.AmericanDictionary = !settings_.AmericanDictionary;
-  MenuItem("MenuAmerican")
-      ->setText(settings_.AmericanDictionary ? "&American Dictionary" : "&British Dictionary");
-}
-
-void TMainWin::MenuBackBitClick() {
-  settings_.ShowBackgroundBitmap = !settings_.ShowBackgroundBitmap;
-  MenuItem("MenuBackBit")->setChecked(settings_.ShowBackgroundBitmap);
-  board_->repaint();
-}
-
-void TMainWin::MenuContentsClick() {
-  platform_.ShowHelp(this, PathFromBytes(JoinPath(programDirectory_, "TOLVANE.HLP")));
-}
-
-void TMainWin::MenuAboutClick() {
-  TAboutBox about(this);
-  platform_.ExecDialog(about);
-}
-
-void TMainWin::MenuProductsClick() {
-  TProductWindow products(this);
-  platform_.ExecDialog(products);
-}
-
-void TMainWin::MenuSetupClick() { platform_.PrinterSetup(this); }
-
 void TMainWin::MenuSaveClick() {
   PuzzleRecord record = PuzzleRecordFromBoard(grid_, settings_.Height, settings_.Width);
   SaveThePuzzle(record);
 }
 
 bool TMainWin::SaveThePuzzle(PuzzleRecord& record) {
-  const FileDialogRequest request{"Save Tolvane File", "Tolvane (*.TVN)", "TVN",
-                                  SaveDialogFileName};
-  const QString chosen = platform_.GetSaveFileName(this, request);
-  if (chosen.isEmpty()) return false;
-  SaveDialogFileName = chosen;
-  const PuzzleSaveResult result = WritePuzzleFile(PathToBytes(chosen), record);
-  if (result == PuzzleSaveResult::Ok) return true;
-  platform_.ShowMessage(this, TextFromBytes(PuzzleSaveMessage(result)), "Error");
-  return false;
+  return SavePuzzleAs(*this, record, SaveDialogFileName);
 }
 
 void TMainWin::MenuOpenClick() {
-  const FileDialogRequest request{"Open Tolvane File", "Tolvane (*.TVN)", "TVN",
-                                  OpenDialogFileName};
-  const QString chosen = platform_.GetOpenFileName(this, request);
-  if (chosen.isEmpty()) return;
-  OpenDialogFileName = chosen;
-  PuzzleRecord record;
-  const PuzzleOpenResult result = ReadPuzzleFile(PathToBytes(chosen), record);
-  if (result != PuzzleOpenResult::Ok) {
-    platform_.ShowMessage(this, TextFromBytes(PuzzleOpenMessage(result)), "Error");
-    return;
-  }
-  PuzzleRecordToBoard(record, grid_, settings_);
-  BoardLoaded();
+  if (OpenPuzzle(*this, OpenDialogFileName)) BoardLoaded();
 }
 
 void TMainWin::BoardResized() {
@@ -463,7 +345,7 @@ void TMainWin::GuessListLookChanged() {
   QFont guessFont = QtFontFrom(settings_.WordListFont);
   guessFont.setPointSize(Scaled(settings_.WordListFont.Size, scaleFactor_));
   GuessList->setFont(guessFont);
-  ApplyGuessListColumns();
+  GuessList->ApplyColumns(settings_.GuessListColumns);
 }
 
 void TMainWin::ShowPath(const std::vector<int>& cells) { board_->ShowPath(cells); }

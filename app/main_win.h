@@ -17,10 +17,10 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class TBoardView;
 class TGauge;
+class TGuessList;
 class TLetterLook;
 class TShowScore;
 
@@ -52,6 +52,7 @@ class TMainWin : public QMainWindow, public GameHost {
   // The windows that live for the whole run.
   TLetterLook& LetterLook() { return *letterLook_; }
   TShowScore& ShowScore() { return *showScore_; }
+  QAction* MenuItem(const char* name) const;
 
   // Handlers, named after their component and event; the menu table calls them.
   void ScrambleClick();
@@ -62,13 +63,6 @@ class TMainWin : public QMainWindow, public GameHost {
   void ExitButtonClick();
   void MenuOpenClick();
   void MenuSaveClick();
-  void MenuSetupClick();
-  void MenuExitClick();
-  void MenuBackBitClick();
-  void MenuAmericanClick();
-  void MenuContentsClick();
-  void MenuAboutClick();
-  void MenuProductsClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -79,18 +73,15 @@ class TMainWin : public QMainWindow, public GameHost {
   void FormCreate();
   void FormShow();
   void CreateComponents();
-  void CreateMenus();
   void ChooseScaleFactor();
-  void ApplyGuessListColumns();
   void Apply(GameEvent event);
   QWidget* ControlWidget(Control control) const;
-  QAction* MenuItem(const char* name) const;
   void MakeInvisible();
   void MakeVisible();
   void ShowTime();
   void AdvanceGauge();
   void AddGuess();
-  void GuessListMouseUp();
+  bool GuessListMouseUp();
   void LetterPicked(char letter);
   bool IsMenuShortcut(const QKeyEvent& key) const;
 
@@ -111,7 +102,7 @@ class TMainWin : public QMainWindow, public GameHost {
   std::unique_ptr<Ticker> MyTimer;
 
   TBoardView* board_ = nullptr;
-  QListWidget* GuessList = nullptr;
+  TGuessList* GuessList = nullptr;
   QPushButton* CheckList = nullptr;
   QPushButton* ExitButton = nullptr;
   QPushButton* Scramble = nullptr;

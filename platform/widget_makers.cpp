@@ -32,13 +32,19 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
   return button;
 }
 
-QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& bounds,
-                  QFrame::Shadow shadow) {
+QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& bounds, QFrame::Shadow shadow,
+                  const QColor& fill) {
   auto* panel = new QFrame(parent);
   panel->setObjectName(name);
   panel->setFrameStyle(QFrame::Panel | shadow);
   panel->setLineWidth(2);
   panel->setGeometry(bounds);
   panel->setFont(ArialPixels(17));
+  if (fill.isValid()) {
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, fill);
+    panel->setPalette(palette);
+  }
   return panel;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QFrame>
 #include <QRect>
@@ -20,5 +21,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, con
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& bounds, const QFont& font = ArialPixels(17));
 
-// A bevelled panel: raised or sunken, two pixels deep.
-QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& bounds, QFrame::Shadow shadow);
+// A bevelled panel: raised or sunken, two pixels deep, filled with `fill` when given.
+QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& bounds, QFrame::Shadow shadow,
+                  const QColor& fill = QColor());
