@@ -156,35 +156,20 @@ void TMainWin::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
-QWidget* TMainWin::ControlWidget(Control control) const {
-  switch (control) {
-    case Control::Scramble:
-      return Scramble;
-    case Control::Start:
-      return Start;
-    case Control::CheckList:
-      return CheckList;
-    case Control::WordEntry:
-      return WordEntry;
-    default:
-      return nullptr;  // a menu item
-  }
-}
-
 // The one place that switches controls: the changes of `event`, from the state table.
 void TMainWin::Apply(GameEvent event) {
   const ControlChanges& changes = ChangesFor(event);
   for (int i = 0; i < kControlCount; ++i) {
     if (changes.Enabled[i] == Switch::AsBefore) continue;
     const bool on = changes.Enabled[i] == Switch::On;
-    const auto control = static_cast<Control>(i);
-    if (QWidget* widget = ControlWidget(control))
+    const char* name = ControlName(static_cast<Control>(i));
+    if (auto* widget = findChild<QWidget*>(name))
       widget->setEnabled(on);
     else
-      MenuItem(ControlName(control))->setEnabled(on);
+      MenuItem(name)->setEnabled(on);
   }
   if (changes.ExitCaption) ExitButton->setText(changes.ExitCaption);
-  if (changes.HasFocus) ControlWidget(changes.Focus)->setFocus();
+  if (changes.HasFocus) findChild<QWidget*>(ControlName(changes.Focus))->setFocus();
 }
 
 void TMainWin::MakeInvisible() {

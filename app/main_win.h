@@ -75,7 +75,6 @@ class TMainWin : public QMainWindow, public GameHost {
   void CreateComponents();
   void ChooseScaleFactor();
   void Apply(GameEvent event);
-  QWidget* ControlWidget(Control control) const;
   void MakeInvisible();
   void MakeVisible();
   void ShowTime();
