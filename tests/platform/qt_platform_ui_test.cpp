@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QWidget>
 #include <cstdlib>
 
 #include "base/clock.h"
 #include "base/random_source.h"
+#include "platform/help_window.h"
 #include "platform/qt_platform.h"
 
 namespace {
@@ -68,6 +70,19 @@ TEST(QtPlatform, ClockRunsForwardAndRandomStaysInRange) {
     ASSERT_GE(value, 0);
     ASSERT_LT(value, 26);
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(QtPlatform, AskingForHelpAgainRaisesTheOneHelpWindow) {
+  QtPlatform platform;
+  QWidget owner;
+  const QString helpFile = QStringLiteral(TOLVANE_PROGRAM_DIR) + "/TOLVANE.HLP";
+  platform.ShowHelp(&owner, helpFile);
+  platform.ShowHelp(&owner, helpFile);
+  EXPECT_EQ(owner.findChildren<THelpWindow*>().size(), 1);
 }
 
 }  // namespace
