@@ -1,13 +1,5 @@
 #include "tests/fake_platform.h"
 
-int ScriptedRandom::Random(int n) {
-  ranges.push_back(n);
-  if (script.empty()) return fallback.Random(n);
-  const int value = script.front();
-  script.pop_front();
-  return value;
-}
-
 FakePlatform::FakePlatform()
     : programDirectory(TOLVANE_PROGRAM_DIR), currentDirectory("/tmp"), settingsFile() {}
 

@@ -9,15 +9,7 @@
 #include "base/clock.h"
 #include "base/random_source.h"
 #include "platform/platform.h"
-
-// Answers draws from a script first, then from a seeded generator.
-class ScriptedRandom : public RandomSource {
- public:
-  int Random(int n) override;
-  std::deque<int> script;
-  std::vector<int> ranges;  // the n of every draw, in order
-  XorShiftRandom fallback{12345};
-};
+#include "tests/scripted_random.h"
 
 // Each reading advances time by `stepMs`, so loops that wait for time to pass end.
 class FakeClock : public Clock {

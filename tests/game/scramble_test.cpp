@@ -7,28 +7,11 @@
 #include <vector>
 
 #include "settings/game_settings.h"
+#include "tests/scripted_random.h"
 
 namespace {
 
-// Answers from a script, then from a seeded generator; remembers every range asked for.
-class Script : public RandomSource {
- public:
-  explicit Script(std::deque<int> values) : values_(std::move(values)) {}
-  int Random(int n) override {
-    ranges.push_back(n);
-    if (values_.empty()) return fallback_.Random(n);
-    const int value = values_.front();
-    values_.pop_front();
-    EXPECT_LT(value, n) << "script out of range at draw " << ranges.size();
-    return value;
-  }
-  bool Exhausted() const { return values_.empty(); }
-  std::vector<int> ranges;
-
- private:
-  std::deque<int> values_;
-  XorShiftRandom fallback_{99};
-};
+using Script = ScriptedRandom;
 
 int Letter(char c) { return c - 'A'; }
 int Fragment(const char* text) {
