@@ -10,10 +10,10 @@ TMyDimen::TMyDimen(GameHost& host)
     : TOptionDialog(host, "MyDimen", "Dimensions", {200, 144}),
       OldWidth(host.Settings().Width),
       OldHeight(host.Settings().Height) {
-  MakeFieldLabel(this, "WidthLabel", "Width", {40, 16, 64, 25});
   PuzzWidth = MakeNumberField(this, "PuzzWidth", {120, 16, 40, 25}, 1, OldWidth);
-  MakeFieldLabel(this, "HeightLabel", "Height", {40, 48, 64, 25});
+  MakeFieldLabel(PuzzWidth, "WidthLabel", "Width", {40, 16, 64, 25});
   PuzzHeight = MakeNumberField(this, "PuzzHeight", {120, 48, 40, 25}, 1, OldHeight);
+  MakeFieldLabel(PuzzHeight, "HeightLabel", "Height", {40, 48, 64, 25});
   OkButton = MakeOkButton("OkButton", {56, 96, 89, 33});
   connect(OkButton, &QPushButton::clicked, this, &TMyDimen::OkButtonClick);
   RecordDesignLayout();

@@ -8,9 +8,9 @@
 
 TGuessColumns::TGuessColumns(GameHost& host)
     : TOptionDialog(host, "GuessColumns", "Guess List", {264, 112}) {
-  MakeFieldLabel(this, "Label1", "Columns in Guess List", {16, 16, 184, 25});
   NumGuessCol =
       MakeNumberField(this, "NumGuessCol", {208, 16, 40, 25}, 1, host.Settings().GuessListColumns);
+  MakeFieldLabel(NumGuessCol, "Label1", "Columns in Guess List", {16, 16, 184, 25});
   OkButton = MakeOkButton("OkButton", {88, 64, 89, 33});
   connect(OkButton, &QPushButton::clicked, this, &TGuessColumns::OkButtonClick);
   RecordDesignLayout();

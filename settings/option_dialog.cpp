@@ -36,10 +36,12 @@ void TOptionDialog::showEvent(QShowEvent* event) {
 
 void TOptionDialog::RecordDesignLayout() { SaveDimensions(this, Dimensions); }
 
-QLabel* TOptionDialog::MakeFieldLabel(QWidget* parent, const QString& name, const QString& text,
+QLabel* TOptionDialog::MakeFieldLabel(QLineEdit* field, const QString& name, const QString& text,
                                       const QRect& bounds) {
-  return MakeLabel(parent, name, text, bounds, ArialPixels(kDesignFontPixels),
-                   Qt::AlignLeft | Qt::AlignVCenter);
+  QLabel* label = MakeLabel(field->parentWidget(), name, text, bounds,
+                            ArialPixels(kDesignFontPixels), Qt::AlignLeft | Qt::AlignVCenter);
+  label->setBuddy(field);
+  return label;
 }
 
 QLineEdit* TOptionDialog::MakeNumberField(QWidget* parent, const QString& name, const QRect& bounds,

@@ -34,7 +34,8 @@ class TOptionDialog : public QDialog {
   // Call once every control is made.
   void RecordDesignLayout();
 
-  QLabel* MakeFieldLabel(QWidget* parent, const QString& name, const QString& text,
+  // The label beside `field`, in the same parent; it names the field to accessibility tools.
+  QLabel* MakeFieldLabel(QLineEdit* field, const QString& name, const QString& text,
                          const QRect& bounds);
   // A number field showing `value`.
   QLineEdit* MakeNumberField(QWidget* parent, const QString& name, const QRect& bounds,

@@ -31,8 +31,8 @@ TScoreOptions::TScoreOptions(GameHost& host)
     const QString caption =
         length <= 11 ? QString::number(length) + " letter words" : QString("Larger words");
     const int top = 28 + 28 * line;
-    MakeFieldLabel(points, name + "Label", caption, {16, top, 120, 25});
     ScoreFields[line] = MakeNumberField(points, name, {144, top, 32, 25}, 2, *scores[line]);
+    MakeFieldLabel(ScoreFields[line], name + "Label", caption, {16, top, 120, 25});
   }
 
   QGroupBox* penalties = MakeFrame("SubtractAPoint", "Subtract A Point", {208, 8, 200, 120});

@@ -14,10 +14,10 @@ TSetTheTimer::TSetTheTimer(GameHost& host)
   const GameSettings& settings = host.Settings();
 
   QGroupBox* time = MakeFrame("TimeAllowed", "Time Allowed To Find Words", {8, 8, 256, 64});
-  MakeFieldLabel(time, "MinutesLabel", "Minutes", {16, 28, 72, 25});
   Minutes = MakeNumberField(time, "Minutes", {88, 28, 32, 25}, 2, settings.Minutes);
-  MakeFieldLabel(time, "SecondsLabel", "Seconds", {136, 28, 72, 25});
+  MakeFieldLabel(Minutes, "MinutesLabel", "Minutes", {16, 28, 72, 25});
   Seconds = MakeNumberField(time, "Seconds", {208, 28, 32, 25}, 2, settings.Seconds);
+  MakeFieldLabel(Seconds, "SecondsLabel", "Seconds", {136, 28, 72, 25});
 
   QGroupBox* announcement =
       MakeFrame("TimesUpAnnouncement", "Times Up Announcement", {8, 80, 256, 120});

@@ -8,9 +8,9 @@
 
 TWordLength::TWordLength(GameHost& host)
     : TOptionDialog(host, "WordLength", "Word Length", {264, 112}) {
-  MakeFieldLabel(this, "Label1", "Minimum Word Length", {16, 16, 184, 25});
   MinWordLen =
       MakeNumberField(this, "MinWordLen", {208, 16, 40, 25}, 1, host.Settings().MinimumWordLength);
+  MakeFieldLabel(MinWordLen, "Label1", "Minimum Word Length", {16, 16, 184, 25});
   OkButton = MakeOkButton("OkButton", {88, 64, 89, 33});
   connect(OkButton, &QPushButton::clicked, this, &TWordLength::OkButtonClick);
   RecordDesignLayout();
