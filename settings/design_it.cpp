@@ -36,6 +36,8 @@ TDesignIt::TDesignIt(GameHost& host) : QDialog(host.Window()), host(host) {
   setFixedSize(gridRight + kGridMargin, 350);
 
   // The buttons come first in the tab order, the letter boxes after them.
+  // No default button, so Enter in a letter box presses nothing. A dialog would otherwise
+  // make the first button it finds after the focus its default when shown.
   const auto button = [this](const char* name, const char* caption, int top) {
     QPushButton* made = MakeButton(this, name, caption, {kGridMargin, top, 169, 33});
     made->setAutoDefault(false);

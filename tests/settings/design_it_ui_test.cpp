@@ -60,7 +60,7 @@ TEST_F(DesignItTest, OffersOneEmptyBoxPerCellOfTheBoardWithTheFocusOnTheFirst) {
   EXPECT_EQ(FocusName(dialog), "Box1");
 }
 
-TEST_F(DesignItTest, TakesLettersOnly) {
+TEST_F(DesignItTest, TakesLettersOnlyAndEnterPressesNoButton) {
   dialog.show();
   QTest::keyClicks(Box(dialog, 1), "1");
   QKeyEvent accented(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QString::fromUtf8("é"));
@@ -69,6 +69,10 @@ TEST_F(DesignItTest, TakesLettersOnly) {
   EXPECT_TRUE(Box(dialog, 1)->text().isEmpty());
   EXPECT_TRUE(Box(dialog, 2)->text().isEmpty());
   EXPECT_EQ(Box(dialog, 3)->text(), "a");
+
+  QTest::keyClick(Box(dialog, 3), Qt::Key_Return);
+  EXPECT_TRUE(StillOpen(dialog));
+  EXPECT_TRUE(host.platform.messages.empty());
 }
 
 TEST_F(DesignItTest, EveryButtonButExitReportsTheFirstEmptyBoxAndDoesNothingMore) {
