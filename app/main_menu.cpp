@@ -8,6 +8,13 @@
 #include "app/product_window.h"
 #include "base/paths.h"
 #include "platform/qt_text.h"
+#include "settings/design_it.h"
+#include "settings/dimensions_dialog.h"
+#include "settings/guess_columns_dialog.h"
+#include "settings/score_options_dialog.h"
+#include "settings/set_the_timer_dialog.h"
+#include "settings/show_options_dialog.h"
+#include "settings/word_length_dialog.h"
 
 // Items with no handler yet do nothing when chosen.
 const std::vector<MenuRow>& MainMenuRows() {
@@ -15,7 +22,8 @@ const std::vector<MenuRow>& MainMenuRows() {
   static const std::vector<MenuRow> rows = {
       {M::File, "MenuOpen", "&Open Puzzle", Qt::Key_O, [](TMainWin& w) { w.MenuOpenClick(); }},
       {M::File, "MenuSave", "Sa&ve Puzzle", Qt::Key_V, [](TMainWin& w) { w.MenuSaveClick(); }},
-      {M::File, "MenuDesign", "&Design Puzzle", Qt::Key_Z, nullptr},
+      {M::File, "MenuDesign", "&Design Puzzle", Qt::Key_Z,
+       [](TMainWin& w) { ShowDesignPuzzle(w); }},
       {M::ScreenSize, "N640x480", "640x480", Qt::Key_F1, nullptr, false, true},
       {M::ScreenSize, "N800x600", "800x600", Qt::Key_F2, nullptr, false, true},
       {M::ScreenSize, "N1024x768", "1024x768", Qt::Key_F3, nullptr, false, true},
@@ -25,12 +33,15 @@ const std::vector<MenuRow>& MainMenuRows() {
        [](TMainWin& w) { w.Services().PrinterSetup(&w); }},
       {M::File, "MenuExit", "E&xit", Qt::Key_X, [](TMainWin& w) { w.close(); }, true},
 
-      {M::Options, "MenuDimensions", "&Dimensions", Qt::Key_D, nullptr},
+      {M::Options, "MenuDimensions", "&Dimensions", Qt::Key_D,
+       [](TMainWin& w) { ShowDimensions(w); }},
       {M::Options, "MenuFont", "&Puzzle Font", Qt::Key_F, nullptr},
-      {M::Options, "MenuTimer", "&Timer Options", Qt::Key_T, nullptr},
-      {M::Options, "MenuWordLength", "&Word Length", Qt::Key_W, nullptr},
-      {M::Options, "MenuScoring", "Word &Scoring", Qt::Key_S, nullptr},
-      {M::Options, "MenuPlayOptions", "Pla&y Options", Qt::Key_Y, nullptr},
+      {M::Options, "MenuTimer", "&Timer Options", Qt::Key_T, [](TMainWin& w) { ShowTimer(w); }},
+      {M::Options, "MenuWordLength", "&Word Length", Qt::Key_W,
+       [](TMainWin& w) { ShowWordLength(w); }},
+      {M::Options, "MenuScoring", "Word &Scoring", Qt::Key_S, [](TMainWin& w) { ShowScoring(w); }},
+      {M::Options, "MenuPlayOptions", "Pla&y Options", Qt::Key_Y,
+       [](TMainWin& w) { ShowPlayOptions(w); }},
       {M::Options, "MenuBackBit", "Show &Background Bitmap", Qt::Key_B,
        [](TMainWin& w) {
          GameSettings& settings = w.Settings();
@@ -40,7 +51,8 @@ const std::vector<MenuRow>& MainMenuRows() {
        },
        true, true},
       {M::Options, "MenuGuessFont", "Word &Guess Font", Qt::Key_G, nullptr},
-      {M::Options, "MenuGuessColumns", "Word Guess &Columns", Qt::Key_E, nullptr},
+      {M::Options, "MenuGuessColumns", "Word Guess &Columns", Qt::Key_E,
+       [](TMainWin& w) { ShowGuessColumns(w); }},
       {M::Options, "MenuAmerican", "&American Dictionary", Qt::Key_M,
        [](TMainWin& w) {
          w.Settings().AmericanDictionary = !w.Settings().AmericanDictionary;
