@@ -19,7 +19,7 @@ void ClickNamed(QDialog& dialog, const char* name) {
 
 TEST_F(MainWinTest, DimensionsFromTheMenuBlankTheBoardForItsNewSize) {
   TMainWin& w = Window();
-  w.Scramble->click();
+  Button("Scramble")->click();
   ExpectState({true, true, false, false, "E&xit", true, true, true, true, true}, "scrambled");
   platform.onExec = [&](QDialog& dialog) {
     EXPECT_EQ(dialog.parentWidget(), &w);
@@ -53,10 +53,11 @@ TEST_F(MainWinTest, ADesignedBoardIsSavedPlayedOpenedAgainAndScored) {
       }
     ClickNamed(dialog, "SaveAndPlay");
   };
+  Button("Scramble")->click();  // a scrambled board first, so that "Save Puzzle" is offered
   w.findChild<QAction*>("MenuDesign")->trigger();
   const std::string designed(w.Board().Letters.begin() + 1, w.Board().Letters.end());
   EXPECT_EQ(designed, "CATS HOME DRUG WXYZ      ");
-  EXPECT_TRUE(w.Start->isEnabled());
+  EXPECT_TRUE(Button("Start")->isEnabled());
 
   const QByteArray saved = ReadAll(path);
   ASSERT_EQ(saved.size(), 755);
@@ -65,23 +66,23 @@ TEST_F(MainWinTest, ADesignedBoardIsSavedPlayedOpenedAgainAndScored) {
   // Opened again and saved under another name, the file comes back byte for byte.
   w.Board().Blank();
   platform.openAnswers = {path};
-  w.MenuOpenClick();
+  Menu("MenuOpen")->trigger();
   EXPECT_EQ(std::string(w.Board().Letters.begin() + 1, w.Board().Letters.end()), designed);
   platform.saveAnswers = {dir.path() + "/AGAIN.TVN"};
-  w.MenuSaveClick();
+  Menu("MenuSave")->trigger();
   EXPECT_EQ(ReadAll(dir.path() + "/AGAIN.TVN"), saved);
 
-  w.Start->click();
+  Button("Start")->click();
   Type("cat");
   Type("home");
   Type("cats");
-  w.ExitButton->click();  // "Abort"
+  Button("ExitButton")->click();  // "Abort"
   QString total;
   platform.onExec = [&](QDialog& dialog) {
     total = dialog.findChild<QLabel*>("FinalScore")->text();
     dialog.close();
   };
-  w.CheckList->click();
+  Button("CheckList")->click();
   EXPECT_EQ(total, "3");
 }
 
