@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 
 namespace {
 
@@ -40,6 +41,19 @@ QWidget* VisibleWindow(const char* className) {
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window->isVisible() && window->inherits(className)) return window;
   return nullptr;
+}
+
+// The controls the probe works, found by name; a missing one ends the run with a report.
+bool HasControls(const QWidget* window, std::initializer_list<const char*> names) {
+  bool all = true;
+  for (const char* name : names) {
+    if (!window->findChild<QObject*>(name)) {
+      Report(QString("no control ") + name);
+      all = false;
+    }
+  }
+  if (!all) QCoreApplication::exit(1);
+  return all;
 }
 
 // Later, from the event loop: a handler that runs a modal dialog must not run inside
@@ -77,6 +91,11 @@ class InstalledGameProbe : public QObject {
     switch (step_) {
       case Step::MainWindow:
         Report("program " + QCoreApplication::applicationFilePath());
+        if (!HasControls(main, {"MenuContents", "MenuOpen", "MenuExit", "Start", "WordEntry",
+                                "ExitButton", "CheckList"})) {
+          step_ = Step::Done;
+          break;
+        }
         Later(main, [main] { main->findChild<QAction*>("MenuContents")->trigger(); });
         step_ = Step::Help;
         break;
@@ -108,6 +127,10 @@ class InstalledGameProbe : public QObject {
       case Step::Score:
         if (QWidget* score = QApplication::activeModalWidget();
             score && score->objectName() == "ShowScore") {
+          if (!HasControls(score, {"ValidWords", "Misspelled", "OKButton"})) {
+            step_ = Step::Done;
+            break;
+          }
           ReportList(score, "ValidWords", "valid");
           ReportList(score, "Misspelled", "misspelled");
           score->findChild<QPushButton*>("OKButton")->click();
