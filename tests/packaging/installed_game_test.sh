@@ -39,6 +39,7 @@ for size in 48 64 128 256; do
   file "$share/icons/hicolor/${size}x$size/apps/tolvane.png" | grep -q "PNG image data, $size x $size" ||
     fail "no $size-pixel icon"
 done
+grep -q '<svg' "$share/icons/hicolor/scalable/apps/tolvane.svg" || fail "no scalable icon"
 gzip -dc "$share/man/man6/tolvane.6.gz" | grep -q '^\.TH TOLVANE 6' || fail "no manual page"
 [[ -s $share/doc/tolvane/copyright ]] || fail "no copyright file"
 
