@@ -1,7 +1,7 @@
 // Plays a short game inside the installed program. Qt loads this generic plugin into the
 // game when QT_QPA_GENERIC_PLUGINS names it, so the program under test is the installed
 // one, started through its link, with nothing of the build tree around it. The puzzle
-// to open comes as the plugin's specification:
+// to open is the text after the plugin's name:
 //
 //   QT_QPA_GENERIC_PLUGINS=tolvaneprobe:<puzzle file>
 //
@@ -171,8 +171,8 @@ class InstalledGameProbePlugin : public QGenericPlugin {
   Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "installed_game_probe.json")
 
  public:
-  QObject* create(const QString&, const QString& specification) override {
-    return new InstalledGameProbe(specification);
+  QObject* create(const QString&, const QString& puzzlePath) override {
+    return new InstalledGameProbe(puzzlePath);
   }
 };
 
