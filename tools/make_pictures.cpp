@@ -1,6 +1,6 @@
 // Paints the game's built-in pictures: the wooden tile, the window background, the
-// program icon and the board cursor. The output is committed under assets/; run this
-// only to change the artwork:  make_pictures <assets folder>
+// program icon at the desktop's sizes and the board cursor. The output is committed under assets/;
+// run this only to change the artwork:  make_pictures <assets folder>
 //
 // Everything comes from a fixed-seed hash, so a run gives the same bytes every time.
 
@@ -210,17 +210,18 @@ QImage MakeBackground() {
 
 // ---- Icon --------------------------------------------------------------------------
 
-QImage MakeIcon() {
-  constexpr int size = 64;
+// Painted at each size rather than scaled, so the grain and the letter stay crisp in a
+// desktop menu at any of the sizes it asks for.
+QImage MakeIcon(int size) {
   QImage image = MakeTile(size);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::TextAntialiasing);
   QFont font("Liberation Sans");
   font.setBold(true);
-  font.setPixelSize(46);
+  font.setPixelSize(size * 46 / 64);
   painter.setFont(font);
   painter.setPen(QColor(28, 22, 16));
-  painter.drawText(QRect(0, 2, size, size), Qt::AlignCenter, "T");
+  painter.drawText(QRect(0, size / 32, size, size), Qt::AlignCenter, "T");
   return image;
 }
 
@@ -278,7 +279,9 @@ int main(int argc, char** argv) {
 
   bool ok = Save(MakeTile(60), folder + "tile.png");
   ok = Save(MakeBackground(), folder + "background.png") && ok;
-  ok = Save(MakeIcon(), folder + "tolvane.png") && ok;
+  ok = Save(MakeIcon(64), folder + "tolvane.png") && ok;
+  for (int size : {48, 128, 256})
+    ok = Save(MakeIcon(size), folder + QString("tolvane_%1.png").arg(size)) && ok;
   ok = WriteXbm(folder + "gridcurs.xbm", "gridcurs") && ok;
   ok = WriteXbm(folder + "gridcurs_mask.xbm", "gridcurs_mask") && ok;
   return ok ? 0 : 1;
