@@ -3,6 +3,7 @@
 #include <Qt>
 
 #include "app/main_win.h"
+#include "presentation/print_opt.h"
 
 // Items with no handler yet do nothing when chosen.
 const std::vector<MenuRow>& MainMenuRows() {
@@ -15,7 +16,7 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::ScreenSize, "N800x600", "800x600", Qt::Key_F2, nullptr, false, true},
       {M::ScreenSize, "N1024x768", "1024x768", Qt::Key_F3, nullptr, false, true},
       {M::ScreenSize, "N1280x1024", "1280x1024", Qt::Key_F4, nullptr, false, true},
-      {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P, nullptr},
+      {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P, [](TMainWin& w) { ShowPrintOpt(w); }},
       {M::File, "MenuSetup", "Printer &Setup", Qt::Key_R, [](TMainWin& w) { w.MenuSetupClick(); }},
       {M::File, "MenuExit", "E&xit", Qt::Key_X, [](TMainWin& w) { w.MenuExitClick(); }, true},
 
