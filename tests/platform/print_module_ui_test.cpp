@@ -5,6 +5,7 @@
 #include <QLibrary>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "platform/plugin_modules.h"
@@ -72,6 +73,12 @@ TEST(PrintModule, PrintsOnePageWithTheSquaresForEachCopyToAPdfFile) {
   const QRect printable = printer()->pageRect(QPrinter::DevicePixel).toRect();
   const double scale = 36.0 / printer()->resolution();
   const double left = (printable.left() + printable.width() / 17) * scale;
+
+  QProcess info;
+  info.start("pdfinfo", {pdf});
+  ASSERT_TRUE(info.waitForFinished(30000)) << "pdfinfo (poppler-utils) is needed";
+  const QRegularExpression title("^Title:\\s+Tolvane$", QRegularExpression::MultilineOption);
+  EXPECT_TRUE(title.match(QString::fromUtf8(info.readAllStandardOutput())).hasMatch());
 
   QProcess render;
   render.start("pdftoppm",
