@@ -8,6 +8,7 @@
 #include "app/product_window.h"
 #include "base/paths.h"
 #include "platform/qt_text.h"
+#include "presentation/print_opt.h"
 #include "settings/design_it.h"
 #include "settings/dimensions_dialog.h"
 #include "settings/guess_columns_dialog.h"
@@ -28,7 +29,7 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::ScreenSize, "N800x600", "800x600", Qt::Key_F2, nullptr, false, true},
       {M::ScreenSize, "N1024x768", "1024x768", Qt::Key_F3, nullptr, false, true},
       {M::ScreenSize, "N1280x1024", "1280x1024", Qt::Key_F4, nullptr, false, true},
-      {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P, nullptr},
+      {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P, [](TMainWin& w) { ShowPrintOpt(w); }},
       {M::File, "MenuSetup", "Printer &Setup", Qt::Key_R,
        [](TMainWin& w) { w.Services().PrinterSetup(&w); }},
       {M::File, "MenuExit", "E&xit", Qt::Key_X, [](TMainWin& w) { w.close(); }, true},

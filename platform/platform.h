@@ -13,6 +13,7 @@ class QDialog;
 class QWidget;
 class Clock;
 class RandomSource;
+struct PuzzlePrint;
 
 // A repeating timer. The game clock runs on one; tests hand in a ticker they step.
 class Ticker {
@@ -90,5 +91,12 @@ class Platform {
 
   // Opens the help file at its contents.
   virtual void ShowHelp(QWidget* owner, const QString& helpFilePath) = 0;
+
+  // Printing, all on the one printer of the run: the one printer setup last chose.
   virtual void PrinterSetup(QWidget* owner) = 0;
+  virtual bool PrintInProgress() = 0;
+  // The print dialog (printer, copies, print to file); false when the player cancelled.
+  virtual bool PrintDialog(QWidget* owner) = 0;
+  // One page per copy the print dialog asked for; false when the printer refused.
+  virtual bool PrintPuzzle(const PuzzlePrint& job) = 0;
 };

@@ -183,11 +183,35 @@ std::optional<FontDialogAnswer> QtPlatform::GetFont(QWidget* owner,
   }
 }
 
+// The print module is loaded on the first printing command; without it nothing prints
+// and the player is told so once per command.
+template <typename Function>
+static Function PrintFunction(const char* symbol) {
+  return reinterpret_cast<Function>(QLibrary::resolve(ModulePath(kPrintModule), symbol));
+}
+
+constexpr const char* kNoPrintModule = "The printing support of the game could not be loaded.";
+
 void QtPlatform::PrinterSetup(QWidget* owner) {
-  const auto setup = reinterpret_cast<PrinterSetupFunction>(
-      QLibrary::resolve(ModulePath(kPrintModule), kPrinterSetupSymbol));
-  if (setup)
+  if (const auto setup = PrintFunction<PrinterSetupFunction>(kPrinterSetupSymbol))
     setup(owner);
   else
-    ShowMessage(owner, "The printing support of the game could not be loaded.", "Error");
+    ShowMessage(owner, kNoPrintModule, "Error");
+}
+
+bool QtPlatform::PrintInProgress() {
+  const auto inProgress = PrintFunction<PrintInProgressFunction>(kPrintInProgressSymbol);
+  return inProgress && inProgress();
+}
+
+bool QtPlatform::PrintDialog(QWidget* owner) {
+  if (const auto dialog = PrintFunction<PrintDialogFunction>(kPrintDialogSymbol))
+    return dialog(owner);
+  ShowMessage(owner, kNoPrintModule, "Error");
+  return false;
+}
+
+bool QtPlatform::PrintPuzzle(const PuzzlePrint& job) {
+  const auto print = PrintFunction<PrintPuzzleFunction>(kPrintPuzzleSymbol);
+  return print && print(job);
 }

@@ -29,6 +29,9 @@ class QtPlatform : public Platform {
                                           const FontDialogRequest& request) override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget* owner) override;
+  bool PrintInProgress() override;
+  bool PrintDialog(QWidget* owner) override;
+  bool PrintPuzzle(const PuzzlePrint& job) override;
 
  private:
   std::unique_ptr<Clock> clock_;

@@ -1,5 +1,8 @@
 #include "tests/fake_platform.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+
 FakePlatform::FakePlatform()
     : programDirectory(TOLVANE_PROGRAM_DIR), currentDirectory("/tmp"), settingsFile() {}
 
@@ -47,4 +50,19 @@ std::optional<FontDialogAnswer> FakePlatform::GetFont(QWidget*, const FontDialog
   std::optional<FontDialogAnswer> answer = fontAnswers.front();
   fontAnswers.pop_front();
   return answer;
+}
+
+bool FakePlatform::PrintDialog(QWidget* owner) {
+  printDialogOwners.push_back(owner);
+  if (printDialogAnswers.empty()) return false;
+  const bool answer = printDialogAnswers.front();
+  printDialogAnswers.pop_front();
+  return answer;
+}
+
+bool FakePlatform::PrintPuzzle(const PuzzlePrint& job) {
+  prints.push_back(job);
+  const QCursor* cursor = QGuiApplication::overrideCursor();
+  printCursors.push_back(cursor ? static_cast<int>(cursor->shape()) : -1);
+  return printSucceeds;
 }

@@ -9,6 +9,7 @@
 #include "base/clock.h"
 #include "base/random_source.h"
 #include "platform/platform.h"
+#include "presentation/puzzle_page.h"
 #include "tests/scripted_random.h"
 
 // Each reading advances time by `stepMs`, so loops that wait for time to pass end.
@@ -72,6 +73,9 @@ class FakePlatform : public Platform {
                                           const FontDialogRequest& request) override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget*) override { ++printerSetups; }
+  bool PrintInProgress() override { return printInProgress; }
+  bool PrintDialog(QWidget* owner) override;
+  bool PrintPuzzle(const PuzzlePrint& job) override;
 
   ScriptedRandom random;
   FakeClock clock;
@@ -99,4 +103,12 @@ class FakePlatform : public Platform {
   std::vector<FontDialogRequest> fontRequests;
   std::vector<QString> helpShown;
   int printerSetups = 0;
+  // Printing: the print dialog's answers taken in order (none left is a cancel), and
+  // each print asked for with the cursor shape the application showed meanwhile.
+  bool printInProgress = false;
+  std::deque<bool> printDialogAnswers;
+  std::vector<QWidget*> printDialogOwners;
+  bool printSucceeds = true;
+  std::vector<PuzzlePrint> prints;
+  std::vector<int> printCursors;  // Qt::CursorShape, -1 for none
 };

@@ -9,6 +9,7 @@ packages=(
   fonts-liberation2 scowl
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file  # the install test and the Debian package
+  poppler-utils  # the printing test reads back its PDF
 )
 
 missing=()

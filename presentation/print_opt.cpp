@@ -1,0 +1,131 @@
+#include "presentation/print_opt.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "base/text_utils.h"
+#include "platform/game_host.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "platform/widget_makers.h"
+#include "presentation/dialog_scaling.h"
+#include "presentation/puzzle_page.h"
+#include "presentation/qt_font.h"
+
+namespace {
+
+// The settings keep colours as red in the low byte, then green, then blue.
+int32_t ColorToSetting(const QColor& color) {
+  return static_cast<int32_t>(static_cast<uint32_t>(color.red()) |
+                              static_cast<uint32_t>(color.green()) << 8 |
+                              static_cast<uint32_t>(color.blue()) << 16);
+}
+
+FontDescription DescriptionFrom(const QFont& font, const QColor& color) {
+  FontDescription description;
+  description.Color = ColorToSetting(color);
+  description.Name = TextToBytes(font.family());
+  description.Size = font.pointSize() > 0 ? font.pointSize() : 1;
+  description.Bold = font.bold();
+  description.Italic = font.italic();
+  description.Underline = font.underline();
+  description.Strikeout = font.strikeOut();
+  return description;
+}
+
+// The hourglass for as long as the printer is being fed, whatever way the print ends.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace
+
+TPrintOpt::TPrintOpt(GameHost& host) : QDialog(host.Window()), host_(host) {
+  setObjectName("PrintOpt");
+  setWindowTitle("Print Options");
+  setFont(ArialPixels(17));
+  resize(183, 145);
+
+  MakePanel(this, "Bevel3", {12, 8, 161, 81}, QFrame::Raised);
+  Font = MakeButton(this, "Font", "&Puzzle Font", {20, 16, 141, 29});
+  FontName = new QLineEdit(this);
+  FontName->setObjectName("FontName");
+  FontName->setGeometry(20, 52, 141, 25);
+  FontName->setFont(ArialPixels(17));
+  FontName->setReadOnly(true);
+  FontName->setFocusPolicy(Qt::ClickFocus);
+  Print = MakeButton(this, "Print", "&Print", {8, 96, 77, 37});
+  Print->setDefault(true);
+  ExitButton = MakeButton(this, "ExitButton", "E&xit", {96, 96, 77, 37});
+
+  connect(Font, &QPushButton::clicked, this, &TPrintOpt::FontClick);
+  connect(Print, &QPushButton::clicked, this, &TPrintOpt::PrintClick);
+  connect(ExitButton, &QPushButton::clicked, this, &QDialog::reject);
+  SaveDimensions(this, Dimensions);
+}
+
+void TPrintOpt::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TPrintOpt::FormShow() {
+  PrintLetters = host_.Board().Letters;
+  ScaleDialog(*this, Dimensions, host_.ScaleFactor(), host_.ScreenSize());
+  ShowFontName();
+  setWindowTitle("Print");
+  Print->setFocus();
+}
+
+void TPrintOpt::ShowFontName() {
+  const FontDescription& font = host_.Settings().PrintPuzzleFont;
+  FontName->setText(TextFromBytes(FormatNumber(font.Size, 1, 0) + "pt " + font.Name));
+}
+
+void TPrintOpt::FontClick() {
+  FontDescription& font = host_.Settings().PrintPuzzleFont;
+  FontDialogRequest request;
+  request.title = "Font";
+  request.font = QtFontFrom(font);
+  request.color = ColorFromSetting(font.Color);
+  request.effects = true;
+  const std::optional<FontDialogAnswer> answer = host_.Services().GetFont(this, request);
+  if (!answer) return;
+  font = DescriptionFrom(answer->font, answer->color);
+  ShowFontName();
+}
+
+void TPrintOpt::PrintClick() {
+  Platform& services = host_.Services();
+  if (services.PrintInProgress()) {
+    services.ShowMessage(this, "Other print job currently in progress.", "Error");
+    return;
+  }
+  if (!services.PrintDialog(this)) return;
+
+  const GameSettings& settings = host_.Settings();
+  PuzzlePrint job;
+  job.Letters = PrintLetters;
+  job.Height = settings.Height;
+  job.Width = settings.Width;
+  job.Font = QtFontFrom(settings.PrintPuzzleFont);
+  job.Color = ColorFromSetting(settings.PrintPuzzleFont.Color);
+  bool printed = false;
+  {
+    BusyCursor busy;
+    printed = services.PrintPuzzle(job);
+  }
+  // A printer that refused the job (a file that cannot be written, a queue gone away)
+  // must not pass for a print that went out.
+  if (!printed) services.ShowMessage(this, "Unable to print puzzle.", "Error");
+}
+
+void ShowPrintOpt(GameHost& host) {
+  TPrintOpt dialog(host);
+  host.Services().ExecDialog(dialog);
+}
