@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "platform/plugin_modules.h"
-#include "presentation/puzzle_page.h"
+#include "platform/puzzle_page.h"
 
 namespace {
 

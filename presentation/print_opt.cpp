@@ -10,7 +10,7 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
-#include "presentation/puzzle_page.h"
+#include "platform/puzzle_page.h"
 #include "presentation/qt_font.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "base/clock.h"
 #include "base/random_source.h"
 #include "platform/platform.h"
-#include "presentation/puzzle_page.h"
+#include "platform/puzzle_page.h"
 #include "tests/scripted_random.h"
 
 // Each reading advances time by `stepMs`, so loops that wait for time to pass end.

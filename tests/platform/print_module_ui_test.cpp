@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "platform/plugin_modules.h"
-#include "presentation/puzzle_page.h"
+#include "platform/puzzle_page.h"
 
 namespace {
 

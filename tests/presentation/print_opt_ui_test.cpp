@@ -128,7 +128,7 @@ TEST_F(PrintOptTest, APrintStillRunningOrAPrinterThatRefusesIsReported) {
 }
 
 TEST_F(MainWinTest, PrintPuzzleOpensThePrintDialogOverTheBoard) {
-  Window().Scramble->click();
+  Button("Scramble")->click();
   QAction* print = Window().findChild<QAction*>("MenuPrint");
   ASSERT_TRUE(print->isEnabled());
   char shown = 0;

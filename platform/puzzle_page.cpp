@@ -1,4 +1,4 @@
-#include "presentation/puzzle_page.h"
+#include "platform/puzzle_page.h"
 
 #include <QFontMetrics>
 #include <QPainter>

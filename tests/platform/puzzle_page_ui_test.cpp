@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <vector>
 
-#include "presentation/puzzle_page.h"
+#include "platform/puzzle_page.h"
 
 namespace {
 
