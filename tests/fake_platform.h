@@ -9,6 +9,7 @@
 #include "base/clock.h"
 #include "base/random_source.h"
 #include "platform/platform.h"
+#include "tests/temp_folder.h"
 
 // Answers draws from a script first, then from a seeded generator.
 class ScriptedRandom : public RandomSource {
@@ -74,6 +75,7 @@ class FakePlatform : public Platform {
   std::string ProgramFilePath() override { return programDirectory + "/tolvane"; }
   std::string CurrentDirectory() override { return currentDirectory; }
   std::string SettingsFilePath() override { return settingsFile; }
+  std::string UserDataDirectory() override { return userDataDirectory; }
   QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<FontDialogAnswer> GetFont(QWidget* owner,
@@ -89,6 +91,9 @@ class FakePlatform : public Platform {
   std::string programDirectory;
   std::string currentDirectory;
   std::string settingsFile;
+  // Not made yet: a folder of its own, so no test reads or writes the player's lists.
+  TempFolder dataFolder;
+  std::string userDataDirectory = dataFolder.File("tolvane");
 
   std::vector<RecordedMessage> messages;
   // Dialogs shown modally: each is shown (not run) and left for the test to inspect;

@@ -120,7 +120,8 @@ void TShowScore::FormShow() {
   const ShowMessageFn showMessage = [this](const std::string& text, const std::string& caption) {
     platform_.ShowMessage(this, Text(text), Text(caption));
   };
-  if (!OpenCheckSession(session, programDirectory_, settings_.AmericanDictionary, showMessage))
+  if (!OpenCheckSession(session, programDirectory_, platform_.UserDataDirectory(),
+                        settings_.AmericanDictionary, showMessage))
     return;
   const bool repeats = settings_.RepeatingLettersAllowed;
   const ScoreSheet sheet = ScoreGuesses(

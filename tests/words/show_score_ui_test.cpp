@@ -73,6 +73,7 @@ class ShowScoreTest : public ::testing::Test {
 
 TEST_F(ShowScoreTest, JudgesTheGuessesAgainstBoardAndDictionaryWithThePlayersLists) {
   CopyMainLexicons();
+  platform_.userDataDirectory = folder_.Path();
   WriteUserList(folder_.File("EXCLUDE.TLX"), SE_KIND_EXCLUSION, {"TEN"});
   WriteUserList(folder_.File("ADDITION.TLX"), SE_KIND_ADDITION, {"TENZ"});
   guesses_ = {"HOUSE", "XQZ", "CAT", "AT", "TEN", "HOUS", "CAT (DUP)", "TENZ"};
