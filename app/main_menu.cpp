@@ -3,6 +3,8 @@
 #include <Qt>
 
 #include "app/main_win.h"
+#include "words/dictionary_maintenance.h"
+#include "words/look_up_word.h"
 
 // Items with no handler yet do nothing when chosen.
 const std::vector<MenuRow>& MainMenuRows() {
@@ -31,9 +33,12 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::Options, "MenuGuessColumns", "Word Guess &Columns", Qt::Key_E, nullptr},
       {M::Options, "MenuAmerican", "&American Dictionary", Qt::Key_M,
        [](TMainWin& w) { w.MenuAmericanClick(); }, true},
-      {M::Options, "MenuAddTo", "Add To D&ictionary", Qt::Key_I, nullptr},
-      {M::Options, "MenuExclude", "Excl&ude From Dictionary", Qt::Key_U, nullptr},
-      {M::Options, "MenuLookUp", "&Look Up Word", Qt::Key_L, nullptr},
+      {M::Options, "MenuAddTo", "Add To D&ictionary", Qt::Key_I,
+       [](TMainWin& w) { ShowDictionaryMaintenance(w, 2); }},
+      {M::Options, "MenuExclude", "Excl&ude From Dictionary", Qt::Key_U,
+       [](TMainWin& w) { ShowDictionaryMaintenance(w, 1); }},
+      {M::Options, "MenuLookUp", "&Look Up Word", Qt::Key_L,
+       [](TMainWin& w) { ShowLookUpWord(w); }},
 
       {M::Help, "MenuContents", "&Contents", Qt::Key_C, [](TMainWin& w) { w.MenuContentsClick(); }},
       {M::Help, "MenuAbout", "&About", Qt::Key_A, [](TMainWin& w) { w.MenuAboutClick(); }},
