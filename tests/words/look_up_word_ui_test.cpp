@@ -40,23 +40,6 @@ class LookUpWordTest : public ::testing::Test {
   std::unique_ptr<TLookUpWord> dialog_;
 };
 
-TEST_F(LookUpWordTest, LaysOutItsControlsAndScalesWithTheWindow) {
-  TLookUpWord& dialog = Show();
-  EXPECT_EQ(dialog.windowTitle(), "Look Up Word");
-  EXPECT_EQ(dialog.size(), QSize(376, 89));
-  auto* word = dialog.findChild<QLineEdit*>("TheWord");
-  EXPECT_EQ(word->geometry(), QRect(156, 8, 209, 27));
-  EXPECT_EQ(word->maxLength(), 25);
-  EXPECT_TRUE(dialog.findChild<QPushButton*>("CheckButton")->isDefault());
-  EXPECT_EQ(dialog.findChild<QPushButton*>("ExitButton")->geometry(), QRect(192, 48, 153, 29));
-  dialog.hide();
-
-  host_.scaleFactor = 2.0;
-  Show();
-  EXPECT_EQ(dialog_->size(), QSize(752, 178));
-  EXPECT_EQ(dialog_->findChild<QLineEdit*>("TheWord")->font().pixelSize(), 34);
-}
-
 TEST_F(LookUpWordTest, AnswersForTheTrimmedWordInTheCaseTyped) {
   Show();
   EXPECT_EQ(Check("  House  "), "Result: House FOUND in dictionary.");
@@ -101,20 +84,6 @@ TEST_F(LookUpWordTest, ThePlayersListsDecideAndEveryCheckReadsThemAfresh) {
   EXPECT_EQ(Check("colour"), "Result: colour FOUND in dictionary.");
   host_.settings.AmericanDictionary = true;
   EXPECT_EQ(Check("colour"), "Result: colour NOT FOUND in dictionary.");
-}
-
-TEST_F(LookUpWordTest, TheMenuRunsADialogOfItsOwn) {
-  host_.platform.onExec = [&](QDialog& dialog) {
-    EXPECT_EQ(dialog.parentWidget(), &host_.owner);
-    dialog.findChild<QLineEdit*>("TheWord")->setText("cat");
-    dialog.findChild<QPushButton*>("CheckButton")->click();
-    dialog.findChild<QPushButton*>("ExitButton")->click();
-    EXPECT_FALSE(dialog.isVisible());
-  };
-  ShowLookUpWord(host_);
-  ASSERT_EQ(host_.platform.dialogsShown.size(), 1u);
-  ASSERT_EQ(host_.platform.messages.size(), 1u);
-  EXPECT_EQ(host_.platform.messages[0].text, "cat FOUND in dictionary.");
 }
 
 }  // namespace
