@@ -16,6 +16,8 @@
 #include "settings/set_the_timer_dialog.h"
 #include "settings/show_options_dialog.h"
 #include "settings/word_length_dialog.h"
+#include "words/dictionary_maintenance.h"
+#include "words/look_up_word.h"
 
 // Items with no handler yet do nothing when chosen.
 const std::vector<MenuRow>& MainMenuRows() {
@@ -60,9 +62,12 @@ const std::vector<MenuRow>& MainMenuRows() {
          ShowDictionaryChoice(w);
        },
        true},
-      {M::Options, "MenuAddTo", "Add To D&ictionary", Qt::Key_I, nullptr},
-      {M::Options, "MenuExclude", "Excl&ude From Dictionary", Qt::Key_U, nullptr},
-      {M::Options, "MenuLookUp", "&Look Up Word", Qt::Key_L, nullptr},
+      {M::Options, "MenuAddTo", "Add To D&ictionary", Qt::Key_I,
+       [](TMainWin& w) { ShowDictionaryMaintenance(w, 2); }},
+      {M::Options, "MenuExclude", "Excl&ude From Dictionary", Qt::Key_U,
+       [](TMainWin& w) { ShowDictionaryMaintenance(w, 1); }},
+      {M::Options, "MenuLookUp", "&Look Up Word", Qt::Key_L,
+       [](TMainWin& w) { ShowLookUpWord(w); }},
 
       {M::Help, "MenuContents", "&Contents", Qt::Key_C,
        [](TMainWin& w) {

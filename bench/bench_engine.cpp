@@ -46,7 +46,7 @@ void BM_OpenAndCloseCheckSession(benchmark::State& state) {
   ProgramFolder folder;
   for (auto _ : state) {
     CheckSession session;
-    if (!OpenCheckSession(session, folder.Path(), true, FailOnMessage)) std::abort();
+    if (!OpenCheckSession(session, folder.Path(), folder.Path(), true, FailOnMessage)) std::abort();
     if (session.LexiconCount != 4) std::abort();
     CloseCheckSession(session);
   }
@@ -56,7 +56,7 @@ BENCHMARK(BM_OpenAndCloseCheckSession);
 void BM_InSpeller(benchmark::State& state) {
   ProgramFolder folder;
   CheckSession session;
-  if (!OpenCheckSession(session, folder.Path(), true, FailOnMessage)) std::abort();
+  if (!OpenCheckSession(session, folder.Path(), folder.Path(), true, FailOnMessage)) std::abort();
   const std::vector<std::string> words = {"CAT",       "HAPPIEST", "QZXV",     "WORD7",
                                           "ZYMURGIES", "AARDVARK", "ORGANIZE", "COLOUR"};
   std::size_t next = 0;

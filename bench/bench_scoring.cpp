@@ -43,7 +43,8 @@ void ScoreTwoHundredGuesses(benchmark::State& state) {
 
   for (auto _ : state) {
     CheckSession session;
-    if (!OpenCheckSession(session, TOLVANE_PROGRAM_DIR, true,
+    // Main lexicons only: the program's folder holds no player's lists.
+    if (!OpenCheckSession(session, TOLVANE_PROGRAM_DIR, TOLVANE_PROGRAM_DIR, true,
                           [](const std::string&, const std::string&) {})) {
       state.SkipWithError("the main lexicons are not in the program folder");
       break;

@@ -79,6 +79,8 @@ class Platform {
   virtual std::string CurrentDirectory() = 0;
   // Where TOLVANE.INI lives.
   virtual std::string SettingsFilePath() = 0;
+  // The folder of the player's own word lists; it may not exist until a list is saved.
+  virtual std::string UserDataDirectory() = 0;
 
   // File dialogs: the chosen path, or an empty text when the player cancelled. The open
   // dialog only returns an existing file; the save dialog asks before overwriting.

@@ -129,6 +129,14 @@ std::string QtPlatform::SettingsFilePath() {
   return JoinPath(JoinPath(PathToBytes(base), "tolvane"), "TOLVANE.INI");
 }
 
+// The player's lists are data, not program files: the program's folder may be read-only
+// and a rebuild must never take them along.
+std::string QtPlatform::UserDataDirectory() {
+  QString base = qEnvironmentVariable("XDG_DATA_HOME");
+  if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + "/.local/share";
+  return JoinPath(PathToBytes(base), "tolvane");
+}
+
 QString QtPlatform::GetOpenFileName(QWidget* owner, const FileDialogRequest& request) {
   QFileDialog* dialog = MakeFileDialog(owner, request);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);

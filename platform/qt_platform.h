@@ -23,6 +23,7 @@ class QtPlatform : public Platform {
   std::string ProgramFilePath() override;
   std::string CurrentDirectory() override;
   std::string SettingsFilePath() override;
+  std::string UserDataDirectory() override;
   QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<FontDialogAnswer> GetFont(QWidget* owner,

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/puzzle_page.h"
 #include "tests/scripted_random.h"
+#include "tests/temp_folder.h"
 
 // Each reading advances time by `stepMs`, so loops that wait for time to pass end.
 class FakeClock : public Clock {
@@ -67,6 +68,7 @@ class FakePlatform : public Platform {
   std::string ProgramFilePath() override { return programDirectory + "/tolvane"; }
   std::string CurrentDirectory() override { return currentDirectory; }
   std::string SettingsFilePath() override { return settingsFile; }
+  std::string UserDataDirectory() override { return userDataDirectory; }
   QString GetOpenFileName(QWidget* owner, const FileDialogRequest& request) override;
   QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<FontDialogAnswer> GetFont(QWidget* owner,
@@ -85,6 +87,9 @@ class FakePlatform : public Platform {
   std::string programDirectory;
   std::string currentDirectory;
   std::string settingsFile;
+  // Not made yet: a folder of its own, so no test reads or writes the player's lists.
+  TempFolder dataFolder;
+  std::string userDataDirectory = dataFolder.File("tolvane");
 
   std::vector<RecordedMessage> messages;
   // Dialogs shown modally: each is shown (not run) and left for the test to inspect;

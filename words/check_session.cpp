@@ -35,11 +35,12 @@ void CloseLexicons(CheckSession& session, int16_t count) {
 }  // namespace
 
 bool OpenCheckSession(CheckSession& session, const std::string& programDirectory,
-                      bool americanDictionary, const ShowMessageFn& showMessage) {
+                      const std::string& userListDirectory, bool americanDictionary,
+                      const ShowMessageFn& showMessage) {
   session = CheckSession{};
   session.Session = SE_OpenSession();
   for (const char* name : {kExclusionListFile, kAdditionListFile}) {
-    const std::string path = JoinPath(programDirectory, name);
+    const std::string path = JoinPath(userListDirectory, name);
     if (FileExists(path)) OpenNextLexicon(session, path);
   }
 

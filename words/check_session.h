@@ -16,11 +16,13 @@ struct CheckSession {
 
 using ShowMessageFn = std::function<void(const std::string& text, const std::string& caption)>;
 
-// Opens the exclusion list and the addition list when their files exist, then the two
-// main lexicons. When a main lexicon cannot be opened, shows the message, closes what
-// was opened, leaves `session` empty and answers false.
+// Opens the exclusion list and the addition list from `userListDirectory` when their
+// files exist, then the two main lexicons from `programDirectory`. When a main lexicon
+// cannot be opened, shows the message, closes what was opened, leaves `session` empty
+// and answers false.
 bool OpenCheckSession(CheckSession& session, const std::string& programDirectory,
-                      bool americanDictionary, const ShowMessageFn& showMessage);
+                      const std::string& userListDirectory, bool americanDictionary,
+                      const ShowMessageFn& showMessage);
 
 // Closes the lexicons in opening order, then the session; leaves `session` empty.
 void CloseCheckSession(CheckSession& session);

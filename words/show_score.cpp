@@ -118,8 +118,8 @@ void TShowScore::FormShow() {
   const ShowMessageFn showMessage = [this](const std::string& text, const std::string& caption) {
     platform_.ShowMessage(this, Text(text), Text(caption));
   };
-  if (!OpenCheckSession(session, host_.ProgramDirectory(), settings_.AmericanDictionary,
-                        showMessage))
+  if (!OpenCheckSession(session, host_.ProgramDirectory(), platform_.UserDataDirectory(),
+                        settings_.AmericanDictionary, showMessage))
     return;
   const bool repeats = settings_.RepeatingLettersAllowed;
   const ScoreSheet sheet = ScoreGuesses(

@@ -26,20 +26,22 @@ std::vector<std::string> SplitLexiconWords(const char* buffer, std::size_t size)
   return words;
 }
 
-std::vector<std::string> ReadUserWordList(const std::string& path) {
+std::optional<std::vector<std::string>> ReadUserWordList(const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) return {};
+  if (!std::filesystem::exists(path, error) && !error) return std::vector<std::string>{};
 
   const int16_t session = SE_OpenSession();
   const int16_t lexicon = SE_OpenLex(session, path.c_str(), -1);
   int32_t size = 0;
   int16_t kind = 0, language = 0, count = 0;
-  std::vector<std::string> words;
+  std::optional<std::vector<std::string>> words;
+  // A main lexicon opens too, but it is not the player's list.
   if (lexicon >= 0 && SE_GetLexInfo(session, lexicon, &size, &kind, &language, &count) >= 0 &&
-      size > 0 && size <= kLargestListBytes) {
+      (kind == SE_KIND_ADDITION || kind == SE_KIND_EXCLUSION) && size >= 0 &&
+      size <= kLargestListBytes) {
     std::vector<char> buffer(static_cast<std::size_t>(size));
     const int32_t filled = SE_GetLex(session, lexicon, buffer.data(), size);
-    if (filled > 0) words = SplitLexiconWords(buffer.data(), static_cast<std::size_t>(filled));
+    if (filled >= 0) words = SplitLexiconWords(buffer.data(), static_cast<std::size_t>(filled));
   }
   if (lexicon >= 0) SE_CloseLex(session, lexicon);
   SE_CloseSession(session);
@@ -50,6 +52,11 @@ std::vector<std::string> ReadUserWordList(const std::string& path) {
 // written in full, so a failed save keeps the old list.
 bool WriteUserWordList(const std::string& path, int16_t kind,
                        const std::vector<std::string>& words) {
+  // The player's data folder is made by the first list saved in it.
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  std::error_code error;
+  if (!folder.empty()) std::filesystem::create_directories(folder, error);
+
   const int16_t session = SE_OpenSession();
   const int16_t lexicon = SE_CreateLex(session, path.c_str(), kind, kLanguage);
   bool saved = lexicon >= 0;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,14 @@ inline constexpr std::size_t kLongestListEntry = 255;
 // pieces cut to kLongestListEntry characters, anything after the last NUL dropped.
 std::vector<std::string> SplitLexiconWords(const char* buffer, std::size_t size);
 
-// The words of the list file at `path` in stored order; none when there is no file or
-// it cannot be read.
-std::vector<std::string> ReadUserWordList(const std::string& path);
+// The words of the list file at `path` in stored order; none when there is no file.
+// Nothing at all when a file is there but is not a list the engine can read: the caller
+// must not take that for an empty list, or saving would throw the file's words away.
+std::optional<std::vector<std::string>> ReadUserWordList(const std::string& path);
 
 // Replaces the list file at `path` with `words` in order, as a list of `kind`
-// (SE_KIND_ADDITION or SE_KIND_EXCLUSION). False when the file could not be written (the
-// old file is then kept whole) or when a word could not be stored (empty, or holding a
-// line break: the other words are saved).
+// (SE_KIND_ADDITION or SE_KIND_EXCLUSION), making its folder first when it is missing.
+// False when the file could not be written (the old file is then kept whole) or when a
+// word could not be stored (see IsStorableWord: the other words are saved).
 bool WriteUserWordList(const std::string& path, int16_t kind,
                        const std::vector<std::string>& words);

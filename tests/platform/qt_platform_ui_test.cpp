@@ -55,6 +55,19 @@ TEST(QtPlatform, KeepsTheSettingsFileInTheUsersConfigurationFolder) {
   }
 }
 
+TEST(QtPlatform, KeepsThePlayersWordListsInTheUsersDataFolder) {
+  QtPlatform platform;
+  {
+    ScopedEnvironment data("XDG_DATA_HOME", "/srv/data");
+    EXPECT_EQ(platform.UserDataDirectory(), "/srv/data/tolvane");
+  }
+  const std::string home = QDir::homePath().toStdString();
+  for (const char* unusable : {static_cast<const char*>(nullptr), "", "relative/data"}) {
+    ScopedEnvironment data("XDG_DATA_HOME", unusable);
+    EXPECT_EQ(platform.UserDataDirectory(), home + "/.local/share/tolvane");
+  }
+}
+
 TEST(QtPlatform, KnowsTheProgramAndTheCurrentFolder) {
   QtPlatform platform;
   EXPECT_EQ(platform.ProgramFilePath(), QCoreApplication::applicationFilePath().toStdString());

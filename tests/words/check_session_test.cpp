@@ -24,7 +24,7 @@ class CheckSessionTest : public ::testing::Test {
   }
 
   bool Open(bool american) {
-    return OpenCheckSession(session_, folder_.Path(), american,
+    return OpenCheckSession(session_, folder_.Path(), lists_.Path(), american,
                             [this](const std::string& text, const std::string& caption) {
                               messages_.emplace_back(text, caption);
                             });
@@ -37,7 +37,8 @@ class CheckSessionTest : public ::testing::Test {
     return {kind, count};
   }
 
-  TempFolder folder_;
+  TempFolder folder_;  // the program's folder
+  TempFolder lists_;   // the player's data folder
   CheckSession session_;
   std::vector<std::pair<std::string, std::string>> messages_;
 };
@@ -62,8 +63,8 @@ TEST_F(CheckSessionTest, WithoutUserListsHoldsTheTwoMainLexiconsOfTheLanguage) {
 }
 
 TEST_F(CheckSessionTest, OpensExclusionThenAdditionThenMainLexiconsAndAppliesTheLists) {
-  ASSERT_TRUE(WriteUserWordList(folder_.File(kAdditionListFile), SE_KIND_ADDITION, {"Qi", "Za"}));
-  ASSERT_TRUE(WriteUserWordList(folder_.File(kExclusionListFile), SE_KIND_EXCLUSION, {"dog"}));
+  ASSERT_TRUE(WriteUserWordList(lists_.File(kAdditionListFile), SE_KIND_ADDITION, {"Qi", "Za"}));
+  ASSERT_TRUE(WriteUserWordList(lists_.File(kExclusionListFile), SE_KIND_EXCLUSION, {"dog"}));
   ASSERT_TRUE(Open(true));
   ASSERT_EQ(session_.LexiconCount, 4);
   EXPECT_EQ(Describe(1), std::make_pair(SE_KIND_EXCLUSION, int16_t{1}));
@@ -81,8 +82,18 @@ TEST_F(CheckSessionTest, OpensExclusionThenAdditionThenMainLexiconsAndAppliesThe
   EXPECT_EQ(SE_CloseSession(engineSession), SE_ERROR_NO_SESSION) << "already closed";
 }
 
+TEST_F(CheckSessionTest, ListsInTheProgramsFolderAreNotThePlayers) {
+  ASSERT_TRUE(WriteUserWordList(folder_.File(kExclusionListFile), SE_KIND_EXCLUSION, {"cat"}));
+  ASSERT_TRUE(WriteUserWordList(folder_.File(kAdditionListFile), SE_KIND_ADDITION, {"qi"}));
+  ASSERT_TRUE(Open(true));
+  EXPECT_EQ(session_.LexiconCount, 2);
+  EXPECT_TRUE(InSpeller(session_, "CAT"));
+  EXPECT_FALSE(InSpeller(session_, "QI"));
+  CloseCheckSession(session_);
+}
+
 TEST_F(CheckSessionTest, MissingSecondMainLexiconShowsTheMessageAndClosesEverything) {
-  ASSERT_TRUE(WriteUserWordList(folder_.File(kExclusionListFile), SE_KIND_EXCLUSION, {"x"}));
+  ASSERT_TRUE(WriteUserWordList(lists_.File(kExclusionListFile), SE_KIND_EXCLUSION, {"x"}));
   std::filesystem::remove(folder_.File("SPELAMM.CLX"));
 
   EXPECT_FALSE(Open(true));
@@ -108,7 +119,7 @@ TEST_F(CheckSessionTest, RollbackClosesTheEngineSessionItOpened) {
 }
 
 TEST_F(CheckSessionTest, UnreadableUserListIsSkippedSilently) {
-  folder_.Write(kAdditionListFile, "garbage");
+  lists_.Write(kAdditionListFile, "garbage");
   ASSERT_TRUE(Open(true));
   EXPECT_EQ(session_.LexiconCount, 3);
   EXPECT_LT(session_.Lexicons[1], 0);

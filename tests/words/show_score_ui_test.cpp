@@ -70,6 +70,7 @@ class ShowScoreTest : public ::testing::Test {
 
 TEST_F(ShowScoreTest, JudgesTheGuessesAgainstBoardAndDictionaryWithThePlayersLists) {
   CopyMainLexicons();
+  host_.platform.userDataDirectory = folder_.Path();
   WriteUserList(folder_.File("EXCLUDE.TLX"), SE_KIND_EXCLUSION, {"TEN"});
   WriteUserList(folder_.File("ADDITION.TLX"), SE_KIND_ADDITION, {"TENZ"});
   host_.guesses = {"HOUSE", "XQZ", "CAT", "AT", "TEN", "HOUS", "CAT (DUP)", "TENZ"};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/temp_folder.h"
+#include "words/engine/compiled_lexicon.h"
 #include "words/engine/spelling_engine.h"
 
 namespace {
@@ -23,7 +24,7 @@ TEST(UserWordList, SplitDropsEmptyPiecesAndTheUnendedTailAndCutsLongWords) {
 TEST(UserWordList, WrittenListReadsBackInOrderWithCaseAndRepeats) {
   TempFolder folder;
   const std::string path = folder.File(kAdditionListFile);
-  EXPECT_EQ(ReadUserWordList(path), Words{});
+  EXPECT_EQ(ReadUserWordList(path), Words{}) << "no file is an empty list";
 
   const Words words{"Zeta", "alpha", "Zeta", "cat", std::string(60, 'L')};
   ASSERT_TRUE(WriteUserWordList(path, SE_KIND_ADDITION, words));
@@ -34,19 +35,30 @@ TEST(UserWordList, WrittenListReadsBackInOrderWithCaseAndRepeats) {
   EXPECT_EQ(ReadUserWordList(path), Words{});
 }
 
+TEST(UserWordList, TheFirstSaveMakesTheFolder) {
+  TempFolder folder;
+  const std::string path = folder.File("data/tolvane/EXCLUDE.TLX");
+  EXPECT_EQ(ReadUserWordList(path), Words{});
+  ASSERT_TRUE(WriteUserWordList(path, SE_KIND_EXCLUSION, {"house"}));
+  EXPECT_EQ(ReadUserWordList(path), Words{"house"});
+}
+
 TEST(UserWordList, FailuresAreReported) {
   TempFolder folder;
-  EXPECT_FALSE(WriteUserWordList(folder.File("missing/EXCLUDE.TLX"), SE_KIND_EXCLUSION, {"a"}));
+  const std::string notAFolder = folder.Write("file", "x");
+  EXPECT_FALSE(WriteUserWordList(notAFolder + "/EXCLUDE.TLX", SE_KIND_EXCLUSION, {"a"}));
 
   const std::string path = folder.File(kExclusionListFile);
   EXPECT_FALSE(WriteUserWordList(path, SE_KIND_EXCLUSION, {"new", "two\nlines"}));
   EXPECT_EQ(ReadUserWordList(path), Words{"new"});
 }
 
-TEST(UserWordList, UnreadableFileIsAnEmptyList) {
+TEST(UserWordList, AFileThatIsNotAListIsNotTakenForAnEmptyOne) {
   TempFolder folder;
-  EXPECT_EQ(ReadUserWordList(folder.Write(kAdditionListFile, "not a list")), Words{});
-  EXPECT_EQ(ReadUserWordList(folder.Path()), Words{});
+  EXPECT_EQ(ReadUserWordList(folder.Write(kAdditionListFile, "not a list")), std::nullopt);
+  EXPECT_EQ(ReadUserWordList(folder.Path()), std::nullopt) << "a folder";
+  const std::string main = folder.Write("SPELAMC.TLX", CompiledLexiconBytes({"cat", "dog"}, 0x409));
+  EXPECT_EQ(ReadUserWordList(main), std::nullopt) << "a main lexicon opens but is no list";
 }
 
 }  // namespace

@@ -1,0 +1,81 @@
+#include "words/look_up_word.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "base/text_utils.h"
+#include "platform/game_host.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "platform/widget_makers.h"
+#include "presentation/dialog_scaling.h"
+#include "words/check_session.h"
+
+namespace {
+
+constexpr int kLongestWord = 25;
+
+}  // namespace
+
+TLookUpWord::TLookUpWord(GameHost& host) : QDialog(host.Window()), host_(host) {
+  setObjectName("LookUpWord");
+  setWindowTitle("Look Up Word");
+  setFont(ArialPixels(17));
+  setFixedSize(376, 89);
+
+  MakeLabel(this, "WordLabel", "Word To Verify", {16, 12, 129, 21}, ArialPixels(17),
+            Qt::AlignRight | Qt::AlignVCenter);
+  TheWord = new QLineEdit(this);
+  TheWord->setObjectName("TheWord");
+  TheWord->setGeometry(156, 8, 209, 27);
+  TheWord->setFont(ArialPixels(17));
+  TheWord->setMaxLength(kLongestWord);
+
+  CheckButton = MakeButton(this, "CheckButton", "&Check Word", {28, 48, 153, 29});
+  CheckButton->setDefault(true);
+  ExitButton = MakeButton(this, "ExitButton", "E&xit", {192, 48, 153, 29});
+  connect(CheckButton, &QPushButton::clicked, this, &TLookUpWord::CheckButtonClick);
+  connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
+
+  setTabOrder(TheWord, CheckButton);
+  setTabOrder(CheckButton, ExitButton);
+  SaveDimensions(this, Dimensions);
+}
+
+void TLookUpWord::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The window system's own show events (mapping, restoring) must not move the dialog.
+  if (!event->spontaneous())
+    ScaleDialog(*this, Dimensions, host_.ScaleFactor(), host_.ScreenSize());
+}
+
+void TLookUpWord::CheckButtonClick() {
+  Platform& services = host_.Services();
+  const std::string word = TrimBlanks(TextToBytes(TheWord->text()));
+  if (word.empty()) {
+    services.ShowMessage(this, "No word entered. Please enter a word.", "Error");
+    TheWord->setFocus();
+    return;
+  }
+
+  CheckSession session;
+  const ShowMessageFn showMessage = [&](const std::string& text, const std::string& caption) {
+    services.ShowMessage(this, TextFromBytes(text), TextFromBytes(caption));
+  };
+  if (!OpenCheckSession(session, host_.ProgramDirectory(), services.UserDataDirectory(),
+                        host_.Settings().AmericanDictionary, showMessage))
+    return;
+  // Checked as typed: unlike a guess, the word is not put into capitals.
+  const bool found = InSpeller(session, word);
+  const std::string answer = word + (found ? " FOUND" : " NOT FOUND") + " in dictionary.";
+  services.ShowMessage(this, TextFromBytes(answer), "Result");
+  TheWord->setFocus();
+  CloseCheckSession(session);
+}
+
+void ShowLookUpWord(GameHost& host) {
+  TLookUpWord dialog(host);
+  host.Services().ExecDialog(dialog);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+#include "presentation/saved_dimensions.h"
+
+class GameHost;
+class QLineEdit;
+class QPushButton;
+
+// "Look Up Word": asks whether the dictionary, with the player's lists, accepts a word.
+// Each check opens its own session, so a list just saved or a language just switched
+// counts at once.
+class TLookUpWord : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TLookUpWord(GameHost& host);
+
+  // The design layout, recorded when the dialog is made, for scaling to the window size.
+  SavedDimensions Dimensions;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CheckButtonClick();
+
+  GameHost& host_;
+  QLineEdit* TheWord = nullptr;
+  QPushButton* CheckButton = nullptr;
+  QPushButton* ExitButton = nullptr;
+};
+
+// "&Look Up Word": the dialog, made for this one use and run modally.
+void ShowLookUpWord(GameHost& host);
