@@ -16,7 +16,7 @@ std::unique_ptr<TMainWin> CreateMainWindows(Platform& platform) {
   TMainWin* window = mainWin.get();
   mainWin->ShowScore = new TShowScore(
       window, platform, window->Settings(), window->Board(),
-      [window] { return window->GuessItems(); }, window->ProgramDirectory());
+      [window] { return window->GuessItems(); }, window->ProgramDirectory(), window);
   return mainWin;
 }
 

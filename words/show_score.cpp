@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "platform/platform.h"
+#include "words/missed_words.h"
 #include "words/path_search.h"
 
 namespace {
@@ -49,13 +50,14 @@ QString Text(const std::string& text) { return QString::fromLatin1(text); }
 
 TShowScore::TShowScore(QWidget* owner, Platform& platform, const GameSettings& settings,
                        const LetterGrid& grid, std::function<QStringList()> guesses,
-                       std::string programDirectory)
+                       std::string programDirectory, GameHost* host)
     : QDialog(owner),
       platform_(platform),
       settings_(settings),
       grid_(grid),
       guesses_(std::move(guesses)),
-      programDirectory_(std::move(programDirectory)) {
+      programDirectory_(std::move(programDirectory)),
+      host_(host) {
   setObjectName("ShowScore");
   setWindowTitle("Puzzle Score");
   setFont(Arial(17));
@@ -95,6 +97,12 @@ TShowScore::TShowScore(QWidget* owner, Platform& platform, const GameSettings& s
   MakeLabel(this, "TotalScoreTitle", "Total Score", {356, 368, 153, 25}, 20, centred);
   FinalScore = MakeLabel(this, "FinalScore", "FinalScore", {520, 368, 57, 25}, 20, centred);
 
+  MissedWordsButton = new QPushButton("&Missed Words", this);
+  MissedWordsButton->setObjectName("MissedWordsButton");
+  MissedWordsButton->setGeometry(344, 408, 153, 29);
+  MissedWordsButton->setEnabled(false);
+  connect(MissedWordsButton, &QPushButton::clicked, this, &TShowScore::MissedWordsClick);
+
   OKButton = new QPushButton("E&xit", this);
   OKButton->setObjectName("OKButton");
   OKButton->setGeometry(504, 408, 89, 29);
@@ -104,7 +112,8 @@ TShowScore::TShowScore(QWidget* owner, Platform& platform, const GameSettings& s
   setTabOrder(ValidWords, NotInPuzzle);
   setTabOrder(NotInPuzzle, Misspelled);
   setTabOrder(Misspelled, TooShort);
-  setTabOrder(TooShort, OKButton);
+  setTabOrder(TooShort, MissedWordsButton);
+  setTabOrder(MissedWordsButton, OKButton);
   ShowSheet(ScoreSheet{});
   SaveDimensions(this, Dimensions);
 }
@@ -116,6 +125,7 @@ void TShowScore::showEvent(QShowEvent* event) {
 
 void TShowScore::FormShow() {
   ClearLists();
+  MissedWordsButton->setEnabled(false);
   CheckSession session;
   const ShowMessageFn showMessage = [this](const std::string& text, const std::string& caption) {
     platform_.ShowMessage(this, Text(text), Text(caption));
@@ -129,6 +139,15 @@ void TShowScore::FormShow() {
       [&](const std::string& word) { return InSpeller(session, word); });
   CloseCheckSession(session);
   ShowSheet(sheet);
+  MissedWordsButton->setEnabled(host_ != nullptr);
+}
+
+void TShowScore::MissedWordsClick() {
+  if (host_ == nullptr) return;
+  std::vector<std::string> validWords;
+  for (int row = 0; row < ValidWords->count(); ++row)
+    validWords.push_back(ValidWords->item(row)->text().toLatin1().toStdString());
+  ShowMissedWords(*host_, *this, validWords);
 }
 
 void TShowScore::ClearLists() {

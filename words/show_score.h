@@ -13,6 +13,7 @@
 #include "words/check_session.h"
 #include "words/scoring.h"
 
+class GameHost;
 class Platform;
 class QLabel;
 class QListWidget;
@@ -25,7 +26,7 @@ class TShowScore : public QDialog {
  public:
   TShowScore(QWidget* owner, Platform& platform, const GameSettings& settings,
              const LetterGrid& grid, std::function<QStringList()> guesses,
-             std::string programDirectory);
+             std::string programDirectory, GameHost* host = nullptr);
 
   // The design layout, recorded when the dialog is made, for scaling to the window size.
   SavedDimensions Dimensions;
@@ -38,12 +39,14 @@ class TShowScore : public QDialog {
   void ClearLists();
   void ShowSheet(const ScoreSheet& sheet);
   std::vector<std::string> GuessTexts() const;
+  void MissedWordsClick();
 
   Platform& platform_;
   const GameSettings& settings_;
   const LetterGrid& grid_;
   std::function<QStringList()> guesses_;
   std::string programDirectory_;
+  GameHost* host_;  // the board's words are listed only where there is a main window
 
   QListWidget* ValidWords = nullptr;
   QListWidget* NotInPuzzle = nullptr;
@@ -58,5 +61,6 @@ class TShowScore : public QDialog {
   QLabel* TooShortLabel = nullptr;
   QLabel* TooShortScore = nullptr;
   QLabel* FinalScore = nullptr;
+  QPushButton* MissedWordsButton = nullptr;
   QPushButton* OKButton = nullptr;
 };

@@ -26,14 +26,6 @@ namespace {
 using ::testing::UnorderedElementsAre;
 using ::testing::UnorderedElementsAreArray;
 
-void WriteUserList(const std::string& path, int16_t kind, const std::vector<std::string>& words) {
-  const int16_t session = SE_OpenSession();
-  const int16_t lexicon = SE_CreateLex(session, path.c_str(), kind, 0x409);
-  for (const std::string& word : words) SE_AddToLex(session, lexicon, word.c_str(), "");
-  SE_CloseLex(session, lexicon);
-  SE_CloseSession(session);
-}
-
 LetterGrid Board(const std::string& letters, int height, int width) {
   LetterGrid grid;
   for (int cell = 1; cell <= LetterGrid::kCells; ++cell) grid.Letters[cell] = letters[cell - 1];
@@ -83,8 +75,8 @@ TEST_F(WordFinderTest, FindsTheWordsOfABoardKnownByHand) {
                                                      "tact", "tea", "teas", "zebra"},
                                                     0x409));
   folder_.Write("SPELAMM.CLX", CompiledLexiconBytes({"seat", "taste"}, 0x409));
-  WriteUserList(folder_.File(kExclusionListFile), SE_KIND_EXCLUSION, {"Sat"});
-  WriteUserList(folder_.File(kAdditionListFile), SE_KIND_ADDITION, {"Ase", "tea"});
+  WriteUserWordList(folder_.File(kExclusionListFile), SE_KIND_EXCLUSION, {"Sat"});
+  WriteUserWordList(folder_.File(kAdditionListFile), SE_KIND_ADDITION, {"Ase", "tea"});
   // C A T .
   // . S E .
   // . . . .    on a 3-high, 4-wide corner of the board
@@ -113,8 +105,8 @@ TEST_F(WordFinderTest, FindsTheWordsOfABoardKnownByHand) {
 TEST_F(WordFinderTest, KeepsToTheEnginesLimitsAndToLettersAGuessCanMatch) {
   folder_.Write("SPELAMC.TLX", CompiledLexiconBytes({"cat", "eel"}, 0x409));
   folder_.Write("SPELAMM.CLX", CompiledLexiconBytes({}, 0x409));
-  WriteUserList(folder_.File(kAdditionListFile), SE_KIND_ADDITION,
-                {std::string(50, 'e'), std::string(51, 'e'), "EL"});
+  WriteUserWordList(folder_.File(kAdditionListFile), SE_KIND_ADDITION,
+                    {std::string(50, 'e'), std::string(51, 'e'), "EL"});
   ASSERT_TRUE(Open());
 
   // One E cell serves twice in a row; fifty letters is the longest word there is.
@@ -149,8 +141,8 @@ class WordFinderAgainstBruteForce : public WordFinderTest {
       std::filesystem::copy_file(path, folder_.File(name));
       lexiconBytes_.push_back(ReadFileBytes(path));
     }
-    WriteUserList(folder_.File(kExclusionListFile), SE_KIND_EXCLUSION, excluded_);
-    WriteUserList(folder_.File(kAdditionListFile), SE_KIND_ADDITION, added_);
+    WriteUserWordList(folder_.File(kExclusionListFile), SE_KIND_EXCLUSION, excluded_);
+    WriteUserWordList(folder_.File(kAdditionListFile), SE_KIND_ADDITION, added_);
     ASSERT_TRUE(Open());
     for (const std::string& bytes : lexiconBytes_) {
       auto lexicon = CompiledLexicon::FromBytes(
