@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/main_win.h"
+#include "tests/app/main_win_fixture.h"
 #include "tests/fake_game_host.h"
 #include "tests/temp_folder.h"
 #include "words/engine/compiled_lexicon.h"
@@ -17,6 +19,13 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+
+QStringList Column(QTreeWidget* list, int column) {
+  QStringList texts;
+  for (int row = 0; row < list->topLevelItemCount(); ++row)
+    texts << list->topLevelItem(row)->text(column);
+  return texts;
+}
 
 class MissedWordsTest : public ::testing::Test {
  protected:
@@ -44,13 +53,6 @@ class MissedWordsTest : public ::testing::Test {
         folder_.Path(), &host_);
     scoreDialog_->show();
     return *scoreDialog_;
-  }
-
-  static QStringList Column(QTreeWidget* list, int column) {
-    QStringList texts;
-    for (int row = 0; row < list->topLevelItemCount(); ++row)
-      texts << list->topLevelItem(row)->text(column);
-    return texts;
   }
 
   TempFolder folder_;
@@ -132,6 +134,37 @@ TEST_F(MissedWordsTest, ADictionaryGoneSinceJudgingIsReportedAndNoWindowShown) {
   ASSERT_EQ(host_.platform.messages.size(), 1u);
   EXPECT_EQ(host_.platform.messages[0].text, "Could not find one of the dictionary files.");
   EXPECT_EQ(host_.platform.messages[0].owner, &score);
+}
+
+// The whole road: a game on the main window, its score, and the words it left.
+class MissedWordsRoadTest : public MainWinTest {};
+
+TEST_F(MissedWordsRoadTest, AfterAGameTheScoreDialogListsTheWordsLeftOnTheBoard) {
+  TMainWin& w = Window();
+  w.Scramble->click();
+  PlaceBoard("CATXXXSEXXQQQQQQQQQQQQQQQ", 4, 4);
+  w.Start->click();
+  Type("cat");
+  Type("seat");
+  w.ExitButton->click();  // "Abort"
+
+  QStringList missed;
+  QString summary;
+  platform.onExec = [&](QDialog& dialog) {
+    if (&dialog == w.ShowScore) {
+      QTest::mouseClick(dialog.findChild<QPushButton*>("MissedWordsButton"), Qt::LeftButton);
+      return;
+    }
+    summary = dialog.findChild<QLabel*>("FoundLine")->text();
+    missed = Column(dialog.findChild<QTreeWidget*>("MissedList"), 0);
+  };
+  w.CheckList->click();
+  ASSERT_EQ(platform.dialogsShown.size(), 2u);
+  EXPECT_TRUE(summary.startsWith("You found 2 of ")) << summary.toStdString();
+  EXPECT_TRUE(missed.contains("CATS"));
+  EXPECT_TRUE(missed.contains("EAT"));
+  EXPECT_FALSE(missed.contains("CAT"));
+  EXPECT_FALSE(missed.contains("SEAT"));
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST_F(WordFinderTest, FindsTheWordsOfABoardKnownByHand) {
   WriteUserWordList(folder_.File(kAdditionListFile), SE_KIND_ADDITION, {"Ase", "tea"});
   // C A T .
   // . S E .
-  // . . . .    on a 3-high, 4-wide corner of the board
+  //            on a 4 x 4 board
   const LetterGrid grid = Board(
       "CATXX"
       "XSEXX"
