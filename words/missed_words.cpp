@@ -50,6 +50,8 @@ TMissedWords::TMissedWords(QWidget* owner, GameHost& host, MissedWordList list)
     auto* item = new QTreeWidgetItem(MissedList, {TextFromBytes(word.Word), points});
     item->setTextAlignment(kPointsColumn, Qt::AlignRight | Qt::AlignVCenter);
   }
+  // The longest word is chosen from the start, so the board shows a path at once.
+  if (MissedList->topLevelItemCount() > 0) MissedList->setCurrentItem(MissedList->topLevelItem(0));
   connect(MissedList, &QTreeWidget::currentItemChanged, this,
           &TMissedWords::MissedListCurrentChanged);
 
@@ -62,6 +64,7 @@ TMissedWords::TMissedWords(QWidget* owner, GameHost& host, MissedWordList list)
 void TMissedWords::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   ScaleDialog(*this, Dimensions, host_.ScaleFactor(), host_.ScreenSize());
+  MissedListCurrentChanged();
 }
 
 void TMissedWords::MissedListCurrentChanged() {

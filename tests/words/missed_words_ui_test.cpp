@@ -99,6 +99,9 @@ TEST_F(MissedWordsTest, ListsTheWordsNotFoundAndShowsEachPathOnTheBoardUntilClos
     EXPECT_THAT(Column(list, 0), ElementsAre("CASTE", "CATS", "SCAT", "TEAS", "ASE", "EAT", "TEA"));
     EXPECT_THAT(Column(list, 1), ElementsAre("2", "1", "1", "1", "1", "1", "1"));
 
+    // The longest word is chosen as the window opens.
+    ASSERT_FALSE(host_.shownPaths.empty());
+    EXPECT_THAT(host_.shownPaths.back(), ElementsAre(1, 2, 7, 3, 8));
     list->setCurrentItem(list->topLevelItem(2));
     ASSERT_FALSE(host_.shownPaths.empty());
     EXPECT_THAT(host_.shownPaths.back(), ElementsAre(7, 1, 2, 3));
