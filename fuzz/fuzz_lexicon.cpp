@@ -11,6 +11,7 @@
 #include "words/engine/spelling_engine.h"
 #include "words/engine/word_list_text.h"
 #include "words/user_word_list.h"
+#include "words/word_finder.h"
 
 namespace {
 
@@ -24,6 +25,25 @@ void CheckSomeWords(int16_t session, const uint8_t* data, std::size_t size) {
   }
 }
 
+// Walks the lexicon by its beginnings over a board dealt from the same bytes.
+void FindSomeWords(int16_t session, int16_t lexicon, const uint8_t* data, std::size_t size) {
+  LetterGrid grid;
+  for (int cell = 1; cell <= LetterGrid::kCells; ++cell) {
+    const std::size_t at = static_cast<std::size_t>(cell - 1);
+    grid.Letters[cell] = static_cast<char>('A' + (at < size ? data[at] : at) % 26);
+  }
+  grid.ComputeCellOnBoard(5, 5);
+  CheckSession checkSession;
+  checkSession.Session = session;
+  checkSession.LexiconCount = 1;
+  checkSession.Lexicons[1] = lexicon;
+  for (bool repeats : {false, true}) {
+    for (const BoardWord& word : FindWords(grid, checkSession, 2, repeats)) {
+      if (word.Path.size() != word.Word.size()) std::abort();
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -32,6 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const int16_t lexicon = SE_OpenLex(session, Scratch().c_str(), -1);
   if (lexicon >= 0) {
     CheckSomeWords(session, data, size);
+    FindSomeWords(session, lexicon, data, size);
     int32_t bytes = 0;
     int16_t kind = 0, language = 0, count = 0;
     if (SE_GetLexInfo(session, lexicon, &bytes, &kind, &language, &count) != 0 || bytes < 0) {

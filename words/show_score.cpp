@@ -7,6 +7,8 @@
 
 #include "platform/game_host.h"
 #include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "words/missed_words.h"
 #include "words/path_search.h"
 
 namespace {
@@ -93,6 +95,12 @@ TShowScore::TShowScore(GameHost& host)
   MakeLabel(this, "TotalScoreTitle", "Total Score", {356, 368, 153, 25}, 20, centred);
   FinalScore = MakeLabel(this, "FinalScore", "FinalScore", {520, 368, 57, 25}, 20, centred);
 
+  MissedWordsButton = new QPushButton("&Missed Words", this);
+  MissedWordsButton->setObjectName("MissedWordsButton");
+  MissedWordsButton->setGeometry(344, 408, 153, 29);
+  MissedWordsButton->setEnabled(false);
+  connect(MissedWordsButton, &QPushButton::clicked, this, &TShowScore::MissedWordsClick);
+
   OKButton = new QPushButton("E&xit", this);
   OKButton->setObjectName("OKButton");
   OKButton->setGeometry(504, 408, 89, 29);
@@ -102,7 +110,8 @@ TShowScore::TShowScore(GameHost& host)
   setTabOrder(ValidWords, NotInPuzzle);
   setTabOrder(NotInPuzzle, Misspelled);
   setTabOrder(Misspelled, TooShort);
-  setTabOrder(TooShort, OKButton);
+  setTabOrder(TooShort, MissedWordsButton);
+  setTabOrder(MissedWordsButton, OKButton);
   ShowSheet(ScoreSheet{});
   SaveDimensions(this, Dimensions);
 }
@@ -114,6 +123,7 @@ void TShowScore::showEvent(QShowEvent* event) {
 
 void TShowScore::FormShow() {
   ClearLists();
+  MissedWordsButton->setEnabled(false);
   CheckSession session;
   const ShowMessageFn showMessage = [this](const std::string& text, const std::string& caption) {
     platform_.ShowMessage(this, Text(text), Text(caption));
@@ -128,6 +138,14 @@ void TShowScore::FormShow() {
       [&](const std::string& word) { return InSpeller(session, word); });
   CloseCheckSession(session);
   ShowSheet(sheet);
+  MissedWordsButton->setEnabled(true);
+}
+
+void TShowScore::MissedWordsClick() {
+  std::vector<std::string> validWords;
+  for (int row = 0; row < ValidWords->count(); ++row)
+    validWords.push_back(TextToBytes(ValidWords->item(row)->text()));
+  ShowMissedWords(host_, *this, validWords);
 }
 
 void TShowScore::ClearLists() {

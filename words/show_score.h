@@ -36,6 +36,7 @@ class TShowScore : public QDialog {
   void FormShow();
   void ClearLists();
   void ShowSheet(const ScoreSheet& sheet);
+  void MissedWordsClick();
 
   GameHost& host_;
   Platform& platform_;
@@ -55,5 +56,6 @@ class TShowScore : public QDialog {
   QLabel* TooShortLabel = nullptr;
   QLabel* TooShortScore = nullptr;
   QLabel* FinalScore = nullptr;
+  QPushButton* MissedWordsButton = nullptr;
   QPushButton* OKButton = nullptr;
 };

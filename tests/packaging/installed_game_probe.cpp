@@ -111,8 +111,11 @@ class InstalledGameProbe : public QObject {
         step_ = Step::OpenDialog;
         break;
       case Step::OpenDialog:
+        // Typed into the name box as a player would: selectFile() leaves that box alone
+        // whenever it has the keyboard focus.
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-          dialog->selectFile(puzzlePath_);
+          if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit"))
+            name->setText(puzzlePath_);
           QMetaObject::invokeMethod(dialog, "accept");  // the dialog's own, which takes the file
           step_ = Step::Puzzle;
         }

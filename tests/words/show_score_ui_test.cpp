@@ -156,11 +156,12 @@ TEST_F(ShowScoreTest, IsLaidOutAsDesignedAndClosesWithExit) {
   auto* exit = dialog.findChild<QPushButton*>("OKButton");
   EXPECT_EQ(exit->text(), "E&xit");
   EXPECT_TRUE(exit->isDefault());
-  // Tab order: the four lists, then the button.
+  // Tab order: the four lists, then the buttons.
   dialog.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
   list->setFocus();
-  for (const char* next : {"NotInPuzzle", "Misspelled", "TooShort", "OKButton"}) {
+  for (const char* next :
+       {"NotInPuzzle", "Misspelled", "TooShort", "MissedWordsButton", "OKButton"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
   }

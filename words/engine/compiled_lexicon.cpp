@@ -94,6 +94,37 @@ bool CompiledLexicon::Contains(std::string_view word) const {
   return false;
 }
 
+std::string_view CompiledLexicon::WordAt(uint32_t index) const {
+  if (index >= wordCount_) return {};
+  const uint32_t start = Offset(index);
+  const uint32_t end = Offset(index + 1);
+  if (start > end || end > textSize_) return {};
+  return {reinterpret_cast<const char*>(text_) + start, end - start};
+}
+
+CompiledLexicon::Range CompiledLexicon::Narrow(Range range, std::size_t depth, char letter) const {
+  // A word that ends at `depth` sorts before every longer one, as -1 before any byte.
+  const auto byteAt = [&](uint32_t index) {
+    const std::string_view word = WordAt(index);
+    return word.size() > depth ? static_cast<int>(static_cast<unsigned char>(word[depth])) : -1;
+  };
+  const int wanted = static_cast<unsigned char>(letter);
+  const auto firstWhere = [&](uint32_t low, uint32_t high, auto&& isPast) {
+    while (low < high) {
+      const uint32_t middle = low + (high - low) / 2;
+      if (isPast(byteAt(middle))) {
+        high = middle;
+      } else {
+        low = middle + 1;
+      }
+    }
+    return low;
+  };
+  const uint32_t last = std::min(range.Last, wordCount_);
+  const uint32_t first = firstWhere(range.First, last, [&](int byte) { return byte >= wanted; });
+  return {first, firstWhere(first, last, [&](int byte) { return byte > wanted; })};
+}
+
 std::string CompiledLexiconBytes(const std::vector<std::string>& sortedWords, uint16_t language) {
   std::string text;
   for (const std::string& word : sortedWords) text += word;

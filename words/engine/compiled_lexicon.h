@@ -37,6 +37,21 @@ class CompiledLexicon {
   uint32_t WordCount() const { return wordCount_; }
   uint16_t Language() const { return language_; }
 
+  // Walking the words by their beginnings: a range [First, Last) of word indexes. The
+  // words are sorted, so the words that begin alike always form one range.
+  struct Range {
+    uint32_t First = 0;
+    uint32_t Last = 0;
+    bool Empty() const { return First >= Last; }
+  };
+  Range AllWords() const { return {0, wordCount_}; }
+  // Of `range`, whose words share their first `depth` bytes, the words whose next byte
+  // is `letter` (already lower case). A corrupt entry may give a wrong range, never a
+  // read out of bounds.
+  Range Narrow(Range range, std::size_t depth, char letter) const;
+  // The word at `index` (< WordCount()); empty when its entry is corrupt.
+  std::string_view WordAt(uint32_t index) const;
+
  private:
   CompiledLexicon() = default;
   uint32_t Offset(uint32_t index) const;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <map>
@@ -269,4 +270,24 @@ int32_t SE_CloseSession(int16_t session) {
   }
   Sessions().erase(found);
   return result;
+}
+
+bool SE_GetSessionWords(int16_t session, SessionWords& words) {
+  words = SessionWords{};
+  const Session* owner = FindSession(session);
+  if (owner == nullptr) return false;
+  words.LongestWord = kLongestWord;
+  for (const auto& [id, lexicon] : owner->Lexicons) {
+    if (lexicon.Main) {
+      words.Compiled.push_back(lexicon.Main.get());
+      continue;
+    }
+    auto& into = lexicon.IsExclusion() ? words.Excluded : words.Listed;
+    into.insert(into.end(), lexicon.Folded.begin(), lexicon.Folded.end());
+  }
+  for (auto* list : {&words.Listed, &words.Excluded}) {
+    std::sort(list->begin(), list->end());
+    list->erase(std::unique(list->begin(), list->end()), list->end());
+  }
+  return true;
 }

@@ -4,7 +4,10 @@
 // lexicons of a session. Ids are signed 16-bit; a negative id or result is a failure.
 // One thread only: the session table is process-wide and unlocked.
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // Kinds of user lists made by SE_CreateLex.
 constexpr int16_t SE_KIND_ADDITION = 1;
@@ -64,3 +67,23 @@ int32_t SE_CloseLex(int16_t session, int16_t lexicon);
 // Closes every lexicon still open in the session (as SE_CloseLex), then the session.
 // The result is negative when any of those saves failed.
 int32_t SE_CloseSession(int16_t session);
+
+// ---- Every word of a session at once, for walking them by their beginnings ----
+
+class CompiledLexicon;
+
+// What a session holds, as SE_CheckWord judges it: a word is found when a compiled
+// lexicon or `Listed` holds it, it is not `Excluded` and it has at most `LongestWord`
+// characters. Words here are folded to the engine's case (SessionWords::Fold).
+// The lexicons belong to the session: valid until it or one of them is closed.
+struct SessionWords {
+  std::vector<const CompiledLexicon*> Compiled;
+  std::vector<std::string> Listed;    // the user lists that add words: sorted, unique
+  std::vector<std::string> Excluded;  // the exclusion lists: sorted, unique
+  std::size_t LongestWord = 0;
+
+  static char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+};
+
+// False, with `words` left empty, when there is no such session.
+bool SE_GetSessionWords(int16_t session, SessionWords& words);

@@ -1,0 +1,43 @@
+#include "words/missed_word_list.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using ::testing::ElementsAre;
+
+std::vector<std::string> Words(const MissedWordList& list) {
+  std::vector<std::string> words;
+  for (const MissedWord& word : list.Words) words.push_back(word.Word);
+  return words;
+}
+
+TEST(MissedWordListTest, SortsLongestFirstThenAlphabeticallyAndPricesByLength) {
+  GameSettings settings;
+  settings.Score4LetterWords = 7;
+  settings.ScoreLargerWords = 1000;
+  const std::vector<BoardWord> board{
+      {"TEA", {3, 8, 2}}, {"AT", {2, 3}},        {"SEAT", {7, 8, 2, 3}}, {"CATS", {1, 2, 3, 7}},
+      {"ASE", {2, 7, 8}}, {"INTERNATIONAL", {}}, {"EAT", {8, 2, 3}}};
+  const MissedWordList list = ListMissedWords(board, {"SEAT", "EAT"}, settings);
+  EXPECT_THAT(Words(list), ElementsAre("INTERNATIONAL", "CATS", "ASE", "TEA", "AT"));
+  std::vector<int64_t> points;
+  for (const MissedWord& word : list.Words) points.push_back(word.Points);
+  // No length line exists below three letters, so such a word is worth nothing.
+  EXPECT_THAT(points, ElementsAre(1000, 7, 1, 1, 0));
+  EXPECT_THAT(list.Words[1].Path, ElementsAre(1, 2, 3, 7));
+  EXPECT_EQ(list.Summary, "You found 2 of 7 words: 8 of 1,017 points.");
+}
+
+TEST(MissedWordListTest, CountsOnlyTheFindsTheBoardHolds) {
+  // A valid guess the finder does not know (another case, a cut guess) is no find.
+  const MissedWordList list =
+      ListMissedWords({{"CAT", {1, 2, 3}}}, {"CAT", "Cat", "DOG"}, GameSettings{});
+  EXPECT_TRUE(list.Words.empty());
+  EXPECT_EQ(list.Summary, "You found 1 of 1 words: 1 of 1 points.");
+  EXPECT_EQ(ListMissedWords({}, {}, GameSettings{}).Summary,
+            "You found 0 of 0 words: 0 of 0 points.");
+}
+
+}  // namespace
