@@ -23,6 +23,7 @@
 #include "game/gauge.h"
 #include "game/scramble.h"
 #include "platform/qt_text.h"
+#include "presentation/dialog_scaling.h"
 #include "presentation/grid_cursor.h"
 #include "presentation/layout_scaling.h"
 #include "presentation/letter_look.h"
@@ -650,4 +651,15 @@ void TMainWin::FormMouseUp(int x, int y) {
   if (cell == -1 || cell != PressedCell) return;
   WordEntry->setText(WordEntry->text() + QChar::fromLatin1(grid_.Letters[cell]));
   WordEntry->end(false);
+}
+
+void TMainWin::ApplyWindowScale(double scaleFactor) {
+  scaleFactor_ = scaleFactor;
+  RestoreWindow(*this, *Surface, Dimensions, scaleFactor_, ScreenSize(), kTopOffset);
+  // The recorded guess-list size is the one of start-up; a font chosen since then rules.
+  QFont guessFont = GuessList->font();
+  guessFont.setPointSize(Scaled(settings_.WordListFont.Size, scaleFactor_));
+  GuessList->setFont(guessFont);
+  ApplyGuessListColumns();
+  Surface->repaint();
 }

@@ -12,7 +12,7 @@
 
 std::unique_ptr<TMainWin> CreateMainWindows(Platform& platform) {
   auto mainWin = std::make_unique<TMainWin>(platform);
-  mainWin->LetterLook = new TLetterLook(mainWin.get(), mainWin->Settings());
+  mainWin->LetterLook = new TLetterLook(*mainWin);
   TMainWin* window = mainWin.get();
   mainWin->ShowScore = new TShowScore(
       window, platform, window->Settings(), window->Board(),

@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include "platform/platform.h"
+#include "presentation/dialog_scaling.h"
+#include "presentation/layout_scaling.h"
 #include "words/path_search.h"
 
 namespace {
@@ -106,11 +108,15 @@ TShowScore::TShowScore(QWidget* owner, Platform& platform, const GameSettings& s
   setTabOrder(Misspelled, TooShort);
   setTabOrder(TooShort, OKButton);
   ShowSheet(ScoreSheet{});
-  SaveDimensions(this, Dimensions);
+  SaveDimensions(this, Dimensions, &platform_);
 }
 
 void TShowScore::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // The size in force follows from the stored size and the screen, as at start-up.
+  const QSize screen = platform_.ScreenSize();
+  const double scaleFactor = ScaleFactorFor(settings_.WindowSize, screen.width(), screen.height());
+  RestoreWindow(*this, *this, Dimensions, scaleFactor, screen, 15);
   FormShow();
 }
 
