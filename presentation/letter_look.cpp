@@ -36,14 +36,18 @@ TLetterLook::TLetterLook(GameHost& host)
   setFont(ArialPixels(15));
   setFixedSize(253, 119);
 
+  FormCreate();
+}
+
+// The window is made at start-up but seldom opened: its controls wait for the first
+// showing, so start-up does not pay for them.
+void TLetterLook::CreateControls() {
   const char* const spotNames[] = {"ASpot", "BSpot", "CSpot"};
   for (int spot = 0; spot < 3; ++spot) {
     Spots[spot] = new QLabel(this);
     Spots[spot]->setObjectName(spotNames[spot]);
     Spots[spot]->setGeometry(16 + 80 * spot, 8, kSpotEdge, kSpotEdge);
     Spots[spot]->setScaledContents(true);
-    spots_[spot] = BuiltInTile();
-    Spots[spot]->setPixmap(QPixmap::fromImage(spots_[spot]));
   }
   const QFont buttonFont = ArialPixels(15);
   Background = MakeButton(this, "Background", "&Background", {8, 80, 89, 29}, buttonFont);
@@ -54,7 +58,8 @@ TLetterLook::TLetterLook(GameHost& host)
   connect(Exit, &QPushButton::clicked, this, [this] { ExitClick(); });
 
   WhiteImage = QImage(kSpotEdge, kSpotEdge, QImage::Format_RGB32);
-  FormCreate();
+  // Made while the window is being shown, so they are shown by hand.
+  for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
 }
 
 QImage TLetterLook::BuiltInTile() {
@@ -77,6 +82,7 @@ void TLetterLook::FormCreate() {
 }
 
 void TLetterLook::showEvent(QShowEvent* event) {
+  if (!Exit) CreateControls();
   QDialog::showEvent(event);
   FormShow();
 }
@@ -90,6 +96,7 @@ void TLetterLook::FormShow() {
 }
 
 void TLetterLook::AdjustBitmaps() {
+  if (!Exit) CreateControls();
   const QFont font = QtFontFrom(settings_.LetterFont);
   const QColor color = ColorFromSetting(settings_.LetterFont.Color);
   for (int spot = 0; spot < 3; ++spot) {

@@ -33,6 +33,7 @@ class TLetterLook : public QDialog {
   void done(int result) override;
 
  private:
+  void CreateControls();
   void FormCreate();
   void FormShow();
   void FormClose();
