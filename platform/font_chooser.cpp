@@ -43,6 +43,13 @@ QListWidget* MakeList(QWidget* parent, const char* name) {
   return list;
 }
 
+// A caption whose shortcut key moves to `control`.
+QLabel* Caption(const QString& text, QWidget* control) {
+  auto* caption = new QLabel(text, control->parentWidget());
+  caption->setBuddy(control);
+  return caption;
+}
+
 void SelectText(QListWidget* list, const QString& text) {
   const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchFixedString);
   if (!found.isEmpty()) list->setCurrentItem(found.first());
@@ -62,9 +69,9 @@ TFontChooser::TFontChooser(QWidget* owner, const FontDialogRequest& request)
   SizeEdit->setValidator(new QIntValidator(0, 999, SizeEdit));
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(new QLabel("&Font:", this), 0, 0);
-  grid->addWidget(new QLabel("Font st&yle:", this), 0, 1);
-  grid->addWidget(new QLabel("&Size:", this), 0, 2);
+  grid->addWidget(Caption("&Font:", FamilyList), 0, 0);
+  grid->addWidget(Caption("Font st&yle:", StyleList), 0, 1);
+  grid->addWidget(Caption("&Size:", SizeEdit), 0, 2);
   grid->addWidget(FamilyList, 1, 0, 2, 1);
   grid->addWidget(StyleList, 1, 1, 2, 1);
   grid->addWidget(SizeEdit, 1, 2);
@@ -97,7 +104,7 @@ TFontChooser::TFontChooser(QWidget* owner, const FontDialogRequest& request)
     FillColors();
     column->addWidget(Strikeout);
     column->addWidget(Underline);
-    column->addWidget(new QLabel("&Color:", effects));
+    column->addWidget(Caption("&Color:", ColorBox));
     column->addWidget(ColorBox);
     grid->addWidget(effects, 4, 0);
     connect(Strikeout, &QCheckBox::toggled, this, &TFontChooser::ShowSample);
@@ -109,7 +116,8 @@ TFontChooser::TFontChooser(QWidget* owner, const FontDialogRequest& request)
   Sample = new QLabel("AaBbYyZz", sampleBox);
   Sample->setObjectName("Sample");
   Sample->setAlignment(Qt::AlignCenter);
-  Sample->setMinimumSize(160, 60);
+  // A large size is shown cut off rather than stretching the dialog off the screen.
+  Sample->setFixedSize(220, 70);
   sampleLayout->addWidget(Sample);
   grid->addWidget(sampleBox, 4, 1, 1, 2);
 
