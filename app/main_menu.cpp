@@ -8,7 +8,10 @@
 #include "app/product_window.h"
 #include "base/paths.h"
 #include "platform/qt_text.h"
+#include "presentation/guess_font.h"
+#include "presentation/letter_look.h"
 #include "presentation/print_opt.h"
+#include "presentation/window_size.h"
 #include "settings/design_it.h"
 #include "settings/dimensions_dialog.h"
 #include "settings/guess_columns_dialog.h"
@@ -27,10 +30,14 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::File, "MenuSave", "Sa&ve Puzzle", Qt::Key_V, [](TMainWin& w) { w.MenuSaveClick(); }},
       {M::File, "MenuDesign", "&Design Puzzle", Qt::Key_Z,
        [](TMainWin& w) { ShowDesignPuzzle(w); }},
-      {M::ScreenSize, "N640x480", "640x480", Qt::Key_F1, nullptr, false, true},
-      {M::ScreenSize, "N800x600", "800x600", Qt::Key_F2, nullptr, false, true},
-      {M::ScreenSize, "N1024x768", "1024x768", Qt::Key_F3, nullptr, false, true},
-      {M::ScreenSize, "N1280x1024", "1280x1024", Qt::Key_F4, nullptr, false, true},
+      {M::ScreenSize, "N640x480", "640x480", Qt::Key_F1,
+       [](TMainWin& w) { ChooseWindowSize(w, 640); }, false, true},
+      {M::ScreenSize, "N800x600", "800x600", Qt::Key_F2,
+       [](TMainWin& w) { ChooseWindowSize(w, 800); }, false, true},
+      {M::ScreenSize, "N1024x768", "1024x768", Qt::Key_F3,
+       [](TMainWin& w) { ChooseWindowSize(w, 1024); }, false, true},
+      {M::ScreenSize, "N1280x1024", "1280x1024", Qt::Key_F4,
+       [](TMainWin& w) { ChooseWindowSize(w, 1280); }, false, true},
       {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P, [](TMainWin& w) { ShowPrintOpt(w); }},
       {M::File, "MenuSetup", "Printer &Setup", Qt::Key_R,
        [](TMainWin& w) { w.Services().PrinterSetup(&w); }},
@@ -38,7 +45,8 @@ const std::vector<MenuRow>& MainMenuRows() {
 
       {M::Options, "MenuDimensions", "&Dimensions", Qt::Key_D,
        [](TMainWin& w) { ShowDimensions(w); }},
-      {M::Options, "MenuFont", "&Puzzle Font", Qt::Key_F, nullptr},
+      {M::Options, "MenuFont", "&Puzzle Font", Qt::Key_F,
+       [](TMainWin& w) { ShowLetterLook(w, w.LetterLook()); }},
       {M::Options, "MenuTimer", "&Timer Options", Qt::Key_T, [](TMainWin& w) { ShowTimer(w); }},
       {M::Options, "MenuWordLength", "&Word Length", Qt::Key_W,
        [](TMainWin& w) { ShowWordLength(w); }},
@@ -53,7 +61,8 @@ const std::vector<MenuRow>& MainMenuRows() {
          w.RepaintBoard();
        },
        true, true},
-      {M::Options, "MenuGuessFont", "Word &Guess Font", Qt::Key_G, nullptr},
+      {M::Options, "MenuGuessFont", "Word &Guess Font", Qt::Key_G,
+       [](TMainWin& w) { ChooseGuessFont(w); }},
       {M::Options, "MenuGuessColumns", "Word Guess &Columns", Qt::Key_E,
        [](TMainWin& w) { ShowGuessColumns(w); }},
       {M::Options, "MenuAmerican", "&American Dictionary", Qt::Key_M,

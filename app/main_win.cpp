@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QMenuBar>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "app/main_menu.h"
@@ -18,6 +18,7 @@
 #include "game/scramble.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
+#include "presentation/dialog_scaling.h"
 #include "presentation/grid_cursor.h"
 #include "presentation/layout_scaling.h"
 #include "presentation/letter_look.h"
@@ -61,9 +62,9 @@ void TMainWin::FormCreate() {
   ChooseScaleFactor();
   GuessList->setFont(QtFontFrom(settings_.WordListFont));
   GuessList->ApplyColumns(settings_.GuessListColumns);
-  SaveDimensions(board_, dimensions_);
+  SaveDimensions(board_, dimensions_, &platform_);
 
-  letterLook_ = new TLetterLook(this, settings_);
+  letterLook_ = new TLetterLook(*this);
   board_->SetTilePicture(&letterLook_->SavedImage);
   showScore_ = new TShowScore(*this);
 }
@@ -141,14 +142,7 @@ void TMainWin::showEvent(QShowEvent* event) {
   }
 }
 
-void TMainWin::FormShow() {
-  RestoreDimensions(board_, dimensions_, scaleFactor_);
-  GuessListLookChanged();
-  adjustSize();
-  const QSize outer = frameGeometry().size();
-  move(CentredLeft(ScreenWidth, outer.width()),
-       CentredTop(ScreenHeight, outer.height(), kTopOffset));
-}
+void TMainWin::FormShow() { ApplyWindowScale(scaleFactor_); }
 
 void TMainWin::closeEvent(QCloseEvent* event) {
   MyTimer->Stop();
@@ -334,3 +328,10 @@ void TMainWin::GuessListLookChanged() {
 }
 
 void TMainWin::ShowPath(const std::vector<int>& cells) { board_->ShowPath(cells); }
+
+void TMainWin::ApplyWindowScale(double scaleFactor) {
+  scaleFactor_ = scaleFactor;
+  RestoreWindow(*this, *board_, dimensions_, scaleFactor_, ScreenSize(), kTopOffset);
+  GuessListLookChanged();
+  board_->repaint();
+}

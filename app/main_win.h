@@ -46,6 +46,7 @@ class TMainWin : public QMainWindow, public GameHost {
   void BoardLoaded() override;
   void RepaintBoard() override;
   void GuessListLookChanged() override;
+  void ApplyWindowScale(double scaleFactor) override;
   bool SaveThePuzzle(PuzzleRecord& record) override;
   void ShowPath(const std::vector<int>& cells) override;
 

@@ -40,6 +40,9 @@ class GameHost {
   virtual void RepaintBoard() = 0;
   // The guess list's columns or font changed in the settings: applied at once.
   virtual void GuessListLookChanged() = 0;
+  // A new window size is in force: the window takes its design layout at `scaleFactor`,
+  // centred, with the guess list's font and the board scaled to it.
+  virtual void ApplyWindowScale(double scaleFactor) = 0;
   // Asks for a file name and saves `record` there, reporting any failure to the player.
   // False when nothing was saved (cancelled or failed).
   virtual bool SaveThePuzzle(PuzzleRecord& record) = 0;

@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QMessageBox>
@@ -14,6 +13,7 @@
 #include <QTimer>
 
 #include "base/paths.h"
+#include "platform/font_chooser.h"
 #include "platform/help_window.h"
 #include "platform/plugin_modules.h"
 #include "platform/qt_text.h"
@@ -172,23 +172,9 @@ void QtPlatform::ShowHelp(QWidget* owner, const QString& helpFilePath) {
 
 std::optional<FontDialogAnswer> QtPlatform::GetFont(QWidget* owner,
                                                     const FontDialogRequest& request) {
-  QFontDialog dialog(request.font, owner);
-  dialog.setWindowTitle(request.title);
-  dialog.setOptions(QFontDialog::ScalableFonts);
-  for (;;) {
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    const QFont chosen = dialog.selectedFont();
-    const int size = chosen.pointSize();
-    const bool tooSmall = request.minPointSize > 0 && size < request.minPointSize;
-    const bool tooLarge = request.maxPointSize > 0 && size > request.maxPointSize;
-    if (!tooSmall && !tooLarge) return FontDialogAnswer{chosen, request.color};
-    ShowMessage(&dialog,
-                QString("Size must be between %1 and %2 points.")
-                    .arg(request.minPointSize)
-                    .arg(request.maxPointSize),
-                "Font");
-    dialog.setCurrentFont(chosen);
-  }
+  TFontChooser chooser(owner, request);
+  if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+  return chooser.Chosen();
 }
 
 // The print module is loaded on the first printing command; without it nothing prints

@@ -1,14 +1,65 @@
 #include "presentation/letter_look.h"
 
 #include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
 
+#include "platform/game_host.h"
+#include "platform/platform.h"
 #include "platform/qt_text.h"
+#include "platform/widget_makers.h"
+#include "presentation/layout_scaling.h"
+#include "presentation/qt_font.h"
+#include "presentation/tile_composer.h"
 #include "settings/game_settings.h"
 
-TLetterLook::TLetterLook(QWidget* owner, GameSettings& settings)
-    : QDialog(owner), settings_(settings) {
+namespace {
+
+constexpr int kSpotEdge = 60;
+constexpr char kSampleLetters[] = {'A', 'B', 'C'};
+
+// The one place a tile picture is read from a file. A null picture when the file is
+// not a regular file or does not read as a picture.
+QImage LoadTilePicture(const QString& path) {
+  if (!QFileInfo(path).isFile()) return {};
+  QImage loaded(path);
+  if (loaded.isNull()) return {};
+  return loaded.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+TLetterLook::TLetterLook(GameHost& host)
+    : QDialog(host.Window()), host_(host), settings_(host.Settings()) {
+  setObjectName("LetterLook");
   setWindowTitle("Puzzle Font");
+  setFont(ArialPixels(15));
+  setFixedSize(253, 119);
+
   FormCreate();
+}
+
+// The window is made at start-up but seldom opened: its controls wait for the first
+// showing, so start-up does not pay for them.
+void TLetterLook::CreateControls() {
+  const char* const spotNames[] = {"ASpot", "BSpot", "CSpot"};
+  for (int spot = 0; spot < 3; ++spot) {
+    Spots[spot] = new QLabel(this);
+    Spots[spot]->setObjectName(spotNames[spot]);
+    Spots[spot]->setGeometry(16 + 80 * spot, 8, kSpotEdge, kSpotEdge);
+    Spots[spot]->setScaledContents(true);
+  }
+  const QFont buttonFont = ArialPixels(15);
+  Background = MakeButton(this, "Background", "&Background", {8, 80, 89, 29}, buttonFont);
+  FontButton = MakeButton(this, "Font", "&Font", {104, 80, 89, 29}, buttonFont);
+  Exit = MakeButton(this, "Exit", "E&xit", {200, 80, 45, 29}, buttonFont);
+  connect(Background, &QPushButton::clicked, this, [this] { BackgroundClick(); });
+  connect(FontButton, &QPushButton::clicked, this, [this] { FontClick(); });
+  connect(Exit, &QPushButton::clicked, this, [this] { ExitClick(); });
+
+  WhiteImage = QImage(kSpotEdge, kSpotEdge, QImage::Format_RGB32);
+  // Made while the window is being shown, so they are shown by hand.
+  for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
 }
 
 QImage TLetterLook::BuiltInTile() {
@@ -20,12 +71,83 @@ QImage TLetterLook::BuiltInTile() {
 // stays, and the board still gets a proper tile.
 void TLetterLook::FormCreate() {
   const QString path = PathFromBytes(settings_.LetterBitmap);
-  if (!path.isEmpty() && QFileInfo(path).isFile()) {
-    QImage loaded(path);
+  if (!path.isEmpty()) {
+    QImage loaded = LoadTilePicture(path);
     if (!loaded.isNull()) {
-      SavedImage = loaded.convertToFormat(QImage::Format_RGB32);
+      SavedImage = loaded;
       return;
     }
   }
   SavedImage = BuiltInTile();
+}
+
+void TLetterLook::showEvent(QShowEvent* event) {
+  if (!Exit) CreateControls();
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+// Centred, never scaled: the previews show the letters at the size the font names.
+void TLetterLook::FormShow() {
+  const QSize screen = host_.ScreenSize();
+  const QSize outer = frameGeometry().size();
+  move(CentredLeft(screen.width(), outer.width()), CentredTop(screen.height(), outer.height(), 0));
+  AdjustBitmaps();
+}
+
+void TLetterLook::AdjustBitmaps() {
+  if (!Exit) CreateControls();
+  const QFont font = QtFontFrom(settings_.LetterFont);
+  const QColor color = ColorFromSetting(settings_.LetterFont.Color);
+  for (int spot = 0; spot < 3; ++spot) {
+    ComposeTile(spots_[spot], WhiteImage, SavedImage, kSpotEdge, kSampleLetters[spot], font, color);
+    Spots[spot]->setPixmap(QPixmap::fromImage(spots_[spot]));
+  }
+}
+
+void TLetterLook::FontClick() {
+  FontDialogRequest request;
+  request.title = "Font";
+  request.font = QtFontFrom(settings_.LetterFont);
+  request.color = ColorFromSetting(settings_.LetterFont.Color);
+  request.effects = true;
+  const std::optional<FontDialogAnswer> chosen = host_.Services().GetFont(this, request);
+  if (!chosen) return;
+  // The board takes it, scaled to the window size, the next time it is painted.
+  settings_.LetterFont = FontDescriptionFrom(chosen->font, chosen->color);
+  AdjustBitmaps();
+}
+
+void TLetterLook::BackgroundClick() {
+  FileDialogRequest request;
+  request.title = "Letter Background Bitmaps";
+  request.filter = "bitmaps (*.bmp);;pictures (*.png *.jpg *.jpeg *.gif)";
+  request.defaultSuffix = "bmp";
+  request.fileName = PathFromBytes(settings_.LetterBitmap);
+  const QString chosen = host_.Services().GetOpenFileName(this, request);
+  if (chosen.isEmpty()) return;
+  // The name is kept even if the picture does not read, so the choice is not lost.
+  settings_.LetterBitmap = PathToBytes(chosen).substr(0, 255);
+  QImage loaded = LoadTilePicture(chosen);
+  if (loaded.isNull()) {
+    host_.Services().ShowMessage(this, "The picture " + chosen + " could not be read.", "Error");
+    return;
+  }
+  SavedImage = loaded;
+  AdjustBitmaps();
+}
+
+void TLetterLook::ExitClick() { accept(); }
+
+// However the window is closed (Exit, Escape, the title bar), the board shows the look
+// chosen at once.
+void TLetterLook::done(int result) {
+  QDialog::done(result);
+  FormClose();
+}
+
+void TLetterLook::FormClose() { host_.RepaintBoard(); }
+
+void ShowLetterLook(GameHost& host, TLetterLook& letterLook) {
+  host.Services().ExecDialog(letterLook);
 }

@@ -2,23 +2,52 @@
 
 #include <QDialog>
 #include <QImage>
+#include <array>
 
+class GameHost;
+class QLabel;
+class QPushButton;
 struct GameSettings;
 
-// The letter appearance window. It lives for the whole run and holds the one tile
-// background picture of the program, `SavedImage`, which the board painting reads.
+// "Puzzle Font", the letter appearance window. It lives for the whole run and holds the
+// one tile background picture of the program, `SavedImage`, which the board painting
+// reads. It is never scaled with the window size.
 class TLetterLook : public QDialog {
   Q_OBJECT
  public:
-  TLetterLook(QWidget* owner, GameSettings& settings);
+  explicit TLetterLook(GameHost& host);
 
   QImage SavedImage;
 
   // The built-in 60 x 60 tile picture.
   static QImage BuiltInTile();
 
- private:
-  void FormCreate();
+  // The three preview tiles made again from the tile picture and the letter font.
+  void AdjustBitmaps();
+  void BackgroundClick();
+  void FontClick();
+  void ExitClick();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+
+ private:
+  void CreateControls();
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+
+  GameHost& host_;
   GameSettings& settings_;
+  QImage WhiteImage;
+  std::array<QImage, 3> spots_;
+  std::array<QLabel*, 3> Spots{};  // ASpot, BSpot, CSpot
+  QPushButton* Background = nullptr;
+  QPushButton* FontButton = nullptr;
+  QPushButton* Exit = nullptr;
 };
+
+// "&Puzzle Font": shows the letter appearance window modally; the board takes the new
+// look when it closes.
+void ShowLetterLook(GameHost& host, TLetterLook& letterLook);

@@ -7,32 +7,13 @@
 #include "base/text_utils.h"
 #include "platform/game_host.h"
 #include "platform/platform.h"
+#include "platform/puzzle_page.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
-#include "platform/puzzle_page.h"
 #include "presentation/qt_font.h"
 
 namespace {
-
-// The settings keep colours as red in the low byte, then green, then blue.
-int32_t ColorToSetting(const QColor& color) {
-  return static_cast<int32_t>(static_cast<uint32_t>(color.red()) |
-                              static_cast<uint32_t>(color.green()) << 8 |
-                              static_cast<uint32_t>(color.blue()) << 16);
-}
-
-FontDescription DescriptionFrom(const QFont& font, const QColor& color) {
-  FontDescription description;
-  description.Color = ColorToSetting(color);
-  description.Name = TextToBytes(font.family());
-  description.Size = font.pointSize() > 0 ? font.pointSize() : 1;
-  description.Bold = font.bold();
-  description.Italic = font.italic();
-  description.Underline = font.underline();
-  description.Strikeout = font.strikeOut();
-  return description;
-}
 
 // The hourglass for as long as the printer is being fed, whatever way the print ends.
 class BusyCursor {
@@ -96,7 +77,7 @@ void TPrintOpt::FontClick() {
   request.effects = true;
   const std::optional<FontDialogAnswer> answer = host_.Services().GetFont(this, request);
   if (!answer) return;
-  font = DescriptionFrom(answer->font, answer->color);
+  font = FontDescriptionFrom(answer->font, answer->color);
   ShowFontName();
 }
 

@@ -1,9 +1,18 @@
 #include "presentation/qt_font.h"
 
+#include <QFontInfo>
+
 QColor ColorFromSetting(int32_t color) {
   const auto value = static_cast<uint32_t>(color);
   return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                 static_cast<int>((value >> 16) & 0xFF));
+}
+
+int32_t ColorToSetting(const QColor& color) {
+  const auto value = static_cast<uint32_t>(color.red()) |
+                     static_cast<uint32_t>(color.green()) << 8 |
+                     static_cast<uint32_t>(color.blue()) << 16;
+  return static_cast<int32_t>(value);
 }
 
 QFont QtFontFrom(const FontDescription& description, int pointSize) {
@@ -15,4 +24,17 @@ QFont QtFontFrom(const FontDescription& description, int pointSize) {
   font.setUnderline(description.Underline);
   font.setStrikeOut(description.Strikeout);
   return font;
+}
+
+FontDescription FontDescriptionFrom(const QFont& font, const QColor& color) {
+  FontDescription description;
+  description.Color = ColorToSetting(color);
+  description.Name = font.family().toLatin1().left(255).toStdString();
+  // A font given in pixels has no point size of its own; the one it shows at will do.
+  description.Size = font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
+  description.Bold = font.bold();
+  description.Italic = font.italic();
+  description.Underline = font.underline();
+  description.Strikeout = font.strikeOut();
+  return description;
 }

@@ -3,6 +3,7 @@
 #include <QSize>
 #include <vector>
 
+class Platform;
 class QWidget;
 
 // The design layout of one component: bounds in its parent and its font size (pixel
@@ -19,10 +20,16 @@ struct ComponentDimensions {
 struct SavedDimensions {
   std::vector<ComponentDimensions> Components;
   QSize Client;
+  // The client's own font, which every control without a font of its own follows.
+  ComponentDimensions ClientFont;
 };
 
-// `client` is the widget whose size is the window's client area.
-void SaveDimensions(QWidget* client, SavedDimensions& saved);
+// No window records more components than this; the rest keep whatever bounds they have.
+inline constexpr int kMaxSavedComponents = 101;
+
+// `client` is the widget whose size is the window's client area. With `services`, a
+// window with too many components is reported to the player.
+void SaveDimensions(QWidget* client, SavedDimensions& saved, Platform* services = nullptr);
 // Puts the design layout back and scales it by `scaleFactor`. Returns the scaled
 // client size; placing the window is the caller's.
 QSize RestoreDimensions(QWidget* client, const SavedDimensions& saved, double scaleFactor);

@@ -27,6 +27,10 @@ class FakeGameHost : public GameHost {
   void BoardLoaded() override { ++boardLoaded; }
   void RepaintBoard() override { ++boardRepainted; }
   void GuessListLookChanged() override { ++guessListLookChanged; }
+  void ApplyWindowScale(double factor) override {
+    appliedScales.push_back(factor);
+    scaleFactor = factor;
+  }
   bool SaveThePuzzle(PuzzleRecord& record) override {
     savedPuzzles.push_back(record);
     return saveSucceeds;
@@ -47,6 +51,7 @@ class FakeGameHost : public GameHost {
   int boardLoaded = 0;
   int boardRepainted = 0;
   int guessListLookChanged = 0;
+  std::vector<double> appliedScales;
   bool saveSucceeds = true;
   std::vector<PuzzleRecord> savedPuzzles;
   std::vector<std::vector<int>> shownPaths;

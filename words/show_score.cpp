@@ -8,6 +8,7 @@
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
+#include "presentation/dialog_scaling.h"
 #include "words/missed_words.h"
 #include "words/path_search.h"
 
@@ -113,11 +114,13 @@ TShowScore::TShowScore(GameHost& host)
   setTabOrder(TooShort, MissedWordsButton);
   setTabOrder(MissedWordsButton, OKButton);
   ShowSheet(ScoreSheet{});
-  SaveDimensions(this, Dimensions);
+  SaveDimensions(this, Dimensions, &platform_);
 }
 
 void TShowScore::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // The size in force follows from the stored size and the screen, as at start-up.
+  RestoreWindow(*this, *this, Dimensions, host_.ScaleFactor(), host_.ScreenSize(), 15);
   FormShow();
 }
 

@@ -27,6 +27,31 @@ TEST(LayoutScaling, RightAndBottomEdgesScaleAsPositions) {
   EXPECT_EQ(same.Height, 333);
 }
 
+TEST(LayoutScaling, EverySizeScalesTheMainWindowFromItsDesign) {
+  struct Expected {
+    int32_t ratio, clientWidth, clientHeight;
+    ScaledBounds guessList;
+  };
+  const Expected sizes[] = {
+      {100, 632, 418, {348, 40, 181, 333}},
+      {125, 790, 523, {435, 50, 226, 416}},
+      {160, 1011, 669, {557, 64, 289, 533}},
+      {200, 1264, 836, {696, 80, 362, 666}},
+  };
+  for (const Expected& size : sizes) {
+    SCOPED_TRACE(size.ratio);
+    EXPECT_EQ(ScaleRound(632, size.ratio, 100), size.clientWidth);
+    EXPECT_EQ(ScaleRound(418, size.ratio, 100), size.clientHeight);
+    const ScaledBounds got = ScaleBounds({348, 40, 181, 333}, size.ratio, 100);
+    EXPECT_EQ(got.Left, size.guessList.Left);
+    EXPECT_EQ(got.Top, size.guessList.Top);
+    EXPECT_EQ(got.Width, size.guessList.Width);
+    EXPECT_EQ(got.Height, size.guessList.Height);
+  }
+  EXPECT_EQ(Scaled(60, 1.6), 96);  // the tile edge
+  EXPECT_EQ(Scaled(9, 1.25), 11);  // the guess list's font
+}
+
 TEST(LayoutScaling, ChoosesTheScaleTheScreenCanShow) {
   EXPECT_EQ(ScaleFactorFor(640, 640, 480), 1.0);
   EXPECT_EQ(ScaleFactorFor(800, 800, 600), 1.25);

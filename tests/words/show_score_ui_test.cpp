@@ -171,4 +171,25 @@ TEST_F(ShowScoreTest, IsLaidOutAsDesignedAndClosesWithExit) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST_F(ShowScoreTest, EachShowingScalesTheDesignLayoutToTheWindowSizeInForce) {
+  host_.scaleFactor = 1.6;
+  host_.screen = QSize(1024, 768);
+  TShowScore& dialog = Show();
+  EXPECT_EQ(dialog.size(), QSize(971, 712));
+  auto* exit = dialog.findChild<QPushButton*>("OKButton");
+  EXPECT_EQ(exit->geometry(), QRect(806, 653, 143, 46));
+  EXPECT_EQ(exit->font().pixelSize(), 27);  // the dialog's 17 pixels, followed by the button
+  EXPECT_EQ(dialog.findChild<QListWidget*>("ValidWords")->geometry(), QRect(13, 58, 245, 641));
+  const QRect outer = dialog.frameGeometry();
+  EXPECT_EQ(outer.left(), (1024 - outer.width()) / 2);
+  EXPECT_EQ(outer.top(), std::max(0, (768 - outer.height()) / 2 - 15));
+
+  dialog.hide();
+  host_.scaleFactor = 1.0;
+  dialog.show();
+  EXPECT_EQ(dialog.size(), QSize(607, 445));
+  EXPECT_EQ(exit->geometry(), QRect(504, 408, 89, 29));
+  EXPECT_EQ(exit->font().pixelSize(), 17);
+}
+
 }  // namespace
