@@ -1,7 +1,6 @@
 #include "presentation/letter_look.h"
 
-#include <QFileInfo>
-
+#include "presentation/tile_picture.h"
 #include "settings/game_settings.h"
 
 TLetterLook::TLetterLook(QWidget* owner, GameSettings& settings)
@@ -18,13 +17,6 @@ QImage TLetterLook::BuiltInTile() {
 // A file that is missing or unreadable at start-up is not worth a message: the setting
 // stays, and the board still gets a proper tile.
 void TLetterLook::FormCreate() {
-  const QString path = QString::fromLocal8Bit(settings_.LetterBitmap.c_str());
-  if (!path.isEmpty() && QFileInfo(path).isFile()) {
-    QImage loaded(path);
-    if (!loaded.isNull()) {
-      SavedImage = loaded.convertToFormat(QImage::Format_RGB32);
-      return;
-    }
-  }
-  SavedImage = BuiltInTile();
+  SavedImage = LoadTilePicture(settings_.LetterBitmap);
+  if (SavedImage.isNull()) SavedImage = BuiltInTile();
 }
