@@ -198,5 +198,7 @@ bool ProfileFile::Save() {
   std::error_code error;
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
   const std::string contents = Contents();
+  // A file the next run would refuse to read is not written.
+  if (contents.size() > kMaxBytes) return false;
   return ReplaceFileContents(path_, contents.data(), contents.size()) == ReplaceFileResult::Ok;
 }

@@ -33,6 +33,7 @@ class ProfileFile {
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
 
   // Writes the file whole (a new file renamed into place), creating its folder if needed.
+  // Contents over kMaxBytes are not written: the file stays as the last run left it.
   bool Save();
 
   // The file's bytes as Save would write them.
