@@ -11,26 +11,6 @@
 
 namespace {
 
-TEST(FileReader, ReadsRegularFilesWholeOrFromTheStart) {
-  TempFolder folder;
-  const std::string path = folder.Write("f", "0123456789");
-  std::string bytes;
-  ASSERT_EQ(ReadWholeFile(path, 10, bytes), FileReadStatus::Ok);
-  EXPECT_EQ(bytes, "0123456789");
-  EXPECT_EQ(ReadWholeFile(path, 9, bytes), FileReadStatus::TooLarge);
-
-  const ReadableFile file(path);
-  ASSERT_TRUE(file.IsOpen());
-  EXPECT_EQ(file.Size(), 10u);
-  ASSERT_TRUE(file.ReadStart(4, bytes));
-  EXPECT_EQ(bytes, "0123");
-  ASSERT_TRUE(file.ReadStart(100, bytes));
-  EXPECT_EQ(bytes, "0123456789");
-
-  EXPECT_EQ(ReadWholeFile(folder.Write("empty", ""), 0, bytes), FileReadStatus::Ok);
-  EXPECT_EQ(bytes, "");
-}
-
 TEST(FileReader, RefusesWhatIsNoRegularFileWithoutWaiting) {
   TempFolder folder;
   const std::string fifo = folder.File("fifo");
