@@ -181,8 +181,8 @@ ReplaceFileResult ReplaceFileContents(const std::string& path, const void* data,
   if (exists && existing.Get() < 0) return ReplaceFileResult::CannotCreate;
 
   RemoveStaleLeftovers(*target);
-  std::string tempPath =
-      *target + std::string(kLeftoverMark) + std::to_string(::getpid()) + ".XXXXXX";
+  std::string tempPath = *target;
+  tempPath.append(kLeftoverMark).append(std::to_string(::getpid())).append(".XXXXXX");
   Descriptor fresh(::mkostemp(tempPath.data(), O_CLOEXEC));
   if (fresh.Get() < 0) {
     if (exists && (errno == EACCES || errno == EPERM || errno == EROFS || errno == ENAMETOOLONG))

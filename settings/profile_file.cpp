@@ -61,7 +61,7 @@ void ProfileFile::Load() {
   lines_.clear();
   sections_.clear();
   sectionIndex_.clear();
-  newLine_ = "\n";
+  newLine_.assign(1, '\n');
   byteOrderMark_ = false;
   std::string contents;
   const FileReadStatus status = ReadWholeFile(path_, kMaxBytes, contents);
@@ -80,12 +80,9 @@ void ProfileFile::Load() {
       break;
     }
     std::string_view text = rest.substr(0, newline);
-    std::string ending = "\n";
-    if (!text.empty() && text.back() == '\r') {
-      text.remove_suffix(1);
-      ending = "\r\n";
-    }
-    lines_.push_back({std::string(text), std::move(ending)});
+    const bool crlf = !text.empty() && text.back() == '\r';
+    if (crlf) text.remove_suffix(1);
+    lines_.push_back({std::string(text), crlf ? "\r\n" : "\n"});
     rest.remove_prefix(newline + 1);
   }
   if (!lines_.empty() && !lines_.front().ending.empty()) newLine_ = lines_.front().ending;
