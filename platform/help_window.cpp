@@ -6,18 +6,21 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "base/file_reader.h"
+
 namespace {
 
 // The help file is a few dozen kilobytes; anything far larger is not a help file, and
 // reading it whole would only stall the window.
-constexpr qint64 kMaxHelpFileBytes = 4 * 1024 * 1024;
+constexpr std::size_t kMaxHelpFileBytes = 4 * 1024 * 1024;
 
 bool ReadHelpFile(const QString& path, QByteArray& bytes) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  if (file.size() > kMaxHelpFileBytes) return false;
-  bytes = file.read(kMaxHelpFileBytes + 1);
-  return bytes.size() <= kMaxHelpFileBytes && file.error() == QFileDevice::NoError;
+  std::string read;
+  if (ReadWholeFile(QFile::encodeName(path).toStdString(), kMaxHelpFileBytes, read) !=
+      FileReadStatus::Ok)
+    return false;
+  bytes = QByteArray::fromStdString(read);
+  return true;
 }
 
 }  // namespace

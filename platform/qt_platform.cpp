@@ -75,13 +75,35 @@ class LazySound : public Sound {
   std::unique_ptr<Sound> sound_;
 };
 
-QFileDialog* MakeFileDialog(QWidget* owner, const FileDialogRequest& request) {
-  auto* dialog = new QFileDialog(owner, request.title);
+void SetUpFileDialog(QFileDialog* dialog, const FileDialogRequest& request) {
   dialog->setNameFilter(request.filter);
   dialog->setDefaultSuffix(request.defaultSuffix);
   if (!request.fileName.isEmpty()) dialog->selectFile(request.fileName);
-  return dialog;
 }
+
+// A file can only be saved into a folder that exists: such a name is refused and the
+// dialog stays open for another.
+class SaveFileDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty()) {
+      const QDir folder = QFileInfo(chosen.first()).dir();
+      if (!folder.exists()) {
+        auto* box = new QMessageBox(
+            QMessageBox::NoIcon, "Error",
+            "The folder " + QDir::toNativeSeparators(folder.path()) + " does not exist.",
+            QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+};
 
 QString RunFileDialog(QFileDialog* dialog) {
   QString chosen;
@@ -138,17 +160,25 @@ std::string QtPlatform::UserDataDirectory() {
 }
 
 QString QtPlatform::GetOpenFileName(QWidget* owner, const FileDialogRequest& request) {
-  QFileDialog* dialog = MakeFileDialog(owner, request);
+  auto* dialog = new QFileDialog(owner, request.title);
+  SetUpFileDialog(dialog, request);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
   return RunFileDialog(dialog);
 }
 
-QString QtPlatform::GetSaveFileName(QWidget* owner, const FileDialogRequest& request) {
-  QFileDialog* dialog = MakeFileDialog(owner, request);
+QFileDialog* MakeSaveFileDialog(QWidget* owner, const FileDialogRequest& request) {
+  auto* dialog = new SaveFileDialog(owner, request.title);
+  // A native dialog would close before the refusal above could keep it open.
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  SetUpFileDialog(dialog, request);
   dialog->setAcceptMode(QFileDialog::AcceptSave);
   dialog->setFileMode(QFileDialog::AnyFile);
-  return RunFileDialog(dialog);
+  return dialog;
+}
+
+QString QtPlatform::GetSaveFileName(QWidget* owner, const FileDialogRequest& request) {
+  return RunFileDialog(MakeSaveFileDialog(owner, request));
 }
 
 // One help window for the run: a second request brings it to the front.

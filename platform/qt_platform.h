@@ -7,6 +7,12 @@
 #include "base/random_source.h"
 #include "platform/platform.h"
 
+class QFileDialog;
+
+// The dialog GetSaveFileName runs, not yet shown. It refuses a name in a folder that
+// does not exist, says so, and stays open.
+QFileDialog* MakeSaveFileDialog(QWidget* owner, const FileDialogRequest& request);
+
 // The platform services as the running game uses them, on Qt.
 class QtPlatform : public Platform {
  public:

@@ -11,21 +11,13 @@
 #include "presentation/layout_scaling.h"
 #include "presentation/qt_font.h"
 #include "presentation/tile_composer.h"
+#include "presentation/tile_picture.h"
 #include "settings/game_settings.h"
 
 namespace {
 
 constexpr int kSpotEdge = 60;
 constexpr char kSampleLetters[] = {'A', 'B', 'C'};
-
-// The one place a tile picture is read from a file. A null picture when the file is
-// not a regular file or does not read as a picture.
-QImage LoadTilePicture(const QString& path) {
-  if (!QFileInfo(path).isFile()) return {};
-  QImage loaded(path);
-  if (loaded.isNull()) return {};
-  return loaded.convertToFormat(QImage::Format_RGB32);
-}
 
 }  // namespace
 
@@ -70,15 +62,8 @@ QImage TLetterLook::BuiltInTile() {
 // A file that is missing or unreadable at start-up is not worth a message: the setting
 // stays, and the board still gets a proper tile.
 void TLetterLook::FormCreate() {
-  const QString path = PathFromBytes(settings_.LetterBitmap);
-  if (!path.isEmpty()) {
-    QImage loaded = LoadTilePicture(path);
-    if (!loaded.isNull()) {
-      SavedImage = loaded;
-      return;
-    }
-  }
-  SavedImage = BuiltInTile();
+  SavedImage = LoadTilePicture(settings_.LetterBitmap);
+  if (SavedImage.isNull()) SavedImage = BuiltInTile();
 }
 
 void TLetterLook::showEvent(QShowEvent* event) {
@@ -128,7 +113,7 @@ void TLetterLook::BackgroundClick() {
   if (chosen.isEmpty()) return;
   // The name is kept even if the picture does not read, so the choice is not lost.
   settings_.LetterBitmap = PathToBytes(chosen).substr(0, 255);
-  QImage loaded = LoadTilePicture(chosen);
+  QImage loaded = LoadTilePicture(PathToBytes(chosen));
   if (loaded.isNull()) {
     host_.Services().ShowMessage(this, "The picture " + chosen + " could not be read.", "Error");
     return;

@@ -1,13 +1,11 @@
 #include "settings/profile_file.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string_view>
 #include <utility>
 
+#include "base/file_reader.h"
 #include "base/replace_file.h"
 
 namespace {
@@ -24,12 +22,6 @@ std::string_view Trim(std::string_view text) {
 }
 
 char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return AsciiUpper(x) == AsciiUpper(y);
-         });
-}
 
 // "[name]" after optional blanks gives name; any other line gives nothing.
 std::optional<std::string_view> SectionName(std::string_view line) {
@@ -53,22 +45,13 @@ std::string_view ValueText(std::string_view value) {
   return value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, bool& missing) {
-  missing = false;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) {
-    missing = errno == ENOENT || errno == ENOTDIR;
-    return std::nullopt;
-  }
-  std::string contents;
-  char chunk[65536];
-  std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) contents.append(chunk, got);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return std::nullopt;
-  return contents;
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = AsciiUpper(c);
+  return upper;
 }
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
@@ -76,110 +59,133 @@ ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {}
 
 void ProfileFile::Load() {
   lines_.clear();
-  bool missing = false;
-  const std::optional<std::string> contents = ReadWholeFile(path_, missing);
-  unreadable_ = !contents && !missing;
-  if (!contents) return;
+  sections_.clear();
+  sectionIndex_.clear();
+  newLine_.assign(1, '\n');
+  byteOrderMark_ = false;
+  std::string contents;
+  const FileReadStatus status = ReadWholeFile(path_, kMaxBytes, contents);
+  unreadable_ = status != FileReadStatus::Ok && status != FileReadStatus::Missing;
+  if (status != FileReadStatus::Ok) return;
 
-  std::size_t start = 0;
-  while (start < contents->size()) {
-    const auto newline = contents->find('\n', start);
-    if (newline == std::string::npos) {
-      lines_.push_back({contents->substr(start), ""});
+  std::string_view rest = contents;
+  if (rest.starts_with(kByteOrderMark)) {
+    byteOrderMark_ = true;
+    rest.remove_prefix(kByteOrderMark.size());
+  }
+  while (!rest.empty()) {
+    const auto newline = rest.find('\n');
+    if (newline == std::string_view::npos) {
+      lines_.push_back({std::string(rest), ""});
       break;
     }
-    std::string text = contents->substr(start, newline - start);
-    std::string ending = "\n";
-    if (!text.empty() && text.back() == '\r') {
-      text.pop_back();
-      ending = "\r\n";
-    }
-    lines_.push_back({std::move(text), std::move(ending)});
-    start = newline + 1;
+    std::string_view text = rest.substr(0, newline);
+    const bool crlf = !text.empty() && text.back() == '\r';
+    if (crlf) text.remove_suffix(1);
+    lines_.push_back({std::string(text), crlf ? "\r\n" : "\n"});
+    rest.remove_prefix(newline + 1);
   }
-}
+  if (!lines_.empty() && !lines_.front().ending.empty()) newLine_ = lines_.front().ending;
 
-std::size_t ProfileFile::FindSection(const std::string& section) const {
+  // Index the first section of each name and the first of each key in it; keys before
+  // any section and in later sections of the same name are never read.
+  Section* current = nullptr;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const auto name = SectionName(lines_[i].text);
-    if (name && SameIgnoringCase(*name, section)) return i;
-  }
-  return kNone;
-}
-
-std::size_t ProfileFile::SectionEnd(std::size_t header) const {
-  std::size_t i = header + 1;
-  while (i < lines_.size() && !SectionName(lines_[i].text)) ++i;
-  return i;
-}
-
-std::size_t ProfileFile::FindKey(std::size_t header, const std::string& key) const {
-  const std::size_t end = SectionEnd(header);
-  for (std::size_t i = header + 1; i < end; ++i) {
     const std::string_view text = lines_[i].text;
+    if (const auto name = SectionName(text)) {
+      current = sectionIndex_.contains(Upper(*name)) ? nullptr : &AddSection(i, std::string(*name));
+      continue;
+    }
     const auto equals = EqualsSign(text);
-    if (equals != kNone && SameIgnoringCase(Trim(text.substr(0, equals)), key)) return i;
+    if (current == nullptr || equals == kNone) continue;
+    current->lastKeyLine = i;
+    current->keys.try_emplace(Upper(Trim(text.substr(0, equals))), KeyPlace{false, i});
   }
-  return kNone;
+}
+
+ProfileFile::Section& ProfileFile::AddSection(std::size_t headerLine, const std::string& name) {
+  sectionIndex_.emplace(Upper(name), sections_.size());
+  Section& section = sections_.emplace_back();
+  section.lastKeyLine = headerLine;
+  return section;
+}
+
+const ProfileFile::Section* ProfileFile::FindSection(const std::string& section) const {
+  const auto found = sectionIndex_.find(Upper(section));
+  return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
+}
+
+ProfileFile::Section* ProfileFile::FindSection(const std::string& section) {
+  return const_cast<Section*>(std::as_const(*this).FindSection(section));
+}
+
+const ProfileFile::Line* ProfileFile::FindKey(const Section& section,
+                                              const std::string& key) const {
+  const auto found = section.keys.find(Upper(key));
+  if (found == section.keys.end()) return nullptr;
+  const KeyPlace place = found->second;
+  return place.added ? &section.added[place.index] : &lines_[place.index];
 }
 
 std::string ProfileFile::GetString(const std::string& section, const std::string& key,
                                    const std::string& defaultValue, int bufferSize) const {
   std::string value = defaultValue;
-  const std::size_t header = FindSection(section);
-  const std::size_t line = header == kNone ? kNone : FindKey(header, key);
-  if (line != kNone) {
-    const std::string_view text = lines_[line].text;
-    const std::string_view afterEquals = text.substr(EqualsSign(text) + 1);
-    value = std::string(Trim(ValueText(afterEquals)));
+  const Section* header = FindSection(section);
+  if (const Line* line = header ? FindKey(*header, key) : nullptr) {
+    const std::string_view text = line->text;
+    value = std::string(Trim(ValueText(text.substr(EqualsSign(text) + 1))));
   }
   const std::size_t room = bufferSize > 0 ? static_cast<std::size_t>(bufferSize) - 1 : 0;
   return value.substr(0, room);
 }
 
-std::string ProfileFile::NewLineEnding() const {
-  for (const Line& line : lines_)
-    if (!line.ending.empty()) return line.ending;
-  return "\n";
-}
-
-void ProfileFile::InsertLine(std::size_t at, std::string text) {
-  const std::string ending = NewLineEnding();
-  if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = ending;
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), ending});
+// Whether the file as it would be written ends in a blank line (or is empty).
+bool ProfileFile::EndsWithBlankLine() const {
+  if (lines_.empty()) return true;
+  for (const Section& section : sections_) {
+    if (section.lastKeyLine == lines_.size() - 1 && !section.added.empty()) return false;
+  }
+  return Trim(lines_.back().text).empty();
 }
 
 void ProfileFile::WriteString(const std::string& section, const std::string& key,
                               const std::string& value) {
   const std::string stored(ValueText(value));
-  std::size_t header = FindSection(section);
-  if (header == kNone) {
-    if (!lines_.empty() && !Trim(lines_.back().text).empty()) InsertLine(lines_.size(), "");
-    header = lines_.size();
-    InsertLine(header, "[" + section + "]");
+  Section* header = FindSection(section);
+  if (header == nullptr) {
+    if (!lines_.empty() && lines_.back().ending.empty()) lines_.back().ending = newLine_;
+    if (!EndsWithBlankLine()) lines_.push_back({"", newLine_});
+    lines_.push_back({"[" + section + "]", newLine_});
+    header = &AddSection(lines_.size() - 1, std::string(*SectionName(lines_.back().text)));
   }
 
-  const std::size_t line = FindKey(header, key);
-  if (line != kNone) {
-    std::string& text = lines_[line].text;
+  if (const Line* found = FindKey(*header, key)) {
+    std::string& text = const_cast<Line*>(found)->text;
     const std::size_t equals = EqualsSign(text);
     if (Trim(ValueText(std::string_view(text).substr(equals + 1))) != stored)
       text = text.substr(0, equals + 1) + stored;
     return;
   }
-
-  // A new key goes after the section's last key, ahead of any blank lines or comments
-  // that close the section.
-  std::size_t after = header;
-  const std::size_t end = SectionEnd(header);
-  for (std::size_t i = header + 1; i < end; ++i)
-    if (EqualsSign(lines_[i].text) != kNone) after = i;
-  InsertLine(after + 1, key + "=" + stored);
+  header->added.push_back({key + "=" + stored, newLine_});
+  header->keys.try_emplace(Upper(Trim(key)), KeyPlace{true, header->added.size() - 1});
 }
 
 std::string ProfileFile::Contents() const {
-  std::string contents;
-  for (const Line& line : lines_) contents += line.text + line.ending;
+  // The sections with added keys, by the line those keys follow.
+  std::vector<const Section*> addedAfter(lines_.size(), nullptr);
+  for (const Section& section : sections_) {
+    if (!section.added.empty()) addedAfter[section.lastKeyLine] = &section;
+  }
+
+  std::string contents(byteOrderMark_ ? kByteOrderMark : "");
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const Line& line = lines_[i];
+    contents += line.text;
+    // Only the file's last line can lack an ending; it needs one once lines follow it.
+    contents += line.ending.empty() && addedAfter[i] != nullptr ? newLine_ : line.ending;
+    if (addedAfter[i] == nullptr) continue;
+    for (const Line& added : addedAfter[i]->added) contents += added.text + added.ending;
+  }
   return contents;
 }
 
@@ -189,5 +195,7 @@ bool ProfileFile::Save() {
   std::error_code error;
   if (!folder.empty()) std::filesystem::create_directories(folder, error);
   const std::string contents = Contents();
+  // A file the next run would refuse to read is not written.
+  if (contents.size() > kMaxBytes) return false;
   return ReplaceFileContents(path_, contents.data(), contents.size()) == ReplaceFileResult::Ok;
 }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 #include <utility>
 
+#include "base/file_reader.h"
 #include "base/replace_file.h"
 
 namespace {
@@ -84,15 +84,14 @@ PuzzleRecord DecodePuzzleRecord(const PuzzleBytes& bytes) {
 
 PuzzleOpenResult ReadPuzzleFile(const std::string& path, PuzzleRecord& record) {
   if (!HasPuzzleExtension(path)) return PuzzleOpenResult::NotAPuzzleFile;
-  // Read access is all a puzzle needs, so a read-only file opens.
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return PuzzleOpenResult::UnableToOpen;
+  // Read access is all a puzzle needs, so a read-only file opens. Nothing after the
+  // record is read, however large the file.
+  const ReadableFile file(path);
+  std::string start;
+  if (!file.ReadStart(PuzzleRecord::kSize, start)) return PuzzleOpenResult::UnableToOpen;
+  if (start.size() < PuzzleRecord::kSize) return PuzzleOpenResult::ReadBeyondEnd;
   PuzzleBytes bytes{};
-  const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-  const bool failed = std::ferror(file) != 0;
-  std::fclose(file);
-  if (failed) return PuzzleOpenResult::UnableToOpen;  // a folder, or an I/O error
-  if (got < bytes.size()) return PuzzleOpenResult::ReadBeyondEnd;
+  std::memcpy(bytes.data(), start.data(), bytes.size());
 
   PuzzleRecord read = DecodePuzzleRecord(bytes);
   if (!IsBoardSize(read.PuzzleHeight) || !IsBoardSize(read.PuzzleWidth))

@@ -8,23 +8,23 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/file_reader.h"
 #include "base/replace_file.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/word_list_text.h"
 
 namespace {
 
-std::optional<std::string> ReadWholeFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+// The published lists are a few megabytes at most.
+constexpr std::size_t kMaxListBytes = 256 * 1024 * 1024;
+
+std::optional<std::string> ReadList(const char* path) {
+  std::string bytes;
+  if (ReadWholeFile(path, kMaxListBytes, bytes) != FileReadStatus::Ok) return std::nullopt;
   return bytes;
 }
 
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
 
   std::vector<std::string> words;
   for (int i = 3; i < argc; ++i) {
-    const auto bytes = ReadWholeFile(argv[i]);
+    const auto bytes = ReadList(argv[i]);
     if (!bytes) {
       std::fprintf(stderr, "compile_lexicon: cannot read '%s'\n", argv[i]);
       return 1;

@@ -29,12 +29,8 @@ int LengthLine(size_t length) {
   return static_cast<int>(std::min<size_t>(length, 12) - 3);
 }
 
-// Products and sums keep 32 bits as shown, wrapping like 32-bit arithmetic instead of
-// overflowing when a hand-edited settings file asks for absurd points.
-int32_t Wrap32(int64_t value) { return static_cast<int32_t>(value); }
-
-int32_t Penalty(bool charged, const std::vector<std::string>& words) {
-  return charged ? Wrap32(-static_cast<int64_t>(words.size())) : 0;
+int64_t Penalty(bool charged, const std::vector<std::string>& words) {
+  return charged ? -static_cast<int64_t>(words.size()) : 0;
 }
 
 std::string Number(int64_t value) { return FormatNumber(static_cast<double>(value), 1, 0); }
@@ -53,8 +49,9 @@ ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSetti
                         const WordTest& inPuzzle, const WordTest& inSpeller) {
   ScoreSheet sheet;
   for (const std::string& whole : guesses) {
+    // Cutting first could cut the mark off a long repeat and charge for it again.
+    if (IsRepeat(whole)) continue;
     const std::string guess = whole.substr(0, kMaxGuessLength);
-    if (IsRepeat(guess)) continue;
     switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
       case WordVerdict::TooShort:
         sheet.TooShort.push_back(guess);
@@ -77,17 +74,16 @@ ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSetti
     const int line = LengthLine(word.size());
     if (line >= 0) ++sheet.LengthCounts[line];
   }
-  int64_t total = 0;
+  // At most 32767 words times 32-bit points per line: no sum here comes near 64 bits.
   for (int line = 0; line < kLengthLines; ++line) {
     const int64_t points = settings.PointsForLength(line + 3);
-    sheet.LineScores[line] = Wrap32(sheet.LengthCounts[line] * points);
-    total += sheet.LineScores[line];
+    sheet.LineScores[line] = sheet.LengthCounts[line] * points;
+    sheet.TotalScore += sheet.LineScores[line];
   }
   sheet.NotInPuzzlePenalty = Penalty(settings.WordNotInPuzzle, sheet.NotInPuzzle);
   sheet.MisspelledPenalty = Penalty(settings.WordMisspelled, sheet.Misspelled);
   sheet.TooShortPenalty = Penalty(settings.WordTooShort, sheet.TooShort);
-  total += int64_t{sheet.NotInPuzzlePenalty} + sheet.MisspelledPenalty + sheet.TooShortPenalty;
-  sheet.TotalScore = Wrap32(total);
+  sheet.TotalScore += sheet.NotInPuzzlePenalty + sheet.MisspelledPenalty + sheet.TooShortPenalty;
   return sheet;
 }
 

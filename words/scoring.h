@@ -23,12 +23,14 @@ struct ScoreSheet {
   std::vector<std::string> Misspelled;
   std::vector<std::string> TooShort;
   std::array<int16_t, kLengthLines> LengthCounts{};
-  std::array<int32_t, kLengthLines> LineScores{};  // count x points for the length
+  // Figures in 64 bits: with any points a settings file may hold, the total shown is
+  // the exact sum of the lines shown.
+  std::array<int64_t, kLengthLines> LineScores{};  // count x points for the length
   // Each 0 or minus the number of words it charges for.
-  int32_t NotInPuzzlePenalty = 0;
-  int32_t MisspelledPenalty = 0;
-  int32_t TooShortPenalty = 0;
-  int32_t TotalScore = 0;
+  int64_t NotInPuzzlePenalty = 0;
+  int64_t MisspelledPenalty = 0;
+  int64_t TooShortPenalty = 0;
+  int64_t TotalScore = 0;
 };
 
 // The judgement of one guess: the too-short test first, then the board, and the
@@ -37,7 +39,8 @@ WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
                        const WordTest& inPuzzle, const WordTest& inSpeller);
 
 // Judges every guess (first to last, each taken as at most 255 characters; repeats
-// marked "(DUP)" are skipped), counts the valid words by length and prices them.
+// marked "(DUP)" anywhere in the whole guess are skipped), counts the valid words by
+// length and prices them.
 ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSettings& settings,
                         const WordTest& inPuzzle, const WordTest& inSpeller);
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QRegularExpression>
@@ -87,6 +88,9 @@ TEST(HelpWindow, FilesThatCannotBeReadAreReportedNotShown) {
   EXPECT_FALSE(THelpWindow(nullptr, "").Loaded());
   const QString huge = WriteFile(dir, "huge.hlp", QByteArray(5 * 1024 * 1024, 'a'));
   EXPECT_FALSE(THelpWindow(nullptr, huge).Loaded());
+  const QString fifo = dir.filePath("pipe.hlp");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  EXPECT_FALSE(THelpWindow(nullptr, fifo).Loaded());
 }
 
 TEST(HelpWindow, AnyBytesAreShownWithoutHarm) {

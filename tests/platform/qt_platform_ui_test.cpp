@@ -2,8 +2,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <cstdlib>
+#include <memory>
 
 #include "base/clock.h"
 #include "base/random_source.h"
@@ -37,6 +45,37 @@ class ScopedEnvironment {
   std::string old_;
   bool hadOld_ = false;
 };
+
+// The player types a name into the save dialog and presses Enter, as in the real one.
+void SaveAs(QFileDialog& dialog, const QString& name) {
+  auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit");
+  ASSERT_NE(edit, nullptr);
+  edit->setText(name);
+  QTest::keyClick(edit, Qt::Key_Return);
+}
+
+TEST(QtPlatform, SaveDialogRefusesAFolderThatDoesNotExistAndStaysOpen) {
+  QTemporaryDir folder;
+  const std::unique_ptr<QFileDialog> dialog(MakeSaveFileDialog(
+      nullptr, {"Save Tolvane File", "Tolvane (*.TVN)", "TVN", folder.filePath("P1.TVN")}));
+  QSignalSpy chosen(dialog.get(), &QFileDialog::fileSelected);
+  dialog->show();
+
+  SaveAs(*dialog, "missing/P1.TVN");
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(chosen.count(), 0);
+  auto* box = dialog->findChild<QMessageBox*>();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->windowTitle(), "Error");
+  EXPECT_TRUE(box->text().contains("does not exist")) << box->text().toStdString();
+  delete box;
+
+  SaveAs(*dialog, "P2");
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  ASSERT_EQ(chosen.count(), 1);
+  EXPECT_EQ(QFileInfo(chosen.first().first().toString()).fileName(), "P2.TVN");
+}
 
 TEST(QtPlatform, KeepsTheSettingsFileInTheUsersConfigurationFolder) {
   QtPlatform platform;

@@ -115,7 +115,7 @@ TEST_F(LetterLookTest, ABackgroundOfAnySizeFillsEveryPreview) {
   EXPECT_EQ(request.defaultSuffix, "bmp");
   EXPECT_TRUE(request.filter.startsWith("bitmaps (*.bmp);;"));
   EXPECT_EQ(host.settings.LetterBitmap, path);
-  EXPECT_EQ(Look().SavedImage.size(), QSize(200, 100));
+  EXPECT_EQ(Look().SavedImage.size(), QSize(120, 100));  // cut to the largest tile once
   for (const char* spot : {"ASpot", "BSpot", "CSpot"}) {
     QImage filled(60, 60, QImage::Format_RGB32);
     filled.fill(QColor(40, 160, 90));
@@ -125,7 +125,7 @@ TEST_F(LetterLookTest, ABackgroundOfAnySizeFillsEveryPreview) {
 
   // The picture stays for the next start.
   look.reset();
-  EXPECT_EQ(Look().SavedImage.size(), QSize(200, 100));
+  EXPECT_EQ(Look().SavedImage.size(), QSize(120, 100));  // cut to the largest tile once
 }
 
 TEST_F(LetterLookTest, AnUnreadablePictureIsReportedAndTheTileStays) {

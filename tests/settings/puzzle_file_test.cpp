@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/file_size_limit.h"
+#include "tests/ordinary_user.h"
 #include "tests/temp_folder.h"
 
 namespace {
@@ -172,6 +173,31 @@ TEST_F(PuzzleFileTest, FailedSaveWritesNothing) {
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder_.Path()))
     ++files;
   EXPECT_EQ(files, 1) << "no partial file left behind";
+}
+
+TEST_F(PuzzleFileTest, PipesAndDevicesAreNoPuzzleFiles) {
+  const std::string fifo = PathOf("pipe.TVN");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string zeros = PathOf("zeros.TVN");
+  std::filesystem::create_symlink("/dev/zero", zeros);
+  for (const std::string& path : {fifo, zeros}) {
+    PuzzleRecord record;
+    EXPECT_EQ(ReadPuzzleFile(path, record), PuzzleOpenResult::UnableToOpen) << path;
+  }
+}
+
+TEST_F(PuzzleFileTest, ReadOnlyPuzzleIsNotOverwritten) {
+  const std::string failures = AsOrdinaryUser(folder_.Path(), [&] {
+    std::string failures;
+    const std::string path = PathOf("P1.TVN");
+    WriteBytes(path, "read-only puzzle");
+    ::chmod(path.c_str(), 0444);
+    PuzzleRecord record = PuzzleRecordFromBoard(SampleBoard(), 4, 5);
+    Check(failures, WritePuzzleFile(path, record) == PuzzleSaveResult::UnableToSave, "not refused");
+    Check(failures, ReadBytes(path) == "read-only puzzle", "overwritten");
+    return failures;
+  });
+  EXPECT_EQ(failures, "");
 }
 
 TEST(PuzzleMessages, TextsOfTheErrorBoxes) {

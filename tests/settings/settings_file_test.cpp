@@ -1,11 +1,15 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "settings/profile_file.h"
+#include "tests/ordinary_user.h"
 #include "tests/temp_folder.h"
 
 namespace {
@@ -260,6 +264,76 @@ TEST_F(SettingsFileTest, HandWrittenFileKeepsItsOwnLines) {
   LoadSettings(again, path_);
   ASSERT_TRUE(SaveSettings(again, path_));
   EXPECT_EQ(ReadFile(), saved);
+}
+
+TEST_F(SettingsFileTest, ByteOrderMarkIsNoPartOfTheFirstSection) {
+  const std::string bom = "\xEF\xBB\xBF";
+  GameSettings settings = LoadedFrom(bom + "[Misc]\nWindow Size=800\n");
+  EXPECT_EQ(settings.WindowSize, 800);
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  const std::string saved = ReadFile();
+  EXPECT_EQ(saved.rfind(bom + "[Misc]\nWindow Size=800\nLast Import File=", 0), 0u) << saved;
+  EXPECT_EQ(saved.find("[Misc]"), saved.rfind("[Misc]")) << "a second [Misc]";
+  EXPECT_NE(saved.find("Window Size=800\n"), std::string::npos);
+}
+
+// Anything but a readable settings file of sane size gives the defaults and is left
+// exactly as it was.
+TEST_F(SettingsFileTest, FileThatCannotBeReadGivesDefaultsAndIsNeverOverwritten) {
+  const std::string tooLarge = "[Misc]\nWindow Size=800\n" + std::string(1024 * 1024, '\n');
+  GameSettings settings = LoadedFrom(tooLarge);
+  EXPECT_EQ(settings.WindowSize, 640);
+  EXPECT_FALSE(SaveSettings(settings, path_));
+  EXPECT_EQ(ReadFile(), tooLarge);
+
+  std::filesystem::remove(path_);
+  ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+  settings = DefaultSettings(kStart);
+  LoadSettings(settings, path_);
+  EXPECT_FALSE(SaveSettings(settings, path_));
+  EXPECT_TRUE(std::filesystem::is_fifo(path_));
+
+  std::filesystem::remove(path_);
+  std::filesystem::create_symlink("/dev/zero", path_);
+  settings = DefaultSettings(kStart);
+  LoadSettings(settings, path_);
+  EXPECT_EQ(settings.WindowSize, 640);
+  EXPECT_FALSE(SaveSettings(settings, path_));
+  EXPECT_TRUE(std::filesystem::is_symlink(path_));
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFileStaysAsItWas) {
+  const std::string failures = AsOrdinaryUser(folder_.Path(), [&] {
+    std::string failures;
+    const std::string original = "[Misc]\nWindow Size=800\n";
+    WriteFile(original);
+    ::chmod(path_.c_str(), 0444);
+    GameSettings settings = DefaultSettings(kStart);
+    LoadSettings(settings, path_);
+    Check(failures, settings.WindowSize == 800, "not read");
+    Check(failures, !SaveSettings(settings, path_), "save reported as done");
+    Check(failures, ReadFile() == original, "rewritten");
+    return failures;
+  });
+  EXPECT_EQ(failures, "");
+}
+
+TEST_F(SettingsFileTest, LargestFileReadsAndWritesInLinearTime) {
+  // Near the limit: one line for almost every byte, and every key of the game missing.
+  // Each key must cost the same however many lines there are.
+  const std::string blankLines(ProfileFile::kMaxBytes - 4096, '\n');
+  const std::clock_t start = std::clock();
+  GameSettings settings = LoadedFrom(blankLines);
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  EXPECT_EQ(ReadFile().substr(0, blankLines.size() + 7), blankLines + "[Misc]\n");
+  EXPECT_LT(seconds, 1.5) << "processor time for one load and save";
+
+  // Keys that would take the file over the limit are not written: it stays readable.
+  const std::string nearlyFull(ProfileFile::kMaxBytes - 16, '\n');
+  settings = LoadedFrom(nearlyFull);
+  EXPECT_FALSE(SaveSettings(settings, path_));
+  EXPECT_EQ(ReadFile(), nearlyFull);
 }
 
 }  // namespace

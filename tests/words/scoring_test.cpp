@@ -109,8 +109,8 @@ TEST(ScoringTest, TooShortIsDecidedFirstAndTheDictionaryOnlyAfterTheBoard) {
   EXPECT_THAT(sheet.NotInPuzzle, ElementsAre("XYZW"));
   EXPECT_THAT(sheet.Misspelled, ElementsAre("DOGZ"));
   EXPECT_THAT(sheet.ValidWords, ElementsAre("CAT"));
-  EXPECT_THAT(judges.asked, ElementsAre("board:CAT", "speller:CAT", "board:XYZW", "board:DOGZ",
-                                        "speller:DOGZ"));
+  EXPECT_THAT(judges.asked,
+              ElementsAre("board:CAT", "speller:CAT", "board:XYZW", "board:DOGZ", "speller:DOGZ"));
 }
 
 TEST(ScoringTest, RepeatsAreSkippedWhereverTheMarkStands) {
@@ -132,8 +132,7 @@ TEST(ScoringTest, LongWordsShareTheLargerLineAndShortValidWordsNone) {
   GameSettings settings;
   settings.MinimumWordLength = 2;
   settings.ScoreLargerWords = 40;
-  const ScoreSheet sheet =
-      judges.Score({"AT", "ELEVENLETTR", twelve, long255 + "MORE"}, settings);
+  const ScoreSheet sheet = judges.Score({"AT", "ELEVENLETTR", twelve, long255 + "MORE"}, settings);
   EXPECT_EQ(sheet.ValidWords.size(), 4u);  // the 259-letter guess is judged by 255 letters
   EXPECT_EQ(sheet.LengthCounts[8], 1);
   EXPECT_EQ(sheet.LengthCounts[9], 2);
@@ -165,10 +164,35 @@ TEST(ScoringTest, WithPenaltiesOffTheTotalIsTheSumOfTheLines) {
   settings.WordNotInPuzzle = settings.WordMisspelled = settings.WordTooShort = false;
   const ScoreSheet sheet =
       judges.Score({"CAT", "HOUSE", "MOUSES", "TREASURE", "BAD", "NOPE", "NO"}, settings);
-  int32_t sum = 0;
-  for (const int32_t line : sheet.LineScores) sum += line;
+  int64_t sum = 0;
+  for (const int64_t line : sheet.LineScores) sum += line;
   EXPECT_EQ(sheet.TotalScore, sum);
   EXPECT_EQ(sum, 1 + 2 + 3 + 8);
+}
+
+TEST(ScoringTest, LongRepeatIsRecognisedBeforeTheCut) {
+  FakeJudges judges;
+  const std::string guess(250, 'Q');
+  const ScoreSheet sheet = judges.Score({guess, guess + " (DUP)"}, GameSettings{});
+  EXPECT_THAT(sheet.NotInPuzzle, ElementsAre(guess));
+  EXPECT_EQ(sheet.NotInPuzzlePenalty, -1);
+  EXPECT_EQ(judges.asked.size(), 1u);
+}
+
+TEST(ScoringTest, TotalIsTheExactSumOfHugeLines) {
+  FakeJudges judges;
+  judges.onBoard = judges.inDictionary = {"CAT", "DOG", "HOUSE"};
+  GameSettings settings;
+  settings.Score3LetterWords = 2147483647;  // a hand-edited settings file
+  settings.Score5LetterWords = 999999999;
+  const ScoreSheet sheet = judges.Score({"CAT", "DOG", "HOUSE"}, settings);
+  const ScoreTexts texts = MakeScoreTexts(sheet);
+  EXPECT_EQ(texts.LineScores[0], "4,294,967,294");
+  EXPECT_EQ(texts.LineScores[2], "999,999,999");
+  EXPECT_EQ(texts.FinalScore, "5,294,967,293");
+
+  settings.Score3LetterWords = -2147483647 - 1;
+  EXPECT_EQ(MakeScoreTexts(judges.Score({"CAT", "DOG"}, settings)).FinalScore, "-4,294,967,296");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "words/user_word_list.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
 
+#include "tests/ordinary_user.h"
 #include "tests/temp_folder.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/spelling_engine.h"
@@ -59,6 +61,20 @@ TEST(UserWordList, AFileThatIsNotAListIsNotTakenForAnEmptyOne) {
   EXPECT_EQ(ReadUserWordList(folder.Path()), std::nullopt) << "a folder";
   const std::string main = folder.Write("SPELAMC.TLX", CompiledLexiconBytes({"cat", "dog"}, 0x409));
   EXPECT_EQ(ReadUserWordList(main), std::nullopt) << "a main lexicon opens but is no list";
+}
+
+TEST(UserWordList, ReadOnlyListIsNotReplaced) {
+  TempFolder folder;
+  const std::string failures = AsOrdinaryUser(folder.Path(), [&] {
+    std::string failures;
+    const std::string path = folder.File(kAdditionListFile);
+    Check(failures, WriteUserWordList(path, SE_KIND_ADDITION, {"kept"}), "first save failed");
+    ::chmod(path.c_str(), 0444);
+    Check(failures, !WriteUserWordList(path, SE_KIND_ADDITION, {"lost"}), "not refused");
+    Check(failures, ReadUserWordList(path) == Words{"kept"}, "replaced");
+    return failures;
+  });
+  EXPECT_EQ(failures, "");
 }
 
 }  // namespace

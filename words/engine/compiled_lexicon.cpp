@@ -3,7 +3,11 @@
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <set>
+
+#include "base/file_reader.h"
 
 namespace {
 
@@ -14,6 +18,30 @@ uint32_t ReadUint32(const unsigned char* at) {
 
 void AppendUint32(std::string& out, uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
+}
+
+// CRC-32 as in zlib and PNG (reflected polynomial 0xEDB88320).
+constexpr std::array<uint32_t, 256> MakeCrcTable() {
+  std::array<uint32_t, 256> table{};
+  for (uint32_t n = 0; n < 256; ++n) {
+    uint32_t c = n;
+    for (int bit = 0; bit < 8; ++bit) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+    table[n] = c;
+  }
+  return table;
+}
+
+constexpr std::array<uint32_t, 256> kCrcTable = MakeCrcTable();
+
+uint32_t ContinueCrc(uint32_t crc, const unsigned char* bytes, std::size_t size) {
+  for (std::size_t i = 0; i < size; ++i) crc = kCrcTable[(crc ^ bytes[i]) & 0xFF] ^ (crc >> 8);
+  return crc;
+}
+
+// The files whose checksum held in this run.
+std::set<FileIdentity>& VerifiedFiles() {
+  static std::set<FileIdentity> verified;
+  return verified;
 }
 
 int CompareBytes(std::string_view entry, std::string_view word) {
@@ -27,7 +55,7 @@ int CompareBytes(std::string_view entry, std::string_view word) {
 }  // namespace
 
 std::unique_ptr<CompiledLexicon> CompiledLexicon::FromBytes(const unsigned char* bytes,
-                                                            std::size_t size) {
+                                                            std::size_t size, bool verifyChecksum) {
   if (bytes == nullptr || size < kCompiledLexiconHeaderSize) return nullptr;
   if (std::memcmp(bytes, kCompiledLexiconMagic.data(), kCompiledLexiconMagic.size()) != 0) {
     return nullptr;
@@ -39,6 +67,10 @@ std::unique_ptr<CompiledLexicon> CompiledLexicon::FromBytes(const unsigned char*
   // 64-bit sums: no 32-bit field can make these wrap.
   const uint64_t tableSize = 4 * (static_cast<uint64_t>(wordCount) + 1);
   if (static_cast<uint64_t>(kCompiledLexiconHeaderSize) + tableSize + textSize != size) {
+    return nullptr;
+  }
+  if (verifyChecksum &&
+      ReadUint32(bytes + kCompiledLexiconChecksumOffset) != CompiledLexiconChecksum(bytes, size)) {
     return nullptr;
   }
 
@@ -53,15 +85,18 @@ std::unique_ptr<CompiledLexicon> CompiledLexicon::FromBytes(const unsigned char*
   return lexicon;
 }
 
-std::unique_ptr<CompiledLexicon> CompiledLexicon::Map(int fd, std::size_t size) {
-  if (size < kCompiledLexiconHeaderSize) return nullptr;
-  void* mapping = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+std::unique_ptr<CompiledLexicon> CompiledLexicon::Map(const ReadableFile& file) {
+  const std::size_t size = file.Size();
+  if (!file.IsOpen() || size < kCompiledLexiconHeaderSize) return nullptr;
+  void* mapping = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file.Descriptor(), 0);
   if (mapping == MAP_FAILED) return nullptr;
-  auto lexicon = FromBytes(static_cast<const unsigned char*>(mapping), size);
+  const bool verified = VerifiedFiles().contains(file.Identity());
+  auto lexicon = FromBytes(static_cast<const unsigned char*>(mapping), size, !verified);
   if (lexicon == nullptr) {
     ::munmap(mapping, size);
     return nullptr;
   }
+  VerifiedFiles().insert(file.Identity());
   lexicon->mapping_ = mapping;
   return lexicon;
 }
@@ -133,11 +168,24 @@ std::string CompiledLexiconBytes(const std::vector<std::string>& sortedWords, ui
   AppendUint32(out, language);
   AppendUint32(out, static_cast<uint32_t>(sortedWords.size()));
   AppendUint32(out, static_cast<uint32_t>(text.size()));
+  AppendUint32(out, 0);  // the checksum, filled in below
   uint32_t offset = 0;
   AppendUint32(out, offset);
   for (const std::string& word : sortedWords) {
     offset += static_cast<uint32_t>(word.size());
     AppendUint32(out, offset);
   }
-  return out + text;
+  out += text;
+  const uint32_t checksum =
+      CompiledLexiconChecksum(reinterpret_cast<const unsigned char*>(out.data()), out.size());
+  for (int i = 0; i < 4; ++i)
+    out[kCompiledLexiconChecksumOffset + i] = static_cast<char>(checksum >> (8 * i));
+  return out;
+}
+
+uint32_t CompiledLexiconChecksum(const unsigned char* bytes, std::size_t size) {
+  constexpr std::size_t after = kCompiledLexiconChecksumOffset + 4;
+  uint32_t crc = ContinueCrc(0xFFFFFFFFu, bytes, kCompiledLexiconChecksumOffset);
+  crc = ContinueCrc(crc, bytes + after, size - after);
+  return crc ^ 0xFFFFFFFFu;
 }

@@ -3,10 +3,12 @@
 // The compiled lexicon file: the main word lists, opened by memory-mapping.
 //
 // Layout, all integers little-endian 32-bit:
-//   magic (8 bytes) | language | word count N | text size T
+//   magic (8 bytes) | language | word count N | text size T | checksum
 //   offsets[0..N]   (offsets[0] = 0, offsets[N] = T, each word i = text[offsets[i], offsets[i+1]))
 //   text            (the words, lower case, sorted bytewise, no repeats, nothing between)
-// The file is exactly header + 4 (N + 1) + T bytes long.
+// The file is exactly header + 4 (N + 1) + T bytes long. The checksum is the CRC-32 of
+// every byte of the file but its own four: a damaged offset would otherwise make words
+// vanish without a trace.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,17 +17,24 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr std::string_view kCompiledLexiconMagic{"TVLEXC01", 8};
-inline constexpr std::size_t kCompiledLexiconHeaderSize = 20;
+class ReadableFile;
+
+inline constexpr std::string_view kCompiledLexiconMagic{"TVLEXC02", 8};
+inline constexpr std::size_t kCompiledLexiconHeaderSize = 24;
+inline constexpr std::size_t kCompiledLexiconChecksumOffset = 20;
 
 class CompiledLexicon {
  public:
-  // Checks the header and the bounds of the tables in constant time; each offset is
-  // checked when a search reads it. Null when the bytes are no compiled lexicon.
-  static std::unique_ptr<CompiledLexicon> FromBytes(const unsigned char* bytes, std::size_t size);
+  // Checks the header, the checksum (unless told not to) and the bounds of the tables;
+  // each offset is checked when a search reads it. Null when the bytes are no intact
+  // compiled lexicon.
+  static std::unique_ptr<CompiledLexicon> FromBytes(const unsigned char* bytes, std::size_t size,
+                                                    bool verifyChecksum = true);
 
-  // Maps the open file `fd` of `size` bytes; the mapping lives as long as the result.
-  static std::unique_ptr<CompiledLexicon> Map(int fd, std::size_t size);
+  // Maps an open file; the mapping lives as long as the result. The checksum is verified
+  // the first time a file is opened in a run: the same file (device, inode, size and
+  // modification time) opens later without reading it through again.
+  static std::unique_ptr<CompiledLexicon> Map(const ReadableFile& file);
 
   ~CompiledLexicon();
   CompiledLexicon(const CompiledLexicon&) = delete;
@@ -67,3 +76,6 @@ class CompiledLexicon {
 
 // The file bytes of a compiled lexicon holding `sortedWords` (sorted bytewise, unique).
 std::string CompiledLexiconBytes(const std::vector<std::string>& sortedWords, uint16_t language);
+
+// The checksum the header of these bytes (at least a header long) should hold.
+uint32_t CompiledLexiconChecksum(const unsigned char* bytes, std::size_t size);

@@ -14,6 +14,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/file_reader.h"
 #include "base/replace_file.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/user_list_file.h"
@@ -93,48 +94,24 @@ int16_t AddLexicon(Session& session, Lexicon lexicon) {
   return id;
 }
 
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-// Reads up to `size` bytes from the start of the file; fewer when the file is shorter.
-std::string ReadPrefix(int fd, std::size_t size) {
-  std::string bytes(size, '\0');
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t got = ::pread(fd, bytes.data() + done, size - done, static_cast<off_t>(done));
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
-    done += static_cast<std::size_t>(got);
-  }
-  bytes.resize(done);
-  return bytes;
-}
-
 // A lexicon read from `path`, or a negative error.
 int32_t LoadLexicon(const char* path, Lexicon& lexicon) {
-  FileDescriptor file(::open(path, O_RDONLY | O_CLOEXEC));
-  if (file.Get() < 0) return SE_ERROR_CANNOT_OPEN;
-  struct stat status {};
-  if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return SE_ERROR_CANNOT_OPEN;
-  const auto size = static_cast<std::size_t>(status.st_size);
+  const ReadableFile file(path);
+  std::string start;
+  if (!file.ReadStart(kCompiledLexiconMagic.size(), start)) return SE_ERROR_CANNOT_OPEN;
 
-  if (ReadPrefix(file.Get(), kCompiledLexiconMagic.size()) == kCompiledLexiconMagic) {
-    lexicon.Main = CompiledLexicon::Map(file.Get(), size);
+  if (start == kCompiledLexiconMagic) {
+    lexicon.Main = CompiledLexicon::Map(file);
     return lexicon.Main ? 0 : SE_ERROR_BAD_FILE;
   }
-  if (size > kMaxUserListBytes) return SE_ERROR_BAD_FILE;
-  auto list = ParseUserList(ReadPrefix(file.Get(), size));
+  // A list read only in part could turn a word from valid to invalid or back, so a list
+  // is taken whole or not at all.
+  std::string bytes;
+  if (file.Size() > kMaxUserListBytes || !file.ReadStart(kMaxUserListBytes + 1, bytes) ||
+      bytes.size() > kMaxUserListBytes) {
+    return SE_ERROR_BAD_FILE;
+  }
+  auto list = ParseUserList(bytes);
   if (!list) return SE_ERROR_BAD_FILE;
   lexicon.List.Kind = list->Kind;
   lexicon.List.Language = list->Language;

@@ -1,7 +1,10 @@
 #include "words/engine/spelling_engine.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -150,7 +153,7 @@ TEST_F(SpellingEngineTest, MissingOrMalformedFilesGiveNegativeIds) {
   const std::string valid = CompiledLexiconBytes({"cat", "dog"}, 0x409);
   const std::vector<std::string> bad = {
       "",
-      "TVLEXC01",
+      std::string(kCompiledLexiconMagic),
       valid.substr(0, valid.size() - 1),
       valid + "x",
       "TOLVANE WORD LIST 1\nkind 2\nlanguage 1033\nword\n",
@@ -166,6 +169,43 @@ TEST_F(SpellingEngineTest, MissingOrMalformedFilesGiveNegativeIds) {
   EXPECT_LT(SE_OpenLex(session_, folder_.Path().c_str(), -1), 0);
   EXPECT_LT(SE_OpenLex(session_, nullptr, -1), 0);
   EXPECT_LT(SE_OpenLex(-5, folder_.Write("ok.tlx", valid).c_str(), -1), 0);
+}
+
+TEST_F(SpellingEngineTest, PipesAndDevicesAreNoLexicons) {
+  const std::string fifo = folder_.File("SPELAMC.TLX");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string zeros = folder_.File("EXCLUDE.TLX");
+  std::filesystem::create_symlink("/dev/zero", zeros);
+  EXPECT_LT(SE_OpenLex(session_, fifo.c_str(), -1), 0);
+  EXPECT_LT(SE_OpenLex(session_, zeros.c_str(), -1), 0);
+}
+
+// One damaged offset used to make every word "misspelled" without a word said.
+TEST_F(SpellingEngineTest, DamagedMainLexiconDoesNotOpen) {
+  std::string bytes = CompiledLexiconBytes({"ant", "bee", "cat", "dog", "eel"}, 0x409);
+  bytes[kCompiledLexiconHeaderSize + 4 * 3] = 0x7F;
+  const std::string path = folder_.Write("SPELAMC.TLX", bytes);
+  EXPECT_LT(SE_OpenLex(session_, path.c_str(), -1), 0);
+}
+
+TEST_F(SpellingEngineTest, ChecksumIsVerifiedOncePerFileInARun) {
+  const std::string path = folder_.Write("once.tlx", CompiledLexiconBytes({"cat", "dog"}, 0x409));
+  ASSERT_GT(SE_OpenLex(session_, path.c_str(), -1), 0);
+
+  // Damage one letter, but give the file back its size and modification time: taken as
+  // the same file, it is not read through again.
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+  std::string bytes = ReadFileBytes(path);
+  bytes.back() = 'x';  // "dog" becomes "dox"
+  folder_.Write("once.tlx", bytes);
+  const timespec sameTimes[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), sameTimes, 0), 0);
+  EXPECT_GT(SE_OpenLex(session_, path.c_str(), -1), 0);
+
+  const timespec laterTimes[2] = {before.st_atim, {before.st_mtim.tv_sec + 1, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), laterTimes, 0), 0);
+  EXPECT_LT(SE_OpenLex(session_, path.c_str(), -1), 0);
 }
 
 TEST_F(SpellingEngineTest, RefusesWhatCannotBeStoredOrDoesNotExist) {
