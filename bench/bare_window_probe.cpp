@@ -1,6 +1,6 @@
 // The yardstick for start-up: a plain Qt Widgets window of about the game's make-up (a
 // menu bar with two menus, two buttons, a list, an edit box, fixed size), reporting when
-// it is on screen and painted, exactly as startup_probe does for the game.
+// it is on screen and painted, exactly as the game's probe does.
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -8,23 +8,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QWindow>
-#include <chrono>
-#include <cstdio>
-#include <fstream>
-#include <string>
 
-namespace {
-
-long ResidentKilobytes() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-  return -1;
-}
-
-}  // namespace
+#include "bench/shown_report.h"
 
 int main(int argc, char** argv) {
   int programNameOnly = argc > 0 ? 1 : 0;
@@ -40,17 +25,6 @@ int main(int argc, char** argv) {
   (new QListWidget(client))->setGeometry(348, 40, 181, 333);
   (new QLineEdit(client))->setGeometry(92, 376, 233, 29);
   window.show();
-  QTimer::singleShot(0, &window, [&] {
-    while (!window.windowHandle() || !window.windowHandle()->isExposed())
-      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    window.repaint();
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::printf(
-        "shown_ns %lld rss_kb %ld\n",
-        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
-        ResidentKilobytes());
-    std::fflush(stdout);
-    QCoreApplication::quit();
-  });
+  QTimer::singleShot(0, &window, [&] { ReportShownAndQuit(window); });
   return application.exec();
 }

@@ -1,6 +1,7 @@
 #include "game/timed_game.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "base/text_utils.h"
 
@@ -31,7 +32,9 @@ TickOutcome TimedGame::Tick() {
 }
 
 static std::string TwoDigits(int32_t value) {
-  return (value < 10 ? "0" : "") + std::to_string(value);
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%02d", static_cast<int>(value));
+  return digits;
 }
 
 std::string TimedGame::TimeText() const {

@@ -123,7 +123,9 @@ TEST(PuzzlePage, DrawsHeightByWidthSharedSquaresWithEachLetterCentredInItsOwn) {
     const QRect grid(layout.Left, layout.Top, board.width * e + 1, board.height * e + 1);
     for (int y = 0; y < page.height(); ++y)
       for (int x = 0; x < page.width(); ++x)
-        if (!grid.contains(x, y)) ASSERT_FALSE(Dark(page, x, y)) << "ink outside the board";
+        if (!grid.contains(x, y)) {
+          ASSERT_FALSE(Dark(page, x, y)) << "ink outside the board";
+        }
     for (int row = 1; row <= board.height; ++row) {
       for (int column = 1; column <= board.width; ++column) {
         SCOPED_TRACE(testing::Message() << "row " << row << " column " << column);

@@ -71,7 +71,9 @@ TEST(OptionFieldsTest, TimerWantsWholeNumbersAndSomeTime) {
     SCOPED_TRACE(bad.texts[0] + "|" + bad.texts[1]);
     const FieldValues read = ReadTimerFields(bad.texts);
     EXPECT_EQ(FaultyField(read), bad.field);
-    if (read.Fault) EXPECT_EQ(read.Fault->Message, bad.message);
+    if (read.Fault) {
+      EXPECT_EQ(read.Fault->Message, bad.message);
+    }
     EXPECT_TRUE(read.Values.empty());
   }
 }
