@@ -129,36 +129,25 @@ class PathSearch {
     return targets;
   }
 
-  // The cells each letter after `position` can take on walks from `cell` inside
-  // `region` that may reuse cells: forwards the cells each letter can be reached on,
-  // then backwards those from which the rest can still be walked. Answers their union,
-  // the only cells a path onwards can use, or 0 when no walk spells the rest.
-  CellSet Candidates(int position, int cell, CellSet region, PerPosition& candidates) const {
+  // The cells each letter after `position` can take on walks from `cell` through
+  // `unused` cells that may reuse cells: forwards the cells each letter can be reached
+  // on, then backwards those from which the rest can still be walked. Answers their
+  // union, the only cells a path onwards can use, or 0 when no walk spells the rest.
+  CellSet Candidates(int position, int cell, CellSet unused, PerPosition& candidates) const {
     CellSet ends = Bit(cell);
     for (int next = position + 1; next <= last_; ++next) {
-      ends = Neighbours(ends) & cellsAt_[next] & region;
+      ends = Neighbours(ends) & cellsAt_[next] & unused;
       if (ends == 0) return 0;
       candidates[next] = ends;
     }
-    for (int next = last_ - 1; next > position; --next)
-      candidates[next] &= Neighbours(candidates[next + 1]);
-    // Inside the path a letter has two distinct neighbours, holding the letters before
-    // and after it. One sweep each way: a cell dropped narrows the letters around it.
-    const auto narrow = [&](int next) {
+    // Going back, a path is held tighter than a walk: inside it a letter has two
+    // distinct neighbours, one for the letter before it and one for the letter after.
+    CellSet reach = candidates[last_];
+    for (int next = last_ - 1; next > position; --next) {
       const CellSet before = next == position + 1 ? Bit(cell) : candidates[next - 1];
-      CellSet kept = candidates[next] & Neighbours(before);
-      if (next < last_) {
-        const CellSet after = candidates[next + 1];
-        kept &= Neighbours(after) & NextToTwo(before | after);
-      }
-      candidates[next] = kept;
-      return kept != 0;
-    };
-    for (int next = last_; next > position; --next)
-      if (!narrow(next)) return 0;
-    CellSet reach = 0;
-    for (int next = position + 1; next <= last_; ++next) {
-      if (!narrow(next)) return 0;
+      const CellSet after = candidates[next + 1];
+      candidates[next] &= Neighbours(after) & NextToTwo(before | after);
+      if (candidates[next] == 0) return 0;
       reach |= candidates[next];
     }
     return reach;
