@@ -92,12 +92,12 @@ class PathSearch {
     if (--budget_ < 0) return Outcome::OutOfBudget;
     // The rest can only take unused cells it reaches through letters it needs.
     const CellSet region = ConnectedWithin(kNeighboursOf[cell], lettersFrom_[position + 1] & ~used);
-    PerPosition candidates;
+    PerPosition candidates{};
     const CellSet reach = Candidates(position, cell, region, candidates);
     if (reach == 0) return Outcome::NotFound;
     const uint64_t state = reach | uint64_t(cell) << 25 | uint64_t(position) << 30;
     if (failed_.Contains(state)) return Outcome::NotFound;
-    if (RestFits(position, candidates, reach)) {
+    if (RestFits(position, cell, candidates, reach)) {
       for (const int next : NextCells(kNeighboursOf[cell] & candidates[position + 1], reach)) {
         if (next == 0) break;
         const Outcome outcome = Extend(position + 1, next, used | Bit(next));
@@ -154,21 +154,26 @@ class PathSearch {
   }
 
   // Necessary conditions for the letters after `position` to take distinct cells.
-  bool RestFits(int position, const PerPosition& candidates, CellSet reach) const {
+  bool RestFits(int position, int cell, const PerPosition& candidates, CellSet reach) const {
     return EnoughCellsPerLetter(position, candidates) &&
-           NarrowLettersCanBeMatched(position, candidates) && RunsFitInPatches(position, reach);
+           NarrowLettersCanBeMatched(position, candidates) && RunsFitInPatches(position, reach) &&
+           RareLettersCanBePlaced(position, cell, candidates);
   }
 
-  // Every distinct letter needs as many candidate cells as the rest holds of it.
+  // Every distinct letter needs as many candidate cells as the rest holds of it. A cell
+  // that is a candidate for the last letter only, a dead end, serves at most once.
   bool EnoughCellsPerLetter(int position, const PerPosition& candidates) const {
-    PerLetter letterCandidates{};
+    PerLetter inside{};
     std::array<int, kMaxLetters> needed{};
-    for (int next = position + 1; next <= last_; ++next) {
-      letterCandidates[letterIds_[next]] |= candidates[next];
+    for (int next = position + 1; next < last_; ++next) {
+      inside[letterIds_[next]] |= candidates[next];
       ++needed[letterIds_[next]];
     }
+    const int lastId = letterIds_[last_];
+    ++needed[lastId];
+    const bool deadEnd = (candidates[last_] & ~inside[lastId]) != 0;
     for (int id = 0; id < letterCount_; ++id)
-      if (CellCount(letterCandidates[id]) < needed[id]) return false;
+      if (CellCount(inside[id]) + (id == lastId && deadEnd) < needed[id]) return false;
     return true;
   }
 
@@ -244,6 +249,59 @@ class PathSearch {
       if (room < needed) return false;
     }
     return true;
+  }
+
+  // A letter on few cells pins the path down: its occurrences need distinct cells, and
+  // two occurrences k letters apart lie at most k king moves apart, as does the first
+  // from the path's end. The walks above may reuse a cell and so miss this; trying
+  // every placement is cheap while the letter has only a handful of candidate cells.
+  bool RareLettersCanBePlaced(int position, int cell, const PerPosition& candidates) const {
+    PerLetter letterCandidates{};
+    for (int next = position + 1; next <= last_; ++next)
+      letterCandidates[letterIds_[next]] |= candidates[next];
+    for (int id = 0; id < letterCount_; ++id) {
+      if (!AtMostCells(letterCandidates[id], kRareCells)) continue;
+      Occurrences occurrences;
+      for (int next = position + 1; next <= last_; ++next) {
+        if (letterIds_[next] != id) continue;
+        // More occurrences than cells: EnoughCellsPerLetter has refused the state.
+        if (occurrences.count == kRareCells) return false;
+        occurrences.positions[occurrences.count++] = next;
+      }
+      if (occurrences.count >= 2 && !CanPlace(occurrences, 0, cell, position, 0, candidates))
+        return false;
+    }
+    return true;
+  }
+
+  static constexpr int kRareCells = 5;
+
+  struct Occurrences {
+    std::array<int, kRareCells> positions{};
+    int count = 0;
+  };
+
+  // Places occurrences from `index` on, the one before (or the path's end) being on
+  // `previousCell` at `previousPosition`, avoiding the cells in `taken`.
+  static bool CanPlace(const Occurrences& occurrences, int index, int previousCell,
+                       int previousPosition, CellSet taken, const PerPosition& candidates) {
+    if (index == occurrences.count) return true;
+    const int at = occurrences.positions[index];
+    CellSet choices =
+        candidates[at] & ~taken & WithinKingMoves(previousCell, at - previousPosition);
+    for (; choices != 0; choices &= choices - 1) {
+      const int choice = LowestCell(choices);
+      if (CanPlace(occurrences, index + 1, choice, at, taken | Bit(choice), candidates))
+        return true;
+    }
+    return false;
+  }
+
+  // The cells at most `moves` king moves from `cell`, on or off the board.
+  static CellSet WithinKingMoves(int cell, int moves) {
+    CellSet reached = Bit(cell);
+    for (int move = 0; move < moves && reached != kAllCells; ++move) reached |= Neighbours(reached);
+    return reached;
   }
 
   int LetterId(char letter) {
