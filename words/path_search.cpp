@@ -66,9 +66,6 @@ class PathSearch {
       letterIds_[position] = LetterId(word[position]);
       letterCells_[letterIds_[position]] = cellsAt_[position];
     }
-    for (int position = last_; position >= 0; --position)
-      lettersFrom_[position] =
-          cellsAt_[position] | (position < last_ ? lettersFrom_[position + 1] : 0);
   }
 
   enum class Outcome { Found, NotFound, OutOfBudget };
@@ -90,10 +87,8 @@ class PathSearch {
   Outcome Extend(int position, int cell, CellSet used) {
     if (position == last_) return Outcome::Found;
     if (--budget_ < 0) return Outcome::OutOfBudget;
-    // The rest can only take unused cells it reaches through letters it needs.
-    const CellSet region = ConnectedWithin(kNeighboursOf[cell], lettersFrom_[position + 1] & ~used);
     PerPosition candidates{};
-    const CellSet reach = Candidates(position, cell, region, candidates);
+    const CellSet reach = Candidates(position, cell, ~used, candidates);
     if (reach == 0) return Outcome::NotFound;
     const uint64_t state = reach | uint64_t(cell) << 25 | uint64_t(position) << 30;
     if (failed_.Contains(state)) return Outcome::NotFound;
@@ -311,9 +306,8 @@ class PathSearch {
     return letterCount_++;
   }
 
-  const int last_;             // the position of the word's last letter
-  PerPosition cellsAt_{};      // the cells holding each letter of the word
-  PerPosition lettersFrom_{};  // the cells holding a letter of the word from there on
+  const int last_;         // the position of the word's last letter
+  PerPosition cellsAt_{};  // the cells holding each letter of the word
   std::array<int, kMaxLetters> letterIds_{};
   std::array<char, kMaxLetters> distinctLetters_{};
   PerLetter letterCells_{};
