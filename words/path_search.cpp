@@ -76,7 +76,7 @@ class PathSearch {
     budget_ = budget;
     for (CellSet starts = cellsAt_[0]; starts != 0; starts &= starts - 1) {
       const int cell = LowestCell(starts);
-      const Outcome outcome = Extend(0, cell, Bit(cell));
+      const Outcome outcome = Extend(0, cell, Bit(cell), cellsAt_);
       if (outcome != Outcome::NotFound) return outcome;
     }
     return Outcome::NotFound;
@@ -84,18 +84,18 @@ class PathSearch {
 
  private:
   // The path spells the word up to `position`, ends on `cell` and uses the cells `used`.
-  Outcome Extend(int position, int cell, CellSet used) {
+  Outcome Extend(int position, int cell, CellSet used, const PerPosition& allowed) {
     if (position == last_) return Outcome::Found;
     if (--budget_ < 0) return Outcome::OutOfBudget;
     PerPosition candidates{};
-    const CellSet reach = Candidates(position, cell, ~used, candidates);
+    const CellSet reach = Candidates(position, cell, ~used, allowed, candidates);
     if (reach == 0) return Outcome::NotFound;
     const uint64_t state = reach | uint64_t(cell) << 25 | uint64_t(position) << 30;
     if (failed_.Contains(state)) return Outcome::NotFound;
     if (RestFits(position, cell, candidates, reach)) {
       for (const int next : NextCells(kNeighboursOf[cell] & candidates[position + 1], reach)) {
         if (next == 0) break;
-        const Outcome outcome = Extend(position + 1, next, used | Bit(next));
+        const Outcome outcome = Extend(position + 1, next, used | Bit(next), candidates);
         if (outcome != Outcome::NotFound) return outcome;
       }
     }
@@ -128,10 +128,11 @@ class PathSearch {
   // `unused` cells that may reuse cells: forwards the cells each letter can be reached
   // on, then backwards those from which the rest can still be walked. Answers their
   // union, the only cells a path onwards can use, or 0 when no walk spells the rest.
-  CellSet Candidates(int position, int cell, CellSet unused, PerPosition& candidates) const {
+  CellSet Candidates(int position, int cell, CellSet unused, const PerPosition& allowed,
+                     PerPosition& candidates) const {
     CellSet ends = Bit(cell);
     for (int next = position + 1; next <= last_; ++next) {
-      ends = Neighbours(ends) & cellsAt_[next] & unused;
+      ends = Neighbours(ends) & allowed[next] & unused;
       if (ends == 0) return 0;
       candidates[next] = ends;
     }
