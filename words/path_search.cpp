@@ -126,8 +126,10 @@ class PathSearch {
 
   // The cells each letter after `position` can take on walks from `cell` through
   // `unused` cells that may reuse cells: forwards the cells each letter can be reached
-  // on, then backwards those from which the rest can still be walked. Answers their
-  // union, the only cells a path onwards can use, or 0 when no walk spells the rest.
+  // on, then backwards those from which the rest can still be walked. Each letter keeps
+  // within the cells `allowed` it, those the parent state left it: a path onwards from
+  // here is one onwards from there. Answers the union of the candidates, the only cells
+  // a path onwards can use, or 0 when no walk spells the rest.
   CellSet Candidates(int position, int cell, CellSet unused, const PerPosition& allowed,
                      PerPosition& candidates) const {
     CellSet ends = Bit(cell);
@@ -156,8 +158,9 @@ class PathSearch {
            RareLettersCanBePlaced(position, cell, candidates);
   }
 
-  // Every distinct letter needs as many candidate cells as the rest holds of it. A cell
-  // that is a candidate for the last letter only, a dead end, serves at most once.
+  // Every distinct letter needs as many candidate cells as the rest holds of it. The
+  // cells that are candidates for the last letter only (dead ends: they lack the two
+  // neighbours a letter inside the path has) serve it once, however many there are.
   bool EnoughCellsPerLetter(int position, const PerPosition& candidates) const {
     PerLetter inside{};
     std::array<int, kMaxLetters> needed{};
@@ -195,6 +198,7 @@ class PathSearch {
     for (; count > 0 && cells != 0; --count) cells &= cells - 1;
     return cells == 0;
   }
+
   static constexpr int kNoPosition = -1;
   // For each cell, the position of the word matched to it so far.
   using CellHolders = std::array<int, LetterGrid::kCells + 1>;
