@@ -408,7 +408,9 @@ bool PathExists(const LetterCells& cells, const std::string& word) {
   searches.reserve(3);
   if (rarest != 0 && rarest != last) searches.emplace_back(cells, word, rarest);
   searches.emplace_back(cells, word, 0);
-  searches.emplace_back(cells, word, last);
+  // A word that reads the same backwards would be searched twice over.
+  if (!std::equal(word.begin(), word.end(), word.rbegin()))
+    searches.emplace_back(cells, word, last);
   for (int64_t budget = 64;; budget += budget / 2) {
     for (PathSearch& search : searches) {
       const PathSearch::Outcome outcome = search.Run(budget);
