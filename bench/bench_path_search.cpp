@@ -88,6 +88,8 @@ BENCHMARK_CAPTURE(Search, Hunt_5x5_FiveB, "AAAAAAAAAABAAAAAAABABABBA", "AAABBAAA
                   false);
 BENCHMARK_CAPTURE(Search, Hunt_5x5_Palindrome, "AABBBABBBBABBBBAABBBABBAA",
                   "BAABBAABBBBBBBBBAABBAAB", false);
+BENCHMARK_CAPTURE(Search, Hunt_5x5_Latest, "BBAABBAAABAAAABABABBBAAAB", "BABAABBAAAABBAAABBAABAB",
+                  false);
 // A board as the game deals them and a word on it.
 BENCHMARK_CAPTURE(Search, Ordinary_Found, "STRAEINOTSLEPDCRAMEHUTION", "SNORTS", false);
 BENCHMARK_CAPTURE(Search, Ordinary_NotFound, "STRAEINOTSLEPDCRAMEHUTION", "QUARTER", false);

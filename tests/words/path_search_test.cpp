@@ -377,6 +377,8 @@ TEST(InPuzzleTest, AgreesWithThePlainSearchOnTheHuntsSlowestCases) {
       {"BABAAAAABBAAAAAAAAAABABBA", "BAAAAAAAABBABABAAAAAAABA", 5, 5},
       {"AABBBABBBBABBBBAABBBABBAA", "BAABBAABBBBBBBBBAABBAAB", 5, 5},  // reads the same backwards
       {"BAAABBBBBBBBBBBABAAABAABA", "BBBAAABABBBBBBBBAAABA", 5, 5},
+      {"BBAABBAAABAAAABABABBBAAAB", "BABAABBAAAABBAAABBAABAB", 5, 5},
+      {"ABBBBBBBBBAABAABBBBABBBBA", "BAABBBBBBBABBBABBBABBABB", 5, 5},
   };
   for (const auto& board : slowest) {
     const LetterGrid grid = MakeGrid(board.letters, board.height, board.width);
