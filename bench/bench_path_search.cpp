@@ -72,6 +72,24 @@ BENCHMARK_CAPTURE(Search, RarePairs_NotFound, "AAAABDAAADAAACAAAAAAAAAAA", "ADAA
                   false);
 BENCHMARK_CAPTURE(Search, RarePairs_Found, "ADAADAACAAAAAADAAAAAAAAAA", "AACAAAAAAAAAAADAADAAA",
                   false);
+// Cases a random hill-climbing hunt turned up (bench/path_search_hunt.cpp); none is in
+// the puzzle. Off-board cells hold '.'.
+BENCHMARK_CAPTURE(Search, Hunt_5x5_TwoRowsOfB, "BBBBBAAAAABABABAAAAAAAAAA",
+                  "AAAAABABABAAAABABABABAA", false);
+BENCHMARK_CAPTURE(SearchFourWide, Hunt_5x4_RowsOfB, "AAAA.BBAB.AAAA.AAAA.BBBB.",
+                  "BAABAABAAABAABAABA");
+BENCHMARK_CAPTURE(SearchFourHigh, Hunt_4x5_Mixed, "AABBABABAABABBBAABAB.....",
+                  "AABABABABBABBABABAA");
+// The slowest cases of later hunts: a rare letter in the middle that pins the path down
+// from there, and a word that reads the same backwards.
+BENCHMARK_CAPTURE(Search, Hunt_5x5_RareMiddle, "BABAAAAABBAAAAAAAAAABABBA",
+                  "BAAAAAAAABBABABAAAAAAABA", false);
+BENCHMARK_CAPTURE(Search, Hunt_5x5_FiveB, "AAAAAAAAAABAAAAAAABABABBA", "AAABBAAAAAABAAABAAAAAAAB",
+                  false);
+BENCHMARK_CAPTURE(Search, Hunt_5x5_Palindrome, "AABBBABBBBABBBBAABBBABBAA",
+                  "BAABBAABBBBBBBBBAABBAAB", false);
+BENCHMARK_CAPTURE(Search, Hunt_5x5_Latest, "BBAABBAAABAAAABABABBBAAAB", "BABAABBAAAABBAAABBAABAB",
+                  false);
 // A board as the game deals them and a word on it.
 BENCHMARK_CAPTURE(Search, Ordinary_Found, "STRAEINOTSLEPDCRAMEHUTION", "SNORTS", false);
 BENCHMARK_CAPTURE(Search, Ordinary_NotFound, "STRAEINOTSLEPDCRAMEHUTION", "QUARTER", false);

@@ -5,95 +5,17 @@
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "words/cell_set.h"
+#include "words/failed_state_table.h"
+
 namespace {
 
-// A set of cells: bit (cell - 1) stands for cell 1..25. Moving by +d cells is a shift
-// by d, so one step from every cell of a set at once is a handful of shifts.
-using CellMask = uint32_t;
-
-constexpr CellMask kAllCells = (CellMask{1} << LetterGrid::kCells) - 1;
-constexpr CellMask kColumn1 = 0b00001'00001'00001'00001'00001;
-constexpr CellMask kColumn5 = kColumn1 << 4;
-
-constexpr CellMask Bit(int cell) { return CellMask{1} << (cell - 1); }
-
-// The cells of `cells` moved one step, once in each of the eight directions of
-// NeighbourOrder. The column masks stop moves that would wrap to the other edge; the
-// final mask drops targets past cell 25, and right shifts drop those before cell 1.
-constexpr std::array<CellMask, 8> Moves(CellMask cells) {
-  const CellMask canGoLeft = cells & ~kColumn1;
-  const CellMask canGoRight = cells & ~kColumn5;
-  return {canGoLeft >> 6,
-          cells >> 5,
-          canGoRight >> 4,
-          (canGoRight << 1) & kAllCells,
-          (canGoRight << 6) & kAllCells,
-          (cells << 5) & kAllCells,
-          (canGoLeft << 4) & kAllCells,
-          canGoLeft >> 1};
-}
-
-// The cells one move away from some cell of `cells`: the moves sideways, and then every
-// move up or down is one from a cell of `cells` or beside it.
-constexpr CellMask Neighbours(CellMask cells) {
-  const CellMask sideways = ((cells & ~kColumn1) >> 1) | ((cells & ~kColumn5) << 1);
-  const CellMask row = cells | sideways;
-  return sideways | row >> 5 | ((row << 5) & kAllCells);
-}
-
-// The cells with at least two neighbours in `cells`: counted in bit slices, one
-// direction at a time.
-CellMask NextToTwo(CellMask cells) {
-  CellMask once = 0;
-  CellMask twice = 0;
-  for (const CellMask moved : Moves(cells)) {
-    twice |= once & moved;
-    once |= moved;
-  }
-  return twice;
-}
-
-// The neighbours of each single cell, looked up rather than shifted out: the search
-// asks for them in its innermost loops.
-constexpr std::array<CellMask, LetterGrid::kCells + 1> kNeighboursOf = [] {
-  std::array<CellMask, LetterGrid::kCells + 1> table{};
-  for (int cell = 1; cell <= LetterGrid::kCells; ++cell) table[cell] = Neighbours(Bit(cell));
-  return table;
-}();
-
-// std::popcount is a library call on processors without a population count
-// instruction, which the build does not assume; this runs in the innermost loops.
-constexpr int CellCount(CellMask cells) {
-  cells -= (cells >> 1) & 0x55555555;
-  cells = (cells & 0x33333333) + ((cells >> 2) & 0x33333333);
-  cells = (cells + (cells >> 4)) & 0x0F0F0F0F;
-  return static_cast<int>((cells * 0x01010101) >> 24);
-}
-
-int LowestCell(CellMask cells) { return std::countr_zero(cells) + 1; }
-
-// The cells of `allowed` connected to `cell` through cells of `allowed`.
-CellMask PatchAround(int cell, CellMask allowed) {
-  CellMask patch = Bit(cell);
-  while (true) {
-    const CellMask grown = (patch | Neighbours(patch)) & allowed;
-    if (grown == patch) return patch;
-    patch = grown;
-  }
-}
-
-// The cells at most `moves` king moves from `cell`, on or off the board.
-CellMask WithinKingMoves(int cell, int moves) {
-  CellMask reached = Bit(cell);
-  for (int move = 0; move < moves && reached != kAllCells; ++move) reached |= Neighbours(reached);
-  return reached;
-}
-
 // For every byte, the cells on the board that hold it.
-using LetterCells = std::array<CellMask, 256>;
+using LetterCells = std::array<CellSet, 256>;
 
 LetterCells CellsByLetter(const LetterGrid& grid) {
   LetterCells cells{};
@@ -102,21 +24,18 @@ LetterCells CellsByLetter(const LetterGrid& grid) {
   return cells;
 }
 
-CellMask CellsOf(const LetterCells& cells, char letter) {
+CellSet CellsOf(const LetterCells& cells, char letter) {
   return cells[static_cast<unsigned char>(letter)];
 }
 
 // With repeats every walk counts, so it is enough to follow, letter by letter, the set
 // of cells on which some walk spelling the word so far can end: linear in the word.
 bool WalkExists(const LetterCells& cells, const std::string& word) {
-  CellMask ends = CellsOf(cells, word[0]);
+  CellSet ends = CellsOf(cells, word[0]);
   for (size_t position = 1; position < word.size() && ends != 0; ++position)
     ends = (ends | Neighbours(ends)) & CellsOf(cells, word[position]);
   return ends != 0;
 }
-
-// For each position of the word, the cells that can hold its letter.
-using Candidates = std::array<CellMask, LetterGrid::kCells>;
 
 bool BoardHoldsEnoughOfEachLetter(const LetterCells& cells, const std::string& word) {
   std::array<int, 256> needed{};
@@ -126,71 +45,42 @@ bool BoardHoldsEnoughOfEachLetter(const LetterCells& cells, const std::string& w
   return true;
 }
 
-// A set of search states (never 0), stored in place: the search looks one up at every
-// step, and a set of separately allocated nodes spends longer allocating than looking.
-class StateSet {
- public:
-  bool Contains(uint64_t state) const {
-    for (size_t slot = SlotOf(state);; slot = (slot + 1) & (slots_.size() - 1)) {
-      if (slots_[slot] == state) return true;
-      if (slots_[slot] == 0) return false;
-    }
-  }
-
-  void Insert(uint64_t state) {
-    if (2 * (count_ + 1) > slots_.size()) Grow();
-    size_t slot = SlotOf(state);
-    while (slots_[slot] != 0 && slots_[slot] != state) slot = (slot + 1) & (slots_.size() - 1);
-    count_ += slots_[slot] == 0;
-    slots_[slot] = state;
-  }
-
- private:
-  size_t SlotOf(uint64_t state) const {
-    return (state * 0x9E3779B97F4A7C15u) >> (64 - std::countr_zero(slots_.size()));
-  }
-
-  void Grow() {
-    const std::vector<uint64_t> previous =
-        std::exchange(slots_, std::vector<uint64_t>(2 * slots_.size()));
-    count_ = 0;
-    for (const uint64_t state : previous)
-      if (state != 0) Insert(state);
-  }
-
-  std::vector<uint64_t> slots_ = std::vector<uint64_t>(256);
-  size_t count_ = 0;
-};
+constexpr int kMaxLetters = LetterGrid::kCells;
+// Something for each position of the word, or for each distinct letter of it.
+using PerPosition = std::array<CellSet, kMaxLetters>;
+using PerLetter = std::array<CellSet, kMaxLetters>;
 
 // Depth-first search for a path that never reuses a cell (the word is at most 25
-// letters here), in steps of a limited number of explored states so that searches
-// from different letters can take turns. The path grows from one letter of the word,
-// the anchor, at both of its ends: at every step it grows the end with fewer cells to
-// go to. From a rare letter in the middle of the word, both halves start pinned down.
-//  - A state is the span of the word the path spells, its two end cells and the set
-//    of cells it uses; what can follow depends on nothing else, so a state that failed
-//    once is remembered and never explored again.
+// letters here), in steps of a limited number of states so that searches from different
+// letters can take turns. The path grows from one letter of the word, the anchor, at
+// both of its ends: at every step it grows the end with fewer cells to go to.
 //  - Before a state is explored, the rest of the word is checked against the unused
-//    cells by a few necessary conditions (see RestCanFollow); most dead ends are seen
-//    there, long before the path reaches them.
+//    cells by necessary conditions (see Candidates and RestFits); most dead ends are
+//    seen there, long before the path reaches them.
+//  - What can follow a path depends only on the span of the word it spells, its end
+//    cells and the cells the rest of the word can still take. A state that failed is
+//    remembered by those and never explored again: paths that leave the same cells for
+//    the rest share one entry, whatever cells they used themselves.
 class PathSearch {
  public:
   PathSearch(const LetterCells& cells, const std::string& word, int anchor)
-      : cells_(cells), word_(word), last_(static_cast<int>(word.size()) - 1), anchor_(anchor) {
-    for (int position = 0; position <= last_; ++position)
-      letterIds_[position] = LetterId(word_[position]);
-    for (const CellMask letterCells : cells_) board_ |= letterCells;
+      : last_(static_cast<int>(word.size()) - 1), anchor_(anchor) {
+    for (int position = 0; position <= last_; ++position) {
+      cellsAt_[position] = CellsOf(cells, word[position]);
+      letterIds_[position] = LetterId(word[position]);
+      letterCells_[letterIds_[position]] = cellsAt_[position];
+    }
   }
 
   enum class Outcome { Found, NotFound, OutOfBudget };
 
-  // Searches on, from where earlier calls left remembered dead states, until the
-  // answer is known or `budget` more states have been entered.
+  // Searches on, past the failed states earlier calls remembered, until the answer is
+  // known or `budget` more states have been entered.
   Outcome Run(int64_t budget) {
     budget_ = budget;
-    for (CellMask starts = CellsOf(cells_, word_[anchor_]); starts != 0; starts &= starts - 1) {
+    for (CellSet starts = cellsAt_[anchor_]; starts != 0; starts &= starts - 1) {
       const int cell = LowestCell(starts);
-      const Outcome outcome = Extend({anchor_, cell, anchor_, cell}, Bit(cell));
+      const Outcome outcome = Extend({anchor_, cell, anchor_, cell}, Bit(cell), cellsAt_);
       if (outcome != Outcome::NotFound) return outcome;
     }
     return Outcome::NotFound;
@@ -203,47 +93,58 @@ class PathSearch {
     int firstCell;
     int last;
     int lastCell;
+
+    bool Holds(int position) const { return position >= first && position <= last; }
   };
 
-  Outcome Extend(const Span& span, CellMask visited) {
+  Outcome Extend(const Span& span, CellSet used, const PerPosition& allowed) {
     if (span.first == 0 && span.last == last_) return Outcome::Found;
     if (--budget_ < 0) return Outcome::OutOfBudget;
-    const uint64_t state = visited | uint64_t(span.firstCell - 1) << 25 |
-                           uint64_t(span.lastCell - 1) << 30 | uint64_t(span.first) << 35;
-    if (deadStates_.Contains(state)) return Outcome::NotFound;
-    Candidates candidates{};
-    if (RestCanFollow(span, visited, candidates)) {
+    PerPosition candidates{};
+    CellSet reach = 0;
+    if (!Candidates(span.last, span.lastCell, last_, ~used, allowed, candidates, reach) ||
+        !Candidates(span.first, span.firstCell, 0, ~used, allowed, candidates, reach))
+      return Outcome::NotFound;
+    // An end that has reached its end of the word no longer matters.
+    const int firstCell = span.first > 0 ? span.firstCell : 0;
+    const int lastCell = span.last < last_ ? span.lastCell : 0;
+    const uint64_t state = reach | uint64_t(firstCell) << 25 | uint64_t(lastCell) << 30 |
+                           uint64_t(span.first) << 35 | uint64_t(span.last) << 40 | 1ull << 45;
+    if (failed_.Contains(state)) return Outcome::NotFound;
+    if (RestFits(span, candidates, reach)) {
       const bool growFirst = GrowFirstEnd(span, candidates);
       const int position = growFirst ? span.first - 1 : span.last + 1;
-      for (const int target : NextCells(candidates[position], visited)) {
-        if (target == 0) break;
-        const Span grown = growFirst ? Span{position, target, span.last, span.lastCell}
-                                     : Span{span.first, span.firstCell, position, target};
-        const Outcome outcome = Extend(grown, visited | Bit(target));
+      const int endCell = growFirst ? span.firstCell : span.lastCell;
+      for (const int next : NextCells(kNeighboursOf[endCell] & candidates[position], reach)) {
+        if (next == 0) break;
+        const Span grown = growFirst ? Span{position, next, span.last, span.lastCell}
+                                     : Span{span.first, span.firstCell, position, next};
+        const Outcome outcome = Extend(grown, used | Bit(next), candidates);
         if (outcome != Outcome::NotFound) return outcome;
       }
     }
-    deadStates_.Insert(state);
+    failed_.Insert(state);
     return Outcome::NotFound;
   }
 
   // The end with fewer cells to go to; with as many, the last.
-  bool GrowFirstEnd(const Span& span, const Candidates& candidates) const {
+  bool GrowFirstEnd(const Span& span, const PerPosition& candidates) const {
     if (span.first == 0) return false;
     if (span.last == last_) return true;
-    return CellCount(candidates[span.first - 1]) < CellCount(candidates[span.last + 1]);
+    return CellCount(kNeighboursOf[span.firstCell] & candidates[span.first - 1]) <
+           CellCount(kNeighboursOf[span.lastCell] & candidates[span.last + 1]);
   }
 
-  // The cells of `next`, those with the fewest unused neighbours of their own first
-  // (0 ends the list): a path that leaves a corner for later tends to strand it, so
-  // this finds long paths sooner. The order never changes the answer.
-  std::array<int, 9> NextCells(CellMask next, CellMask visited) const {
+  // The cells of `next`, those with the fewest neighbours left in `reach` first (0 ends
+  // the list): a path that leaves a corner for later tends to strand it, so this finds
+  // long paths sooner. The order never changes the answer.
+  static std::array<int, 9> NextCells(CellSet next, CellSet reach) {
     std::array<int, 9> targets{};
     std::array<int, 9> exits{};
     int count = 0;
     for (; next != 0; next &= next - 1) {
       const int target = LowestCell(next);
-      const int targetExits = CellCount(kNeighboursOf[target] & ~visited & board_);
+      const int targetExits = CellCount(kNeighboursOf[target] & reach);
       int slot = count++;
       for (; slot > 0 && exits[slot - 1] > targetExits; --slot) {
         targets[slot] = targets[slot - 1];
@@ -255,110 +156,101 @@ class PathSearch {
     return targets;
   }
 
-  bool InRest(const Span& span, int position) const {
-    return position < span.first || position > span.last;
-  }
-
-  // Every rule below only ever refuses a state that no path can complete. Leaves in
-  // `candidates` the cells each letter of the rest may take, and the span's end cells
-  // at its ends.
-  bool RestCanFollow(const Span& span, CellMask visited, Candidates& candidates) const {
-    if (!WalksCanFollow(span.lastCell, span.last, last_, visited, candidates) ||
-        !WalksCanFollow(span.firstCell, span.first, 0, visited, candidates))
-      return false;
-    candidates[span.first] = Bit(span.firstCell);
-    candidates[span.last] = Bit(span.lastCell);
-    const LetterDemand demand = DemandOf(span, candidates);
-    return EnoughCellsPerLetter(demand) && NarrowLettersCanBeMatched(span, candidates) &&
-           DeadEndsAllowPath(span, demand, candidates) &&
-           RareLettersCanBePlaced(span, demand, candidates) && RunsFitInPatches(span, visited);
-  }
-
-  // Whether the letters from `start` (exclusive) to `end` could follow `cell` on unused
-  // cells, in that order, if walks were allowed to reuse cells, except for stepping
-  // straight back; a path is such a walk, so no path is lost. Leaves in `candidates`
-  // the cells each of those letters can take on such a walk.
-  bool WalksCanFollow(int cell, int start, int end, CellMask visited,
-                      Candidates& candidates) const {
-    if (start == end) return true;
-    const int step = end > start ? 1 : -1;
-    const CellMask unused = ~visited;
-    // Backwards first: the cells from which the rest of the letters could still be walked.
-    Candidates canFinish{};
-    CellMask later = CellsOf(cells_, word_[end]) & unused;
-    canFinish[end] = later;
-    for (int next = end - step; next != start; next -= step) {
-      later = Neighbours(later) & CellsOf(cells_, word_[next]) & unused;
-      if (later == 0) return false;
-      canFinish[next] = later;
-    }
-    // A walk may step anywhere but straight back, which only stops an end that walks
-    // reach from a single cell, `cornered`: its one neighbour among the previous ends.
-    CellMask ends = Bit(cell);
-    CellMask cornered = 0;
-    CellMask previousEnds = 0;
-    for (int next = start + step; next != end + step; next += step) {
-      const CellMask nextEnds =
-          (Neighbours(ends & ~cornered) | (Neighbours(cornered) & ~previousEnds)) & canFinish[next];
-      if (nextEnds == 0) return false;
-      cornered = nextEnds & ~NextToTwo(ends);
-      previousEnds = ends;
-      ends = nextEnds;
+  // The cells each letter from `end` (exclusive) on to `terminal`, an end of the word,
+  // can take on walks from `endCell` through `unused` cells that may reuse cells:
+  // outwards the cells each letter can be reached on, then back those from which the
+  // rest can still be walked. Each letter keeps within the cells `allowed` it, those the
+  // parent state left it: a path onwards from here is one onwards from there. Adds the
+  // candidates to `reach`, the only cells a path onwards can use; false when no walk
+  // spells the letters.
+  bool Candidates(int end, int endCell, int terminal, CellSet unused, const PerPosition& allowed,
+                  PerPosition& candidates, CellSet& reach) const {
+    if (end == terminal) return true;
+    const int step = terminal > end ? 1 : -1;
+    CellSet ends = Bit(endCell);
+    for (int next = end + step; next != terminal + step; next += step) {
+      ends = Neighbours(ends) & allowed[next] & unused;
+      if (ends == 0) return false;
       candidates[next] = ends;
     }
-    return true;
-  }
-
-  // For each distinct letter of the rest of the word, the candidate cells it may take
-  // and how many of them the rest of the word needs.
-  struct LetterDemand {
-    std::array<CellMask, LetterGrid::kCells> cells{};
-    std::array<int, LetterGrid::kCells> needed{};
-  };
-
-  LetterDemand DemandOf(const Span& span, const Candidates& candidates) const {
-    LetterDemand demand;
-    for (int position = 0; position <= last_; ++position) {
-      if (!InRest(span, position)) continue;
-      demand.cells[letterIds_[position]] |= candidates[position];
-      ++demand.needed[letterIds_[position]];
+    // Going back, a path is held tighter than a walk: inside it a letter has two
+    // distinct neighbours, one for the letter before it and one for the letter after.
+    reach |= candidates[terminal];
+    for (int next = terminal - step; next != end; next -= step) {
+      const CellSet before = next == end + step ? Bit(endCell) : candidates[next - step];
+      const CellSet after = candidates[next + step];
+      candidates[next] &= Neighbours(after) & NextToTwo(before | after);
+      if (candidates[next] == 0) return false;
+      reach |= candidates[next];
     }
-    return demand;
-  }
-
-  // A path puts each letter on its own cell, so every distinct letter needs at least
-  // as many candidate cells as the rest of the word holds of it.
-  bool EnoughCellsPerLetter(const LetterDemand& demand) const {
-    for (int id = 0; id < letterCount_; ++id)
-      if (CellCount(demand.cells[id]) < demand.needed[id]) return false;
     return true;
   }
 
-  // Each letter of the rest needs a cell of its own. Matching every letter to one of its
-  // candidate cells costs too much to do at every step, but the letters with only a few
-  // candidates are where such a matching fails: a set of them with fewer cells between
-  // them than letters. A matching of part of the letters is needed for one of all.
-  bool NarrowLettersCanBeMatched(const Span& span, const Candidates& candidates) const {
+  // Necessary conditions for the letters outside the span to take distinct cells.
+  bool RestFits(const Span& span, const PerPosition& candidates, CellSet reach) const {
+    return EnoughCellsPerLetter(span, candidates) && NarrowLettersCanBeMatched(span, candidates) &&
+           RunsFitInPatches(span, reach) && RareLettersCanBePlaced(span, candidates);
+  }
+
+  // Every distinct letter needs as many candidate cells as the rest holds of it. The
+  // cells that are candidates for an end of the word only (dead ends: they lack the two
+  // neighbours a letter inside the path has) serve each such end once.
+  bool EnoughCellsPerLetter(const Span& span, const PerPosition& candidates) const {
+    PerLetter inside{};
+    std::array<int, kMaxLetters> needed{};
+    for (int position = 1; position < last_; ++position) {
+      if (span.Holds(position)) continue;
+      inside[letterIds_[position]] |= candidates[position];
+      ++needed[letterIds_[position]];
+    }
+    PerLetter endsOnly{};
+    std::array<int, kMaxLetters> ends{};
+    for (const int end : {0, last_}) {
+      if (span.Holds(end)) continue;
+      const int id = letterIds_[end];
+      ++needed[id];
+      const CellSet onlyHere = candidates[end] & ~inside[id];
+      endsOnly[id] |= onlyHere;
+      ends[id] += onlyHere != 0;
+    }
+    for (int id = 0; id < letterCount_; ++id)
+      if (CellCount(inside[id]) + std::min(ends[id], CellCount(endsOnly[id])) < needed[id])
+        return false;
+    return true;
+  }
+
+  // Matching every letter to a candidate cell of its own costs too much to do at every
+  // step, but the letters with only a few candidates are where such a matching fails: a
+  // set of them with fewer cells between them than letters. A matching of part of the
+  // letters is needed for one of all.
+  bool NarrowLettersCanBeMatched(const Span& span, const PerPosition& candidates) const {
     CellHolders holders;
     holders.fill(kNoPosition);
     for (int position = 0; position <= last_; ++position) {
-      if (!InRest(span, position) || CellCount(candidates[position]) > kNarrowCells) continue;
-      CellMask tried = 0;
+      if (span.Holds(position) || !AtMostCells(candidates[position], kNarrowCells)) continue;
+      CellSet tried = 0;
       if (!FindCellFor(position, candidates, holders, tried)) return false;
     }
     return true;
   }
 
   static constexpr int kNarrowCells = 4;
+
+  // Cheaper than counting every cell, and asked for every letter at every step.
+  static bool AtMostCells(CellSet cells, int count) {
+    for (; count > 0 && cells != 0; --count) cells &= cells - 1;
+    return cells == 0;
+  }
+
   static constexpr int kNoPosition = -1;
   // For each cell, the position of the word matched to it so far.
   using CellHolders = std::array<int, LetterGrid::kCells + 1>;
 
   // Gives letter `at` a candidate cell, moving earlier letters to other cells of theirs
   // where needed (an augmenting path); `tried` keeps each cell to one visit.
-  static bool FindCellFor(int at, const Candidates& candidates, CellHolders& holders,
-                          CellMask& tried) {
-    for (CellMask choices = candidates[at]; choices != 0; choices &= choices - 1) {
+  static bool FindCellFor(int at, const PerPosition& candidates, CellHolders& holders,
+                          CellSet& tried) {
+    for (CellSet choices = candidates[at] & ~tried; choices != 0; choices &= choices - 1) {
       const int cell = LowestCell(choices);
       if ((tried & Bit(cell)) != 0) continue;
       tried |= Bit(cell);
@@ -370,40 +262,37 @@ class PathSearch {
     return false;
   }
 
-  // A candidate cell that cannot sit inside the path is either left out or is one of
-  // the path's two end cells still to be placed. A letter can leave out only as many of
-  // its candidate cells as it has to spare, so all but those few dead ends must be left
-  // out, and those that cannot take a letter at a free end always are.
-  bool DeadEndsAllowPath(const Span& span, const LetterDemand& demand,
-                         const Candidates& candidates) const {
-    CellMask endCells = 0;
-    int freeEnds = 0;
-    if (span.first > 0) endCells |= candidates[0], ++freeEnds;
-    if (span.last < last_) endCells |= candidates[last_], ++freeEnds;
-    const CellMask inside = CanBeInside(span, candidates);
-    int deadEndsUsed = 0;
+  // A run of equal letters in the word is a path through cells of that letter, so it
+  // lies inside one patch: a set of those cells connected through each other. Runs in
+  // one patch use distinct cells of it, so a patch takes at most the largest total of
+  // runs that fits in it, and the patches together must take every run.
+  bool RunsFitInPatches(const Span& span, CellSet reach) const {
     for (int id = 0; id < letterCount_; ++id) {
-      const int spare = CellCount(demand.cells[id]) - demand.needed[id];
-      const CellMask deadEnds = demand.cells[id] & ~inside;
-      if (CellCount(deadEnds & ~endCells) > spare) return false;
-      deadEndsUsed += std::max(0, CellCount(deadEnds) - spare);
+      uint32_t totals = 1;  // bit t: some choice of the runs adds up to t letters
+      int needed = 0;
+      int longest = 0;
+      for (const auto& [from, to] : {std::pair{0, span.first - 1}, std::pair{span.last + 1, last_}})
+        for (int position = from; position <= to;) {
+          int end = position;
+          while (end <= to && letterIds_[end] == letterIds_[position]) ++end;
+          if (letterIds_[position] == id) {
+            totals |= totals << (end - position);
+            needed += end - position;
+            longest = std::max(longest, end - position);
+          }
+          position = end;
+        }
+      if (longest < 2) continue;  // single letters are counted in EnoughCellsPerLetter
+      int room = 0;
+      for (CellSet rest = letterCells_[id] & reach; rest != 0;) {
+        const CellSet patch = ConnectedWithin(rest & -rest, rest);
+        rest &= ~patch;
+        const uint32_t fitting = totals & ((uint32_t{2} << CellCount(patch)) - 1);
+        room += std::bit_width(fitting) - 1;
+      }
+      if (room < needed) return false;
     }
-    return deadEndsUsed <= freeEnds;
-  }
-
-  // The candidate cells that can sit inside the path. There a cell holding letter i
-  // has two distinct neighbours on the path: one holding letter i - 1 and one holding
-  // letter i + 1.
-  CellMask CanBeInside(const Span& span, const Candidates& candidates) const {
-    CellMask inside = 0;
-    for (int position = 1; position < last_; ++position) {
-      if (!InRest(span, position)) continue;
-      const CellMask before = candidates[position - 1];
-      const CellMask after = candidates[position + 1];
-      inside |=
-          candidates[position] & Neighbours(before) & Neighbours(after) & NextToTwo(before | after);
-    }
-    return inside;
+    return true;
   }
 
   // A letter on few cells pins the path down: its occurrences need distinct cells, and
@@ -411,19 +300,22 @@ class PathSearch {
   // nearest to an end of the span from that end's cell. The walks above may reuse a
   // cell and so miss this; trying every placement is cheap while the letter has only a
   // handful of candidate cells.
-  bool RareLettersCanBePlaced(const Span& span, const LetterDemand& demand,
-                              const Candidates& candidates) const {
+  bool RareLettersCanBePlaced(const Span& span, const PerPosition& candidates) const {
+    PerLetter letterCandidates{};
+    for (int position = 0; position <= last_; ++position)
+      if (!span.Holds(position)) letterCandidates[letterIds_[position]] |= candidates[position];
     for (int id = 0; id < letterCount_; ++id) {
-      const int cellCount = CellCount(demand.cells[id]);
-      if (cellCount > kRareCells || demand.needed[id] < 2) continue;
+      if (!AtMostCells(letterCandidates[id], kRareCells)) continue;
       Occurrences occurrences;
       // Outwards from the span: first after it, then before it.
       for (int position = span.last + 1; position <= last_; ++position)
-        if (letterIds_[position] == id && !occurrences.Add(position, cellCount)) return false;
+        if (letterIds_[position] == id && !occurrences.Add(position)) return false;
       occurrences.beforeSpan = occurrences.count;
       for (int position = span.first - 1; position >= 0; --position)
-        if (letterIds_[position] == id && !occurrences.Add(position, cellCount)) return false;
-      if (!CanPlace(span, occurrences, 0, span.lastCell, span.last, 0, candidates)) return false;
+        if (letterIds_[position] == id && !occurrences.Add(position)) return false;
+      if (occurrences.count >= 2 &&
+          !CanPlace(span, occurrences, 0, span.lastCell, span.last, 0, candidates))
+        return false;
     }
     return true;
   }
@@ -435,26 +327,26 @@ class PathSearch {
     int count = 0;
     int beforeSpan = 0;  // index of the first occurrence before the span
 
-    // False when there are more occurrences than cells for them.
-    bool Add(int position, int cellCount) {
-      if (count == cellCount) return false;
+    // False when there are more occurrences than the letter has cells.
+    bool Add(int position) {
+      if (count == kRareCells) return false;
       positions[count++] = position;
       return true;
     }
   };
 
-  // Places occurrences from `index` on, the previous one (or the span's end) being on
+  // Places occurrences from `index` on, the one before (or the span's end) being on
   // `previousCell` at `previousPosition`, avoiding the cells in `taken`.
   static bool CanPlace(const Span& span, const Occurrences& occurrences, int index,
-                       int previousCell, int previousPosition, CellMask taken,
-                       const Candidates& candidates) {
+                       int previousCell, int previousPosition, CellSet taken,
+                       const PerPosition& candidates) {
     if (index == occurrences.count) return true;
     if (index == occurrences.beforeSpan) {
       previousCell = span.firstCell;
       previousPosition = span.first;
     }
     const int at = occurrences.positions[index];
-    CellMask choices =
+    CellSet choices =
         candidates[at] & ~taken & WithinKingMoves(previousCell, std::abs(at - previousPosition));
     for (; choices != 0; choices &= choices - 1) {
       const int choice = LowestCell(choices);
@@ -464,49 +356,11 @@ class PathSearch {
     return false;
   }
 
-  // A run of equal letters in the word is a path through cells of that letter, so it
-  // lies inside one patch: a set of cells of the letter connected through each other.
-  // Runs sharing a patch use distinct cells of it, so a patch can take at most the
-  // largest total of runs that fits in it, and the patches together must take every
-  // run. The runs are counted from the span's end letters on, with their cells counted
-  // free, so that a run the path is in the middle of is counted whole.
-  bool RunsFitInPatches(const Span& span, CellMask visited) const {
-    const CellMask free = ~visited | Bit(span.firstCell) | Bit(span.lastCell);
-    for (int id = 0; id < letterCount_; ++id) {
-      uint32_t totals = 1;
-      if (span.first == span.last) {
-        AddRunTotals(0, last_, id, totals);
-      } else {
-        AddRunTotals(0, span.first, id, totals);
-        AddRunTotals(span.last, last_, id, totals);
-      }
-      const int needed = std::bit_width(totals) - 1;
-      if (needed == 0) continue;
-      int room = 0;
-      for (CellMask rest = CellsOf(cells_, distinctLetters_[id]) & free; rest != 0;) {
-        const CellMask patch = PatchAround(LowestCell(rest), rest);
-        rest &= ~patch;
-        room += LargestTotalWithin(totals, CellCount(patch));
-      }
-      if (room < needed) return false;
-    }
-    return true;
-  }
-
-  // Adds to `totals` (bit t for total t) the runs of letter `id` from `from` to `to`:
-  // afterwards it holds every total that some choice of the runs so far adds up to.
-  void AddRunTotals(int from, int to, int id, uint32_t& totals) const {
-    for (int position = from; position <= to;) {
-      int end = position;
-      while (end <= to && letterIds_[end] == letterIds_[position]) ++end;
-      if (letterIds_[position] == id) totals |= totals << (end - position);
-      position = end;
-    }
-  }
-
-  static int LargestTotalWithin(uint32_t totals, int size) {
-    const uint32_t fitting = totals & ((uint32_t{2} << size) - 1);
-    return std::bit_width(fitting) - 1;
+  // The cells at most `moves` king moves from `cell`, on or off the board.
+  static CellSet WithinKingMoves(int cell, int moves) {
+    CellSet reached = Bit(cell);
+    for (int move = 0; move < moves && reached != kAllCells; ++move) reached |= Neighbours(reached);
+    return reached;
   }
 
   int LetterId(char letter) {
@@ -516,16 +370,15 @@ class PathSearch {
     return letterCount_++;
   }
 
-  const LetterCells& cells_;
-  const std::string& word_;
   const int last_;  // the position of the word's last letter
   const int anchor_;
-  std::array<char, LetterGrid::kCells> distinctLetters_{};
-  std::array<int, LetterGrid::kCells> letterIds_{};
+  PerPosition cellsAt_{};  // the cells holding each letter of the word
+  std::array<int, kMaxLetters> letterIds_{};
+  std::array<char, kMaxLetters> distinctLetters_{};
+  PerLetter letterCells_{};
   int letterCount_ = 0;
-  CellMask board_ = 0;
   int64_t budget_ = 0;
-  StateSet deadStates_;
+  FailedStateTable failed_;
 };
 
 // The position of a letter on the fewest cells; among those, the one nearest the
@@ -542,21 +395,23 @@ int RarestPosition(const LetterCells& cells, const std::string& word) {
   return rarest;
 }
 
-// Growing the path from its rarest letter refutes a word soonest. Growing it from one
-// end, fewest exits first, is what finds a long path soonest: two growing ends can
-// strand cells between them. Which start wins is hard to tell beforehand, so the
-// searches from the rarest letter, the first and the last take turns with a doubling
-// budget, and the answer comes at most about six times later than from the best of
-// them alone.
+// Where to grow the path from is hard to tell beforehand: from one end of the word is
+// often many times faster than from the other, and from a rare letter in the middle
+// faster still when that letter pins the path down. So searches from the rarest letter,
+// the first and the last take turns with a budget growing by half each round. The
+// search from the rarest letter goes first: it is often the fastest of the three, and
+// then it answers before the others spend their turn.
 bool PathExists(const LetterCells& cells, const std::string& word) {
   const int last = static_cast<int>(word.size()) - 1;
   const int rarest = RarestPosition(cells, word);
   std::vector<PathSearch> searches;
   searches.reserve(3);
-  searches.emplace_back(cells, word, rarest);
-  if (rarest != 0) searches.emplace_back(cells, word, 0);
-  if (rarest != last) searches.emplace_back(cells, word, last);
-  for (int64_t budget = 64;; budget *= 2) {
+  if (rarest != 0 && rarest != last) searches.emplace_back(cells, word, rarest);
+  searches.emplace_back(cells, word, 0);
+  // A word that reads the same backwards would be searched twice over.
+  if (!std::equal(word.begin(), word.end(), word.rbegin()))
+    searches.emplace_back(cells, word, last);
+  for (int64_t budget = 64;; budget += budget / 2) {
     for (PathSearch& search : searches) {
       const PathSearch::Outcome outcome = search.Run(budget);
       if (outcome != PathSearch::Outcome::OutOfBudget) return outcome == PathSearch::Outcome::Found;
