@@ -5,14 +5,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace {
+#include "platform/widget_makers.h"
 
-QFont ArialPixels(int pixels, bool bold = false) {
-  QFont font("Arial");
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
+namespace {
 
 QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& bounds, const QFont& font) {
   auto* label = new QLabel(text, parent);

@@ -8,6 +8,7 @@
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
+#include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
 #include "words/missed_words.h"
 #include "words/path_search.h"
@@ -16,20 +17,10 @@ namespace {
 
 constexpr int kItemHeight = 19;
 
-QFont Arial(int pixelSize) {
-  QFont font("Arial");
-  font.setPixelSize(pixelSize);
-  return font;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& bounds,
-                  int pixelSize, Qt::Alignment alignment) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setGeometry(bounds);
-  label->setFont(Arial(pixelSize));
-  label->setAlignment(alignment | Qt::AlignVCenter);
-  return label;
+QLabel* ScoreLabel(QWidget* parent, const QString& name, const QString& text, const QRect& bounds,
+                   int pixelSize, Qt::Alignment alignment) {
+  return MakeLabel(parent, name, text, bounds, ArialPixels(pixelSize),
+                   alignment | Qt::AlignVCenter);
 }
 
 QListWidget* MakeList(QWidget* parent, const QString& name, const QRect& bounds) {
@@ -59,14 +50,14 @@ TShowScore::TShowScore(GameHost& host)
       grid_(host.Board()) {
   setObjectName("ShowScore");
   setWindowTitle("Puzzle Score");
-  setFont(Arial(17));
+  setFont(ArialPixels(17));
   setFixedSize(607, 445);
 
   const Qt::Alignment centred = Qt::AlignHCenter;
-  MakeLabel(this, "ValidWordsTitle", "Valid Words", {8, 8, 153, 21}, 18, centred);
-  MakeLabel(this, "NotInPuzzleTitle", "Not In Puzzle", {172, 8, 153, 21}, 18, centred);
-  MakeLabel(this, "MisspelledTitle", "Misspelled", {172, 172, 153, 21}, 18, centred);
-  MakeLabel(this, "TooShortTitle", "Too Short", {172, 336, 153, 21}, 18, centred);
+  ScoreLabel(this, "ValidWordsTitle", "Valid Words", {8, 8, 153, 21}, 18, centred);
+  ScoreLabel(this, "NotInPuzzleTitle", "Not In Puzzle", {172, 8, 153, 21}, 18, centred);
+  ScoreLabel(this, "MisspelledTitle", "Misspelled", {172, 172, 153, 21}, 18, centred);
+  ScoreLabel(this, "TooShortTitle", "Too Short", {172, 336, 153, 21}, 18, centred);
   ValidWords = MakeList(this, "ValidWords", {8, 36, 153, 401});
   NotInPuzzle = MakeList(this, "NotInPuzzle", {172, 36, 153, 125});
   Misspelled = MakeList(this, "Misspelled", {172, 200, 153, 125});
@@ -76,13 +67,13 @@ TShowScore::TShowScore(GameHost& host)
   bevel->setObjectName("ScoringBevel");
   bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   bevel->setGeometry(344, 8, 249, 393);
-  MakeLabel(this, "ScoringTitle", "Scoring", {396, 16, 153, 21}, 18, centred);
+  ScoreLabel(this, "ScoringTitle", "Scoring", {396, 16, 153, 21}, 18, centred);
 
   const Qt::Alignment right = Qt::AlignRight;
   auto row = [&](int index, const QString& textName, const QString& scoreName) {
     const int top = 48 + 24 * index;
-    QLabel* text = MakeLabel(this, textName, textName, {356, top, 153, 17}, 15, right);
-    QLabel* score = MakeLabel(this, scoreName, scoreName, {524, top, 49, 17}, 15, right);
+    QLabel* text = ScoreLabel(this, textName, textName, {356, top, 153, 17}, 15, right);
+    QLabel* score = ScoreLabel(this, scoreName, scoreName, {524, top, 49, 17}, 15, right);
     return std::pair{text, score};
   };
   for (int line = 0; line < kLengthLines; ++line) {
@@ -93,8 +84,8 @@ TShowScore::TShowScore(GameHost& host)
   std::tie(NotInPuzzleLabel, NotInPuzzleScore) = row(10, "NotInPuzzleLabel", "NotInPuzzleScore");
   std::tie(MisspelledLabel, MisspelledScore) = row(11, "MisspelledLabel", "MisspelledScore");
   std::tie(TooShortLabel, TooShortScore) = row(12, "TooShortLabel", "TooShortScore");
-  MakeLabel(this, "TotalScoreTitle", "Total Score", {356, 368, 153, 25}, 20, centred);
-  FinalScore = MakeLabel(this, "FinalScore", "FinalScore", {520, 368, 57, 25}, 20, centred);
+  ScoreLabel(this, "TotalScoreTitle", "Total Score", {356, 368, 153, 25}, 20, centred);
+  FinalScore = ScoreLabel(this, "FinalScore", "FinalScore", {520, 368, 57, 25}, 20, centred);
 
   MissedWordsButton = new QPushButton("&Missed Words", this);
   MissedWordsButton->setObjectName("MissedWordsButton");
