@@ -22,7 +22,6 @@
 #include "words/dictionary_maintenance.h"
 #include "words/look_up_word.h"
 
-// Items with no handler yet do nothing when chosen.
 const std::vector<MenuRow>& MainMenuRows() {
   using M = MenuName;
   static const std::vector<MenuRow> rows = {

@@ -19,10 +19,10 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
-#include "presentation/grid_cursor.h"
 #include "presentation/layout_scaling.h"
 #include "presentation/letter_look.h"
 #include "presentation/qt_font.h"
+#include "presentation/window_size.h"
 #include "settings/puzzle_dialogs.h"
 #include "settings/puzzle_file.h"
 #include "settings/settings_file.h"
@@ -55,8 +55,7 @@ void TMainWin::FormCreate() {
   settings_ = DefaultSettings(startDirectory_);
   LoadSettings(settings_, platform_.SettingsFilePath());
 
-  MenuItem("MenuAmerican")
-      ->setText(settings_.AmericanDictionary ? "&American Dictionary" : "&British Dictionary");
+  ShowDictionaryChoice(*this);
   MenuItem("MenuBackBit")->setChecked(settings_.ShowBackgroundBitmap);
   grid_.ComputeCellOnBoard(settings_.Height, settings_.Width);
   ChooseScaleFactor();
@@ -130,8 +129,7 @@ void TMainWin::ChooseScaleFactor() {
   ScreenWidth = screen.width();
   ScreenHeight = screen.height();
   scaleFactor_ = ScaleFactorFor(settings_.WindowSize, ScreenWidth, ScreenHeight);
-  for (const WindowScale& scale : kWindowScales)
-    MenuItem(scale.MenuItem)->setChecked(scale.Factor == scaleFactor_);
+  MarkWindowSize(*this, scaleFactor_);
 }
 
 void TMainWin::showEvent(QShowEvent* event) {
@@ -196,7 +194,7 @@ void TMainWin::StartClick() {
   GuessList->clear();
   Apply(GameEvent::GameStarted);
   board_->SetPicking(true);
-  GuessList->viewport()->setCursor(MakeGridCursor());
+  GuessList->viewport()->setCursor(board_->GridCursor());
 }
 
 void TMainWin::MyTimerTimer() {

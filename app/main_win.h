@@ -55,13 +55,7 @@ class TMainWin : public QMainWindow, public GameHost {
   TShowScore& ShowScore() { return *showScore_; }
   QAction* MenuItem(const char* name) const;
 
-  // Handlers, named after their component and event; the menu table calls them.
-  void ScrambleClick();
-  void StartClick();
-  void MyTimerTimer();
-  void StopGame();
-  void CheckListClick();
-  void ExitButtonClick();
+  // The menu table's handlers for the puzzle files.
   void MenuOpenClick();
   void MenuSaveClick();
 
@@ -71,6 +65,14 @@ class TMainWin : public QMainWindow, public GameHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Handlers, named after their component and event.
+  void ScrambleClick();
+  void StartClick();
+  void MyTimerTimer();
+  void StopGame();
+  void CheckListClick();
+  void ExitButtonClick();
+
   void FormCreate();
   void FormShow();
   void CreateComponents();

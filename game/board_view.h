@@ -29,6 +29,8 @@ class TBoardView : public QWidget {
   void ShowPath(const std::vector<int>& cells);
 
   BoardGeometry Geometry() const;
+  // "GridCurs", shown over the board during a game.
+  const QCursor& GridCursor() const { return gridCursor_; }
   // A tile was clicked (pressed and released on the same cell) during a game.
   std::function<void(char letter)> onLetterPicked;
 
