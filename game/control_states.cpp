@@ -38,13 +38,3 @@ const ControlChanges& ChangesFor(GameEvent event) {
     if (row.Event == event) return row.Changes;
   return kRows[0].Changes;
 }
-
-std::array<bool, kControlCount> ApplyChanges(const std::array<bool, kControlCount>& before,
-                                             GameEvent event) {
-  std::array<bool, kControlCount> after = before;
-  const ControlChanges& changes = ChangesFor(event);
-  for (int i = 0; i < kControlCount; ++i) {
-    if (changes.Enabled[i] != Switch::AsBefore) after[i] = changes.Enabled[i] == Switch::On;
-  }
-  return after;
-}

@@ -43,7 +43,3 @@ struct ControlChanges {
 };
 
 const ControlChanges& ChangesFor(GameEvent event);
-
-// The enabled flags after `event`, from the flags before it.
-std::array<bool, kControlCount> ApplyChanges(const std::array<bool, kControlCount>& before,
-                                             GameEvent event);

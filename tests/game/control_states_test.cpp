@@ -8,6 +8,16 @@ namespace {
 
 using Flags = std::array<bool, kControlCount>;
 
+// The enabled flags after `event`, as the main window switches its controls.
+Flags ApplyChanges(const Flags& before, GameEvent event) {
+  Flags after = before;
+  const ControlChanges& changes = ChangesFor(event);
+  for (int i = 0; i < kControlCount; ++i) {
+    if (changes.Enabled[i] != Switch::AsBefore) after[i] = changes.Enabled[i] == Switch::On;
+  }
+  return after;
+}
+
 // Columns: Scramble, Start, CheckList, WordEntry, Open, Save, Design, Print, Dimensions.
 const Flags kNoBoard = {true, false, false, false, true, false, true, false, true};
 const Flags kBoardReady = {true, true, false, false, true, true, true, true, true};
