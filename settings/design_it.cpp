@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <algorithm>
+#include <QShowEvent>
 
 #include "platform/game_host.h"
 #include "platform/platform.h"
@@ -63,8 +63,6 @@ void TDesignIt::FormCreate() {
     box->setObjectName("Box" + QString::number(i));
     box->setGeometry(((i - 1) % 5) * kBoxPitch + kGridMargin,
                      ((i - 1) / 5) * kBoxPitch + kGridMargin, kBoxSize, kBoxSize);
-    // Its own font, so that it grows with the dialog.
-    box->setFont(ArialPixels(17));
     box->setMaxLength(1);
     box->setAlignment(Qt::AlignCenter);
     box->setValidator(new QRegularExpressionValidator(oneLetter, box));
@@ -74,7 +72,8 @@ void TDesignIt::FormCreate() {
 
 void TDesignIt::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  FormShow();
+  // Restoring the window must not empty the boxes the player has filled in.
+  if (!event->spontaneous()) FormShow();
 }
 
 void TDesignIt::FormShow() {
@@ -94,11 +93,8 @@ void TDesignIt::FormShow() {
 
 bool TDesignIt::BlocksFilled() {
   const GameSettings& settings = host.Settings();
-  // A hand-edited size never walks off the grid.
-  const int height = std::clamp(settings.Height, 0, 5);
-  const int width = std::clamp(settings.Width, 0, 5);
-  for (int row = 1; row <= height; ++row) {
-    for (int column = 1; column <= width; ++column) {
+  for (int row = 1; row <= settings.Height; ++row) {
+    for (int column = 1; column <= settings.Width; ++column) {
       QLineEdit* box = Boxes[LetterGrid::CellIndex(row, column)];
       if (BoxLetter(*box) != ' ') continue;
       host.Services().ShowMessage(this, "Not all letters have been filled in.", "Error");

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "base/text_utils.h"
 #include "platform/game_host.h"
@@ -31,7 +32,8 @@ TOptionDialog::TOptionDialog(GameHost& host, const QString& name, const QString&
 
 void TOptionDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  ScaleDialog(*this, Dimensions, host.ScaleFactor(), host.ScreenSize());
+  // The window system's own show events (mapping, restoring) must not move the dialog.
+  if (!event->spontaneous()) ScaleDialog(*this, Dimensions, host.ScaleFactor(), host.ScreenSize());
 }
 
 void TOptionDialog::RecordDesignLayout() { SaveDimensions(this, Dimensions); }
