@@ -24,7 +24,6 @@
 namespace {
 
 // Room for any word the engine judges; longer entries could never be found.
-constexpr int kLongestEntry = 50;
 constexpr int kItemHeight = 19;
 
 }  // namespace
@@ -44,7 +43,7 @@ TMyEditBox::TMyEditBox(GameHost& host) : QDialog(host.Window()), host_(host) {
   AddInfo->setObjectName("AddInfo");
   AddInfo->setGeometry(12, 72, 149, 27);
   AddInfo->setFont(ArialPixels(17));
-  AddInfo->setMaxLength(kLongestEntry);
+  AddInfo->setMaxLength(static_cast<int>(kLongestCheckedWord));
   AddButton = MakeButton(this, "AddButton", "&Add", {176, 72, 73, 29});
 
   TheList = new QListWidget(this);

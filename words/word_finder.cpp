@@ -47,10 +47,11 @@ class Walk {
     // The player's added words, sorted once, are walked like a compiled lexicon.
     listedBytes_ = CompiledLexiconBytes(words.Listed, 0);
     listed_ = CompiledLexicon::FromBytes(
-        reinterpret_cast<const unsigned char*>(listedBytes_.data()), listedBytes_.size());
+        reinterpret_cast<const unsigned char*>(listedBytes_.data()), listedBytes_.size(),
+        /*verifyChecksum=*/false);  // made just now, not read from outside
     lexicons_ = words.Compiled;
     if (listed_) lexicons_.push_back(listed_.get());
-    ranges_.assign(words.LongestWord + 1, std::vector<Range>(lexicons_.size()));
+    ranges_.assign(kLongestCheckedWord + 1, std::vector<Range>(lexicons_.size()));
     for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
       neighbours_[cell] = Neighbours(grid, cell, repeats);
   }
@@ -67,7 +68,7 @@ class Walk {
   // The word so far has `depth` letters; tries `cell` as its next one.
   void Step(int cell, std::size_t depth) {
     const char letter = grid_.Letters[cell];
-    if (!Playable(letter) || depth >= words_.LongestWord) return;
+    if (!Playable(letter) || depth >= kLongestCheckedWord) return;
     if (!Narrow(depth, SessionWords::Fold(letter))) return;
     word_.push_back(letter);
     folded_.push_back(SessionWords::Fold(letter));

@@ -21,13 +21,9 @@
 
 namespace {
 
-constexpr std::size_t kLongestWord = 50;
-
 std::string FoldCase(std::string_view word) {
   std::string folded(word);
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : folded) c = SessionWords::Fold(c);
   return folded;
 }
 
@@ -155,8 +151,8 @@ int32_t SE_CheckWord(int16_t session, uint32_t /*options*/, const char* word, ch
   if (reply != nullptr && replySize > 0) reply[0] = '\0';
   const Session* owner = FindSession(session);
   if (owner == nullptr || word == nullptr) return SE_WORD_NOT_FOUND;
-  const std::size_t length = ::strnlen(word, kLongestWord + 1);
-  if (length == 0 || length > kLongestWord) return SE_WORD_NOT_FOUND;
+  const std::size_t length = ::strnlen(word, kLongestCheckedWord + 1);
+  if (length == 0 || length > kLongestCheckedWord) return SE_WORD_NOT_FOUND;
 
   const std::string folded = FoldCase(std::string_view(word, length));
   bool found = false;
@@ -253,7 +249,6 @@ bool SE_GetSessionWords(int16_t session, SessionWords& words) {
   words = SessionWords{};
   const Session* owner = FindSession(session);
   if (owner == nullptr) return false;
-  words.LongestWord = kLongestWord;
   for (const auto& [id, lexicon] : owner->Lexicons) {
     if (lexicon.Main) {
       words.Compiled.push_back(lexicon.Main.get());

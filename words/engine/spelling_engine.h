@@ -72,16 +72,17 @@ int32_t SE_CloseSession(int16_t session);
 
 class CompiledLexicon;
 
+// No longer word is ever found: it is not cut short and judged by its beginning.
+inline constexpr std::size_t kLongestCheckedWord = 50;
+
 // What a session holds, as SE_CheckWord judges it: a word is found when a compiled
-// lexicon or `Listed` holds it, it is not `Excluded` and it has at most `LongestWord`
-// characters. Words here are folded to the engine's case (SessionWords::Fold).
+// lexicon or `Listed` holds it, it is not `Excluded` and it has at most
+// kLongestCheckedWord characters. Words here are folded to the engine's case (SessionWords::Fold).
 // The lexicons belong to the session: valid until it or one of them is closed.
 struct SessionWords {
   std::vector<const CompiledLexicon*> Compiled;
   std::vector<std::string> Listed;    // the user lists that add words: sorted, unique
   std::vector<std::string> Excluded;  // the exclusion lists: sorted, unique
-  std::size_t LongestWord = 0;
-
   static char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 };
 
