@@ -11,7 +11,7 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
-#include "words/check_session.h"
+#include "words/host_check_session.h"
 
 namespace {
 
@@ -61,12 +61,7 @@ void TLookUpWord::CheckButtonClick() {
   }
 
   CheckSession session;
-  const ShowMessageFn showMessage = [&](const std::string& text, const std::string& caption) {
-    services.ShowMessage(this, TextFromBytes(text), TextFromBytes(caption));
-  };
-  if (!OpenCheckSession(session, host_.ProgramDirectory(), services.UserDataDirectory(),
-                        host_.Settings().AmericanDictionary, showMessage))
-    return;
+  if (!OpenCheckSession(session, host_, this)) return;
   // Checked as typed: unlike a guess, the word is not put into capitals.
   const bool found = InSpeller(session, word);
   const std::string answer = word + (found ? " FOUND" : " NOT FOUND") + " in dictionary.";

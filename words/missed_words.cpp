@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTreeWidget>
 
 #include "base/text_utils.h"
@@ -12,6 +13,7 @@
 #include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
 #include "words/check_session.h"
+#include "words/host_check_session.h"
 #include "words/word_finder.h"
 
 namespace {
@@ -63,6 +65,8 @@ TMissedWords::TMissedWords(QWidget* owner, GameHost& host, MissedWordList list)
 
 void TMissedWords::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // The window system's own show events (mapping, restoring) must not move the dialog.
+  if (event->spontaneous()) return;
   ScaleDialog(*this, Dimensions, host_.ScaleFactor(), host_.ScreenSize());
   MissedListCurrentChanged();
 }
@@ -79,13 +83,7 @@ void TMissedWords::MissedListCurrentChanged() {
 void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses) {
   const GameSettings& settings = host.Settings();
   CheckSession session;
-  const ShowMessageFn showMessage = [&](const std::string& text, const std::string& caption) {
-    host.Services().ShowMessage(&owner, TextFromBytes(text), TextFromBytes(caption));
-  };
-  if (!OpenCheckSession(session, host.ProgramDirectory(), host.Services().UserDataDirectory(),
-                        settings.AmericanDictionary, showMessage)) {
-    return;
-  }
+  if (!OpenCheckSession(session, host, &owner)) return;
   const std::vector<BoardWord> boardWords = FindWords(
       host.Board(), session, settings.MinimumWordLength, settings.RepeatingLettersAllowed);
   CloseCheckSession(session);

@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
+#include "words/host_check_session.h"
 #include "words/missed_words.h"
 #include "words/path_search.h"
 
@@ -37,8 +39,6 @@ void Fill(QListWidget* list, const std::vector<std::string>& words) {
     item->setSizeHint(QSize(0, kItemHeight));
   }
 }
-
-QString Text(const std::string& text) { return QString::fromLatin1(text); }
 
 }  // namespace
 
@@ -110,6 +110,8 @@ TShowScore::TShowScore(GameHost& host)
 
 void TShowScore::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  // Restoring the window is no new showing: nothing is moved or judged again.
+  if (event->spontaneous()) return;
   // The size in force follows from the stored size and the screen, as at start-up.
   RestoreWindow(*this, *this, Dimensions, host_.ScaleFactor(), host_.ScreenSize(), 15);
   FormShow();
@@ -119,12 +121,7 @@ void TShowScore::FormShow() {
   ClearLists();
   MissedWordsButton->setEnabled(false);
   CheckSession session;
-  const ShowMessageFn showMessage = [this](const std::string& text, const std::string& caption) {
-    platform_.ShowMessage(this, Text(text), Text(caption));
-  };
-  if (!OpenCheckSession(session, host_.ProgramDirectory(), platform_.UserDataDirectory(),
-                        settings_.AmericanDictionary, showMessage))
-    return;
+  if (!OpenCheckSession(session, host_, this)) return;
   const bool repeats = settings_.RepeatingLettersAllowed;
   const ScoreSheet sheet = ScoreGuesses(
       host_.Guesses(), settings_,
@@ -156,14 +153,14 @@ void TShowScore::ShowSheet(const ScoreSheet& sheet) {
   Fill(TooShort, sheet.TooShort);
   const ScoreTexts texts = MakeScoreTexts(sheet);
   for (int line = 0; line < kLengthLines; ++line) {
-    LetterLabels[line]->setText(Text(texts.LetterLabels[line]));
-    ScoreLabels[line]->setText(Text(texts.LineScores[line]));
+    LetterLabels[line]->setText(TextFromBytes(texts.LetterLabels[line]));
+    ScoreLabels[line]->setText(TextFromBytes(texts.LineScores[line]));
   }
-  NotInPuzzleLabel->setText(Text(texts.NotInPuzzleLabel));
-  NotInPuzzleScore->setText(Text(texts.NotInPuzzleScore));
-  MisspelledLabel->setText(Text(texts.MisspelledLabel));
-  MisspelledScore->setText(Text(texts.MisspelledScore));
-  TooShortLabel->setText(Text(texts.TooShortLabel));
-  TooShortScore->setText(Text(texts.TooShortScore));
-  FinalScore->setText(Text(texts.FinalScore));
+  NotInPuzzleLabel->setText(TextFromBytes(texts.NotInPuzzleLabel));
+  NotInPuzzleScore->setText(TextFromBytes(texts.NotInPuzzleScore));
+  MisspelledLabel->setText(TextFromBytes(texts.MisspelledLabel));
+  MisspelledScore->setText(TextFromBytes(texts.MisspelledScore));
+  TooShortLabel->setText(TextFromBytes(texts.TooShortLabel));
+  TooShortScore->setText(TextFromBytes(texts.TooShortScore));
+  FinalScore->setText(TextFromBytes(texts.FinalScore));
 }
