@@ -51,8 +51,7 @@ void TMainWin::FormCreate() {
   Apply(GameEvent::StartUp);
 
   programDirectory_ = ProgramDirectoryFrom(platform_.ProgramFilePath());
-  startDirectory_ = StartDirectoryFrom(platform_.CurrentDirectory());
-  settings_ = DefaultSettings(startDirectory_);
+  settings_ = DefaultSettings(StartDirectoryFrom(platform_.CurrentDirectory()));
   LoadSettings(settings_, platform_.SettingsFilePath());
 
   ShowDictionaryChoice(*this);

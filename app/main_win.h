@@ -41,7 +41,6 @@ class TMainWin : public QMainWindow, public GameHost {
   double ScaleFactor() const override { return scaleFactor_; }
   QSize ScreenSize() const override { return {ScreenWidth, ScreenHeight}; }
   const std::string& ProgramDirectory() const override { return programDirectory_; }
-  const std::string& StartDirectory() const override { return startDirectory_; }
   void BoardResized() override;
   void BoardLoaded() override;
   void RepaintBoard() override;
@@ -91,7 +90,6 @@ class TMainWin : public QMainWindow, public GameHost {
   GameSettings settings_;
   LetterGrid grid_;
   TimedGame game_;
-  std::string startDirectory_;
   std::string programDirectory_;
   double scaleFactor_ = 1.0;
   int32_t ScreenWidth = 0;

@@ -30,7 +30,6 @@ class GameHost {
   // Read once at start-up.
   virtual QSize ScreenSize() const = 0;
   virtual const std::string& ProgramDirectory() const = 0;
-  virtual const std::string& StartDirectory() const = 0;
 
   // The board was blanked for a new size: it is repainted and can no longer be printed.
   virtual void BoardResized() = 0;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "base/file_reader.h"
+#include "platform/qt_text.h"
 
 namespace {
 
@@ -16,9 +17,7 @@ constexpr std::size_t kMaxHelpFileBytes = 4 * 1024 * 1024;
 
 bool ReadHelpFile(const QString& path, QByteArray& bytes) {
   std::string read;
-  if (ReadWholeFile(QFile::encodeName(path).toStdString(), kMaxHelpFileBytes, read) !=
-      FileReadStatus::Ok)
-    return false;
+  if (ReadWholeFile(PathToBytes(path), kMaxHelpFileBytes, read) != FileReadStatus::Ok) return false;
   bytes = QByteArray::fromStdString(read);
   return true;
 }

@@ -17,7 +17,6 @@
 #include "platform/help_window.h"
 #include "platform/plugin_modules.h"
 #include "platform/qt_text.h"
-#include "settings/game_settings.h"
 
 namespace {
 

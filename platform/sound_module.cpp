@@ -11,6 +11,7 @@
 
 #include "platform/platform.h"
 #include "platform/plugin_modules.h"
+#include "platform/qt_text.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ class QtSound : public Sound {
  private:
   // A bare name is looked up in the current directory, then in the program's folder.
   static QString Find(const std::string& name) {
-    const QString bare = QFile::decodeName(name.c_str());
+    const QString bare = PathFromBytes(name);
     if (QFileInfo(bare).isFile()) return QFileInfo(bare).absoluteFilePath();
     const QString beside = QCoreApplication::applicationDirPath() + "/" + bare;
     if (QFileInfo(beside).isFile()) return beside;

@@ -2,6 +2,8 @@
 
 #include <QFontInfo>
 
+#include "platform/qt_text.h"
+
 QColor ColorFromSetting(int32_t color) {
   const auto value = static_cast<uint32_t>(color);
   return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
@@ -16,7 +18,7 @@ int32_t ColorToSetting(const QColor& color) {
 }
 
 QFont QtFontFrom(const FontDescription& description, int pointSize) {
-  QFont font(QString::fromLatin1(description.Name.c_str()));
+  QFont font(TextFromBytes(description.Name));
   // A hand-edited size of 0 or less would make Qt complain; the smallest size still shows.
   font.setPointSize(pointSize > 0 ? pointSize : 1);
   font.setBold(description.Bold);
@@ -29,7 +31,7 @@ QFont QtFontFrom(const FontDescription& description, int pointSize) {
 FontDescription FontDescriptionFrom(const QFont& font, const QColor& color) {
   FontDescription description;
   description.Color = ColorToSetting(color);
-  description.Name = font.family().toLatin1().left(255).toStdString();
+  description.Name = TextToBytes(font.family()).substr(0, 255);
   // A font given in pixels has no point size of its own; the one it shows at will do.
   description.Size = font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
   description.Bold = font.bold();

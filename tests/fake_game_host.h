@@ -22,7 +22,6 @@ class FakeGameHost : public GameHost {
   double ScaleFactor() const override { return scaleFactor; }
   QSize ScreenSize() const override { return screen; }
   const std::string& ProgramDirectory() const override { return programDirectory; }
-  const std::string& StartDirectory() const override { return startDirectory; }
   void BoardResized() override { ++boardResized; }
   void BoardLoaded() override { ++boardLoaded; }
   void RepaintBoard() override { ++boardRepainted; }
@@ -45,7 +44,6 @@ class FakeGameHost : public GameHost {
   double scaleFactor = 1.0;
   QSize screen{1280, 1024};
   std::string programDirectory = TOLVANE_PROGRAM_DIR;
-  std::string startDirectory = "/tmp";
 
   int boardResized = 0;
   int boardLoaded = 0;

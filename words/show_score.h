@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QStringList>
 #include <array>
-#include <functional>
 #include <string>
 #include <vector>
 
