@@ -91,15 +91,11 @@ void TLetterLook::AdjustBitmaps() {
 }
 
 void TLetterLook::FontClick() {
-  FontDialogRequest request;
-  request.title = "Font";
-  request.font = QtFontFrom(settings_.LetterFont);
-  request.color = ColorFromSetting(settings_.LetterFont.Color);
-  request.effects = true;
-  const std::optional<FontDialogAnswer> chosen = host_.Services().GetFont(this, request);
+  const std::optional<FontDescription> chosen =
+      ChooseFont(host_.Services(), this, settings_.LetterFont, true);
   if (!chosen) return;
   // The board takes it, scaled to the window size, the next time it is painted.
-  settings_.LetterFont = FontDescriptionFrom(chosen->font, chosen->color);
+  settings_.LetterFont = *chosen;
   AdjustBitmaps();
 }
 

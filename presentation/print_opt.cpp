@@ -69,15 +69,10 @@ void TPrintOpt::ShowFontName() {
 }
 
 void TPrintOpt::FontClick() {
-  FontDescription& font = host_.Settings().PrintPuzzleFont;
-  FontDialogRequest request;
-  request.title = "Font";
-  request.font = QtFontFrom(font);
-  request.color = ColorFromSetting(font.Color);
-  request.effects = true;
-  const std::optional<FontDialogAnswer> answer = host_.Services().GetFont(this, request);
-  if (!answer) return;
-  font = FontDescriptionFrom(answer->font, answer->color);
+  const std::optional<FontDescription> chosen =
+      ChooseFont(host_.Services(), this, host_.Settings().PrintPuzzleFont, true);
+  if (!chosen) return;
+  host_.Settings().PrintPuzzleFont = *chosen;
   ShowFontName();
 }
 

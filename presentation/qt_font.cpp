@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 
+#include "platform/platform.h"
 #include "platform/qt_text.h"
 
 QColor ColorFromSetting(int32_t color) {
@@ -38,5 +39,21 @@ FontDescription FontDescriptionFrom(const QFont& font, const QColor& color) {
   description.Italic = font.italic();
   description.Underline = font.underline();
   description.Strikeout = font.strikeOut();
+  return description;
+}
+
+std::optional<FontDescription> ChooseFont(Platform& platform, QWidget* owner,
+                                          const FontDescription& start, bool effects,
+                                          int minPointSize, int maxPointSize) {
+  FontDialogRequest request;
+  request.font = QtFontFrom(start);
+  request.color = ColorFromSetting(start.Color);
+  request.effects = effects;
+  request.minPointSize = minPointSize;
+  request.maxPointSize = maxPointSize;
+  const std::optional<FontDialogAnswer> chosen = platform.GetFont(owner, request);
+  if (!chosen) return std::nullopt;
+  FontDescription description = FontDescriptionFrom(chosen->font, chosen->color);
+  if (!effects) description.Underline = description.Strikeout = false;
   return description;
 }

@@ -2,8 +2,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <optional>
 
 #include "settings/game_settings.h"
+
+class Platform;
+class QWidget;
 
 // The settings keep colours as red in the low byte, then green, then blue.
 QColor ColorFromSetting(int32_t color);
@@ -16,3 +20,9 @@ inline QFont QtFontFrom(const FontDescription& description) {
 
 // What the player chose in a font dialog, as the settings keep it.
 FontDescription FontDescriptionFrom(const QFont& font, const QColor& color);
+
+// The platform's font dialog, started from `start`; nothing when the player cancelled.
+// Without effects, underline and strikeout are never kept. Point sizes of 0 set no limit.
+std::optional<FontDescription> ChooseFont(Platform& platform, QWidget* owner,
+                                          const FontDescription& start, bool effects,
+                                          int minPointSize = 0, int maxPointSize = 0);
