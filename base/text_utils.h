@@ -9,6 +9,10 @@
 // Fixed-point with `decimals` digits, "," between groups of three digits before the
 // point, a leading "-" when negative, padded with blanks on the left to `width`.
 std::string FormatNumber(double number, int width, int decimals);
+// A whole count or score as the dialogs show it: "1,234", "-5".
+inline std::string FormatCount(int64_t count) {
+  return FormatNumber(static_cast<double>(count), 1, 0);
+}
 // Fixed-point with `decimals` digits, no separators, padded on the left to `width`.
 std::string FormatPadded(double number, int width, int decimals);
 std::string PadLeft(const std::string& text, int length);

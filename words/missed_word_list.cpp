@@ -5,12 +5,6 @@
 
 #include "base/text_utils.h"
 
-namespace {
-
-std::string Number(int64_t value) { return FormatNumber(static_cast<double>(value), 1, 0); }
-
-}  // namespace
-
 MissedWordList ListMissedWords(const std::vector<BoardWord>& boardWords,
                                const std::vector<std::string>& validGuesses,
                                const GameSettings& settings) {
@@ -32,7 +26,8 @@ MissedWordList ListMissedWords(const std::vector<BoardWord>& boardWords,
     if (a.Word.size() != b.Word.size()) return a.Word.size() > b.Word.size();
     return a.Word < b.Word;
   });
-  list.Summary = "You found " + Number(foundCount) + " of " + Number(std::ssize(boardWords)) +
-                 " words: " + Number(foundPoints) + " of " + Number(allPoints) + " points.";
+  list.Summary = "You found " + FormatCount(foundCount) + " of " +
+                 FormatCount(std::ssize(boardWords)) + " words: " + FormatCount(foundPoints) +
+                 " of " + FormatCount(allPoints) + " points.";
   return list;
 }

@@ -48,7 +48,7 @@ TMissedWords::TMissedWords(QWidget* owner, GameHost& host, MissedWordList list)
                         ArialPixels(15), Qt::AlignHCenter | Qt::AlignVCenter);
   MissedList = MakeWordTable(this, {8, 36, 361, 365});
   for (const MissedWord& word : list_.Words) {
-    const QString points = TextFromBytes(FormatNumber(static_cast<double>(word.Points), 1, 0));
+    const QString points = TextFromBytes(FormatCount(word.Points));
     auto* item = new QTreeWidgetItem(MissedList, {TextFromBytes(word.Word), points});
     item->setTextAlignment(kPointsColumn, Qt::AlignRight | Qt::AlignVCenter);
   }

@@ -33,8 +33,6 @@ int64_t Penalty(bool charged, const std::vector<std::string>& words) {
   return charged ? -static_cast<int64_t>(words.size()) : 0;
 }
 
-std::string Number(int64_t value) { return FormatNumber(static_cast<double>(value), 1, 0); }
-
 }  // namespace
 
 WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
@@ -92,15 +90,15 @@ ScoreTexts MakeScoreTexts(const ScoreSheet& sheet) {
   for (int line = 0; line < kLengthLines; ++line) {
     const std::string caption =
         line + 3 <= 11 ? std::to_string(line + 3) + " Letter Words: " : "Larger Words: ";
-    texts.LetterLabels[line] = caption + Number(sheet.LengthCounts[line]);
-    texts.LineScores[line] = Number(sheet.LineScores[line]);
+    texts.LetterLabels[line] = caption + FormatCount(sheet.LengthCounts[line]);
+    texts.LineScores[line] = FormatCount(sheet.LineScores[line]);
   }
-  texts.NotInPuzzleLabel = "Words Not In Puzzle: " + Number(std::ssize(sheet.NotInPuzzle));
-  texts.NotInPuzzleScore = Number(sheet.NotInPuzzlePenalty);
-  texts.MisspelledLabel = "Misspelled Words: " + Number(std::ssize(sheet.Misspelled));
-  texts.MisspelledScore = Number(sheet.MisspelledPenalty);
-  texts.TooShortLabel = "Words Too Short: " + Number(std::ssize(sheet.TooShort));
-  texts.TooShortScore = Number(sheet.TooShortPenalty);
-  texts.FinalScore = Number(sheet.TotalScore);
+  texts.NotInPuzzleLabel = "Words Not In Puzzle: " + FormatCount(std::ssize(sheet.NotInPuzzle));
+  texts.NotInPuzzleScore = FormatCount(sheet.NotInPuzzlePenalty);
+  texts.MisspelledLabel = "Misspelled Words: " + FormatCount(std::ssize(sheet.Misspelled));
+  texts.MisspelledScore = FormatCount(sheet.MisspelledPenalty);
+  texts.TooShortLabel = "Words Too Short: " + FormatCount(std::ssize(sheet.TooShort));
+  texts.TooShortScore = FormatCount(sheet.TooShortPenalty);
+  texts.FinalScore = FormatCount(sheet.TotalScore);
   return texts;
 }
