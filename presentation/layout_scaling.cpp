@@ -38,11 +38,15 @@ int32_t CentredTop(int32_t screenHeight, int32_t outerHeight, int32_t topOffset)
   return top > 0 ? top : 0;
 }
 
+const WindowScale* WindowScaleOfSize(int32_t windowSize) {
+  for (const WindowScale& scale : kWindowScales)
+    if (scale.WindowSize == windowSize) return &scale;
+  return nullptr;
+}
+
 double ScaleFactorFor(int32_t windowSize, int32_t screenWidth, int32_t screenHeight) {
-  for (const WindowScale& scale : kWindowScales) {
-    if (scale.WindowSize == windowSize && screenWidth >= scale.ScreenWidth &&
-        screenHeight >= scale.ScreenHeight)
-      return scale.Factor;
-  }
+  const WindowScale* scale = WindowScaleOfSize(windowSize);
+  if (scale && screenWidth >= scale->ScreenWidth && screenHeight >= scale->ScreenHeight)
+    return scale->Factor;
   return 1.0;
 }

@@ -16,7 +16,8 @@ struct ScaledBounds {
 ScaledBounds ScaleBounds(const ScaledBounds& bounds, int32_t m, int32_t d);
 
 // The four window sizes the game offers. The factor scales tiles and fonts; the ratio
-// M of M/100 scales the layout of every window; the screen must be at least as large.
+// M of M/100 scales the layout of every window; the screen must be at least as large
+// (any screen will do for the design size).
 struct WindowScale {
   int32_t WindowSize;
   double Factor;
@@ -25,11 +26,14 @@ struct WindowScale {
   const char* MenuItem;
 };
 inline constexpr std::array<WindowScale, 4> kWindowScales{{
-    {640, 1.0, 100, 640, 480, "N640x480"},
+    {640, 1.0, 100, 0, 0, "N640x480"},
     {800, 1.25, 125, 800, 600, "N800x600"},
     {1024, 1.6, 160, 1024, 768, "N1024x768"},
     {1280, 2.0, 200, 1280, 1024, "N1280x1024"},
 }};
+
+// The entry of `windowSize` (640, 800, 1024 or 1280), or null for any other value.
+const WindowScale* WindowScaleOfSize(int32_t windowSize);
 
 // The entry of `scaleFactor`; the 640 x 480 entry for any other factor.
 const WindowScale& WindowScaleFor(double scaleFactor);

@@ -1,7 +1,6 @@
 #include "presentation/window_size.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QWidget>
 
 #include "platform/game_host.h"
@@ -13,9 +12,6 @@ void MarkWindowSize(QWidget& window, double scaleFactor) {
   for (const WindowScale& scale : kWindowScales) {
     auto* item = window.findChild<QAction*>(scale.MenuItem);
     if (!item) continue;
-    // The items carry check marks, not radio dots; this function keeps them exclusive.
-    if (item->actionGroup())
-      item->actionGroup()->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     item->setChecked(&scale == &inForce);
   }
 }
@@ -24,18 +20,14 @@ void ChooseWindowSize(GameHost& host, int32_t windowSize) {
   // Choosing an item toggles its mark before we get here, so every way out puts the
   // mark back on the size in force.
   QWidget& window = *host.Window();
-  const WindowScale* chosen = nullptr;
-  for (const WindowScale& scale : kWindowScales)
-    if (scale.WindowSize == windowSize) chosen = &scale;
+  const WindowScale* chosen = WindowScaleOfSize(windowSize);
   GameSettings& settings = host.Settings();
   if (!chosen || settings.WindowSize == windowSize) {
     MarkWindowSize(window, host.ScaleFactor());
     return;
   }
   const QSize screen = host.ScreenSize();
-  const bool designSize = chosen == &kWindowScales[0];
-  if (!designSize &&
-      (screen.width() < chosen->ScreenWidth || screen.height() < chosen->ScreenHeight)) {
+  if (screen.width() < chosen->ScreenWidth || screen.height() < chosen->ScreenHeight) {
     host.Services().ShowMessage(&window,
                                 QString("Your current screen resolution does not support %1 x "
                                         "%2 pixels.")

@@ -129,6 +129,8 @@ TEST_F(MainWinTest, MenusHoldEveryItemWithItsShortcut) {
     EXPECT_EQ(sizes[i]->text(), sizeCaptions[i]);
     EXPECT_EQ(sizes[i]->shortcut().toString(), sizeShortcuts[i]);
     EXPECT_TRUE(sizes[i]->isCheckable());
+    // Check marks, not radio dots: no exclusive group around them.
+    EXPECT_FALSE(sizes[i]->actionGroup() && sizes[i]->actionGroup()->isExclusive());
   }
 }
 
