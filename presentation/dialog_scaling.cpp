@@ -11,6 +11,10 @@ void RestoreWindow(QWidget& window, QWidget& client, const SavedDimensions& desi
   // A window around its client (menu bar and all) takes its new size from its layout,
   // which would otherwise wait for the next pass of the event loop.
   if (&window != &client && window.layout()) window.layout()->activate();
+  CentreWindow(window, screen, topOffset);
+}
+
+void CentreWindow(QWidget& window, QSize screen, int topOffset) {
   const QSize outer = window.frameGeometry().size();
   window.move(CentredLeft(screen.width(), outer.width()),
               CentredTop(screen.height(), outer.height(), topOffset));

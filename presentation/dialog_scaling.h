@@ -17,3 +17,7 @@ void RestoreWindow(QWidget& window, QWidget& client, const SavedDimensions& desi
 // lift the main window gets). Call it from the dialog's show event; `design` is what
 // SaveDimensions recorded when the dialog was made.
 void ScaleDialog(QWidget& dialog, const SavedDimensions& design, double scaleFactor, QSize screen);
+
+// Places `window` by its outer size in the middle of `screen`, lifted by `topOffset`
+// (never above the top edge).
+void CentreWindow(QWidget& window, QSize screen, int topOffset);

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
+#include "presentation/dialog_scaling.h"
 #include "presentation/layout_scaling.h"
 #include "presentation/qt_font.h"
 #include "presentation/tile_composer.h"
@@ -74,9 +75,7 @@ void TLetterLook::showEvent(QShowEvent* event) {
 
 // Centred, never scaled: the previews show the letters at the size the font names.
 void TLetterLook::FormShow() {
-  const QSize screen = host_.ScreenSize();
-  const QSize outer = frameGeometry().size();
-  move(CentredLeft(screen.width(), outer.width()), CentredTop(screen.height(), outer.height(), 0));
+  CentreWindow(*this, host_.ScreenSize(), 0);
   AdjustBitmaps();
 }
 

@@ -55,7 +55,7 @@ void SaveDimensions(QWidget* client, SavedDimensions& saved, Platform* services)
   }
 }
 
-QSize RestoreDimensions(QWidget* client, const SavedDimensions& saved, double scaleFactor) {
+void RestoreDimensions(QWidget* client, const SavedDimensions& saved, double scaleFactor) {
   const int32_t m = LayoutRatio(scaleFactor);
   // The client's font first: controls that follow it then set their own over it.
   if (saved.ClientFont.Component) RestoreFont(saved.ClientFont, m);
@@ -68,5 +68,4 @@ QSize RestoreDimensions(QWidget* client, const SavedDimensions& saved, double sc
   const QSize scaled(ScaleRound(saved.Client.width(), m, 100),
                      ScaleRound(saved.Client.height(), m, 100));
   client->setFixedSize(scaled);
-  return scaled;
 }

@@ -30,6 +30,6 @@ inline constexpr int kMaxSavedComponents = 101;
 // `client` is the widget whose size is the window's client area. With `services`, a
 // window with too many components is reported to the player.
 void SaveDimensions(QWidget* client, SavedDimensions& saved, Platform* services = nullptr);
-// Puts the design layout back and scales it by `scaleFactor`. Returns the scaled
-// client size; placing the window is the caller's.
-QSize RestoreDimensions(QWidget* client, const SavedDimensions& saved, double scaleFactor);
+// Puts the design layout back and scales it by `scaleFactor`, the client's fixed size
+// included; placing the window is the caller's.
+void RestoreDimensions(QWidget* client, const SavedDimensions& saved, double scaleFactor);
