@@ -9,7 +9,6 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
-#include "presentation/layout_scaling.h"
 #include "presentation/qt_font.h"
 #include "presentation/tile_composer.h"
 #include "presentation/tile_picture.h"
