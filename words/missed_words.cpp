@@ -44,8 +44,8 @@ TMissedWords::TMissedWords(QWidget* owner, GameHost& host, MissedWordList list)
   setFont(ArialPixels(17));
   setFixedSize(377, 445);
 
-  FoundLine = MakeLabel(this, "FoundLine", TextFromBytes(list_.Summary), {8, 8, 361, 21},
-                        ArialPixels(15), Qt::AlignHCenter | Qt::AlignVCenter);
+  MakeLabel(this, "FoundLine", TextFromBytes(list_.Summary), {8, 8, 361, 21}, ArialPixels(15),
+            Qt::AlignHCenter | Qt::AlignVCenter);
   MissedList = MakeWordTable(this, {8, 36, 361, 365});
   for (const MissedWord& word : list_.Words) {
     const QString points = TextFromBytes(FormatCount(word.Points));
@@ -57,9 +57,9 @@ TMissedWords::TMissedWords(QWidget* owner, GameHost& host, MissedWordList list)
   connect(MissedList, &QTreeWidget::currentItemChanged, this,
           &TMissedWords::MissedListCurrentChanged);
 
-  OKButton = MakeButton(this, "OKButton", "E&xit", {280, 408, 89, 29});
-  OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  QPushButton* exit = MakeButton(this, "OKButton", "E&xit", {280, 408, 89, 29});
+  exit->setDefault(true);
+  connect(exit, &QPushButton::clicked, this, &QDialog::accept);
   SaveDimensions(this, Dimensions);
 }
 

@@ -31,9 +31,7 @@ class TMissedWords : public QDialog {
   GameHost& host_;
   MissedWordList list_;
 
-  QLabel* FoundLine = nullptr;
   QTreeWidget* MissedList = nullptr;
-  QPushButton* OKButton = nullptr;
 };
 
 // Finds every word on the host's board with a check session of its own and shows those

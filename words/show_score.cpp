@@ -42,12 +42,7 @@ void Fill(QListWidget* list, const std::vector<std::string>& words) {
 
 }  // namespace
 
-TShowScore::TShowScore(GameHost& host)
-    : QDialog(host.Window()),
-      host_(host),
-      platform_(host.Services()),
-      settings_(host.Settings()),
-      grid_(host.Board()) {
+TShowScore::TShowScore(GameHost& host) : QDialog(host.Window()), host_(host) {
   setObjectName("ShowScore");
   setWindowTitle("Puzzle Score");
   setFont(ArialPixels(17));
@@ -105,7 +100,7 @@ TShowScore::TShowScore(GameHost& host)
   setTabOrder(TooShort, MissedWordsButton);
   setTabOrder(MissedWordsButton, OKButton);
   ShowSheet(ScoreSheet{});
-  SaveDimensions(this, Dimensions, &platform_);
+  SaveDimensions(this, Dimensions, &host_.Services());
 }
 
 void TShowScore::showEvent(QShowEvent* event) {
@@ -122,10 +117,12 @@ void TShowScore::FormShow() {
   MissedWordsButton->setEnabled(false);
   CheckSession session;
   if (!OpenCheckSession(session, host_, this)) return;
-  const bool repeats = settings_.RepeatingLettersAllowed;
+  const GameSettings& settings = host_.Settings();
   const ScoreSheet sheet = ScoreGuesses(
-      host_.Guesses(), settings_,
-      [&](const std::string& word) { return InPuzzle(grid_, word, repeats); },
+      host_.Guesses(), settings,
+      [&](const std::string& word) {
+        return InPuzzle(host_.Board(), word, settings.RepeatingLettersAllowed);
+      },
       [&](const std::string& word) { return InSpeller(session, word); });
   CloseCheckSession(session);
   ShowSheet(sheet);

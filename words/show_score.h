@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "game/letter_grid.h"
 #include "presentation/saved_dimensions.h"
 #include "settings/game_settings.h"
 #include "words/check_session.h"
@@ -37,9 +36,6 @@ class TShowScore : public QDialog {
   void MissedWordsClick();
 
   GameHost& host_;
-  Platform& platform_;
-  const GameSettings& settings_;
-  const LetterGrid& grid_;
 
   QListWidget* ValidWords = nullptr;
   QListWidget* NotInPuzzle = nullptr;
