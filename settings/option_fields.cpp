@@ -1,6 +1,7 @@
 #include "settings/option_fields.h"
 
 #include <limits>
+#include <optional>
 
 #include "base/text_utils.h"
 
@@ -8,10 +9,12 @@ namespace {
 
 const std::string kScoreRange = "  Score must be between 1 an 20.";
 
-bool Passes(const FieldRule& rule, const std::string& text) {
+// The field's value when it passes its rule.
+std::optional<int32_t> Passes(const FieldRule& rule, const std::string& text) {
   const ReadIntegerResult read = ReadInteger(TrimBlanks(text));
-  if (rule.WholeText && read.ErrorPosition != 0) return false;
-  return read.Value >= rule.Min && read.Value <= rule.Max;
+  if (rule.WholeText && read.ErrorPosition != 0) return std::nullopt;
+  if (read.Value < rule.Min || read.Value > rule.Max) return std::nullopt;
+  return read.Value;
 }
 
 std::vector<FieldRule> ScoreRules() {
@@ -29,12 +32,13 @@ FieldValues ReadFields(const std::vector<std::string>& texts, const std::vector<
   FieldValues result;
   for (std::size_t field = 0; field < rules.size(); ++field) {
     const std::string text = field < texts.size() ? texts[field] : std::string();
-    if (!Passes(rules[field], text)) {
+    const std::optional<int32_t> value = Passes(rules[field], text);
+    if (!value) {
       result.Values.clear();
       result.Fault = FieldFault{static_cast<int>(field), rules[field].Message};
       return result;
     }
-    result.Values.push_back(ReadInteger(TrimBlanks(text)).Value);
+    result.Values.push_back(*value);
   }
   return result;
 }
