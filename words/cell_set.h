@@ -14,6 +14,13 @@ constexpr CellSet kAllCells = (CellSet{1} << LetterGrid::kCells) - 1;
 constexpr CellSet kColumn1 = 0b00001'00001'00001'00001'00001;
 constexpr CellSet kColumn5 = kColumn1 << 4;
 
+// For every byte, the cells on the board that hold it.
+using LetterCells = std::array<CellSet, 256>;
+
+constexpr CellSet CellsOf(const LetterCells& cells, char letter) {
+  return cells[static_cast<unsigned char>(letter)];
+}
+
 constexpr CellSet Bit(int cell) { return CellSet{1} << (cell - 1); }
 
 constexpr int CellCount(CellSet cells) { return std::popcount(cells); }

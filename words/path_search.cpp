@@ -11,21 +11,15 @@
 
 #include "words/cell_set.h"
 #include "words/failed_state_table.h"
+#include "words/letter_pair_edges.h"
 
 namespace {
-
-// For every byte, the cells on the board that hold it.
-using LetterCells = std::array<CellSet, 256>;
 
 LetterCells CellsByLetter(const LetterGrid& grid) {
   LetterCells cells{};
   for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
     if (grid.CellOnBoard[cell]) cells[static_cast<unsigned char>(grid.Letters[cell])] |= Bit(cell);
   return cells;
-}
-
-CellSet CellsOf(const LetterCells& cells, char letter) {
-  return cells[static_cast<unsigned char>(letter)];
 }
 
 // With repeats every walk counts, so it is enough to follow, letter by letter, the set
@@ -402,6 +396,7 @@ int RarestPosition(const LetterCells& cells, const std::string& word) {
 // search from the rarest letter goes first: it is often the fastest of the three, and
 // then it answers before the others spend their turn.
 bool PathExists(const LetterCells& cells, const std::string& word) {
+  constexpr int64_t kFirstBudget = 64;
   const int last = static_cast<int>(word.size()) - 1;
   const int rarest = RarestPosition(cells, word);
   std::vector<PathSearch> searches;
@@ -411,11 +406,13 @@ bool PathExists(const LetterCells& cells, const std::string& word) {
   // A word that reads the same backwards would be searched twice over.
   if (!std::equal(word.begin(), word.end(), word.rbegin()))
     searches.emplace_back(cells, word, last);
-  for (int64_t budget = 64;; budget += budget / 2) {
+  for (int64_t budget = kFirstBudget;; budget += budget / 2) {
     for (PathSearch& search : searches) {
       const PathSearch::Outcome outcome = search.Run(budget);
       if (outcome != PathSearch::Outcome::OutOfBudget) return outcome == PathSearch::Outcome::Found;
     }
+    // Worth its few microseconds only once the searches have shown the case is hard.
+    if (budget == kFirstBudget && !LetterPairEdgesFit(cells, word)) return false;
   }
 }
 
