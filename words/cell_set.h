@@ -43,6 +43,13 @@ inline constexpr std::array<CellSet, LetterGrid::kCells + 1> kNeighboursOf = [] 
   return table;
 }();
 
+// The cells at most `moves` king moves from `cell`, on or off the board.
+constexpr CellSet WithinKingMoves(int cell, int moves) {
+  CellSet reached = Bit(cell);
+  for (int move = 0; move < moves && reached != kAllCells; ++move) reached |= Neighbours(reached);
+  return reached;
+}
+
 // The cells of `allowed` connected to `from` through cells of `allowed`.
 constexpr CellSet ConnectedWithin(CellSet from, CellSet allowed) {
   CellSet patch = from & allowed;

@@ -12,6 +12,7 @@
 #include "words/cell_set.h"
 #include "words/failed_state_table.h"
 #include "words/letter_pair_edges.h"
+#include "words/letter_placement.h"
 
 namespace {
 
@@ -350,13 +351,6 @@ class PathSearch {
     return false;
   }
 
-  // The cells at most `moves` king moves from `cell`, on or off the board.
-  static CellSet WithinKingMoves(int cell, int moves) {
-    CellSet reached = Bit(cell);
-    for (int move = 0; move < moves && reached != kAllCells; ++move) reached |= Neighbours(reached);
-    return reached;
-  }
-
   int LetterId(char letter) {
     for (int id = 0; id < letterCount_; ++id)
       if (distinctLetters_[id] == letter) return id;
@@ -411,8 +405,11 @@ bool PathExists(const LetterCells& cells, const std::string& word) {
       const PathSearch::Outcome outcome = search.Run(budget);
       if (outcome != PathSearch::Outcome::OutOfBudget) return outcome == PathSearch::Outcome::Found;
     }
-    // Worth its few microseconds only once the searches have shown the case is hard.
-    if (budget == kFirstBudget && !LetterPairEdgesFit(cells, word)) return false;
+    // Worth their tens of microseconds only once the searches have shown the case is
+    // hard: each sees at once what the searches find out only slowly.
+    if (budget == kFirstBudget &&
+        !(LetterPairEdgesFit(cells, word) && LettersCanBePlaced(cells, word)))
+      return false;
   }
 }
 
