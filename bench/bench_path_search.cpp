@@ -90,6 +90,9 @@ BENCHMARK_CAPTURE(Search, Hunt_5x5_Palindrome, "AABBBABBBBABBBBAABBBABBAA",
                   "BAABBAABBBBBBBBBAABBAAB", false);
 BENCHMARK_CAPTURE(Search, Hunt_5x5_Latest, "BBAABBAAABAAAABABABBBAAAB", "BABAABBAAAABBAAABBAABAB",
                   false);
+// The slowest case of the hunt after the whole-board refutations came in.
+BENCHMARK_CAPTURE(Search, Hunt_5x5_TwoColumnsOfB, "BBAAABAAABBAAABBAAABBBAAA",
+                  "BAAABBABAAABBAAAABBAAB", false);
 // A board as the game deals them and a word on it.
 BENCHMARK_CAPTURE(Search, Ordinary_Found, "STRAEINOTSLEPDCRAMEHUTION", "SNORTS", false);
 BENCHMARK_CAPTURE(Search, Ordinary_NotFound, "STRAEINOTSLEPDCRAMEHUTION", "QUARTER", false);

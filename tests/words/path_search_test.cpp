@@ -379,6 +379,7 @@ TEST(InPuzzleTest, AgreesWithThePlainSearchOnTheHuntsSlowestCases) {
       {"BAAABBBBBBBBBBBABAAABAABA", "BBBAAABABBBBBBBBAAABA", 5, 5},
       {"BBAABBAAABAAAABABABBBAAAB", "BABAABBAAAABBAAABBAABAB", 5, 5},
       {"ABBBBBBBBBAABAABBBBABBBBA", "BAABBBBBBBABBBABBBABBABB", 5, 5},
+      {"BBAAABAAABBAAABBAAABBBAAA", "BAAABBABAAABBAAAABBAAB", 5, 5},
   };
   for (const auto& board : slowest) {
     const LetterGrid grid = MakeGrid(board.letters, board.height, board.width);
