@@ -123,7 +123,6 @@ class ConstraintSearch::Solver {
       letterIds_[position] = ids[letter];
       positionsOf_[ids[letter]] |= Only(position);
       root_[position] = cells[letter];
-      if (position > 0 && word[position] == word[position - 1]) hasRun_[ids[letter]] = true;
     }
     for (int position = 0; position < length_; ++position) {
       for (const int beside : {position - 1, position + 1})
@@ -289,8 +288,6 @@ class ConstraintSearch::Solver {
       changed = 0;
       if (!AllDifferent(d, changed)) return false;
       if (changed != 0) continue;
-      if (!StretchesPack(d, changed)) return false;
-      if (changed != 0) continue;
       if (!RareLettersPlace(d, changed)) return false;
       if (changed == 0) return true;
     }
@@ -431,110 +428,6 @@ class ConstraintSearch::Solver {
       }
     }
     return false;
-  }
-
-  // A stretch of two or more open positions in a row holding one letter is a path
-  // through open cells of that letter, so it lies inside one patch of them (cells
-  // connected through each other), and stretches in one patch need distinct cells of
-  // it. The stretches are packed into the patches; a patch no packing gives to a stretch
-  // leaves its domains. All-different sees the cells, not that a stretch cannot jump
-  // from patch to patch.
-  bool StretchesPack(Domains& d, Positions& changed) const {
-    for (int id = 0; id < letterCount_; ++id) {
-      if (!hasRun_[id]) continue;
-      const Positions open = OpenPositions(d, positionsOf_[id]);
-      CellSet openCells = 0;
-      for (Positions rest = open; rest != 0; rest &= rest - 1) openCells |= d[LowestPosition(rest)];
-      Patches patches;
-      for (CellSet rest = openCells; rest != 0;) {
-        const CellSet patch = ConnectedWithin(rest & -rest, rest);
-        rest &= ~patch;
-        patches.cells[patches.count] = patch;
-        patches.room[patches.count++] = CellCount(patch);
-      }
-      std::array<Stretch, kMaxLetters> stretches;
-      int count = 0;
-      for (Positions rest = open; rest != 0;) {
-        const int first = LowestPosition(rest);
-        // The open positions in a row from `first` on: a fixed one or another letter ends it.
-        const Positions stretch = rest & ~(rest + (rest & -rest));
-        rest &= ~stretch;
-        uint32_t allowed = (uint32_t{1} << patches.count) - 1;
-        for (Positions inside = stretch; inside != 0; inside &= inside - 1)
-          allowed &= patches.Meeting(d[LowestPosition(inside)]);
-        if (allowed == 0) return false;
-        if (std::popcount(stretch) >= 2)
-          stretches[count++] = {first, first + std::popcount(stretch) - 1, allowed};
-      }
-      if (count == 0) continue;
-      // Longest first: they fit in the fewest patches.
-      std::sort(stretches.begin(), stretches.begin() + count,
-                [](const Stretch& a, const Stretch& b) { return a.Length() > b.Length(); });
-      if (!Pack(stretches, count, 0, patches.room)) return false;
-      for (int index = 0; index < count; ++index)
-        if (!KeepPackablePatches(stretches, count, index, patches, d, changed)) return false;
-    }
-    return true;
-  }
-
-  struct Stretch {
-    int first;
-    int last;
-    uint32_t allowed;  // the patches (by index) that meet every domain of the stretch
-
-    int Length() const { return last - first + 1; }
-  };
-
-  struct Patches {
-    std::array<CellSet, kMaxLetters> cells;
-    std::array<int, kMaxLetters> room;
-    int count = 0;
-
-    uint32_t Meeting(CellSet domain) const {
-      uint32_t meeting = 0;
-      for (int index = 0; index < count; ++index)
-        if ((domain & cells[index]) != 0) meeting |= uint32_t{1} << index;
-      return meeting;
-    }
-  };
-
-  static bool Pack(const std::array<Stretch, kMaxLetters>& stretches, int count, int index,
-                   std::array<int, kMaxLetters>& room) {
-    if (index == count) return true;
-    const Stretch& stretch = stretches[index];
-    for (uint32_t allowed = stretch.allowed; allowed != 0; allowed &= allowed - 1) {
-      const int patch = std::countr_zero(allowed);
-      if (room[patch] < stretch.Length()) continue;
-      room[patch] -= stretch.Length();
-      const bool packed = Pack(stretches, count, index + 1, room);
-      room[patch] += stretch.Length();
-      if (packed) return true;
-    }
-    return false;
-  }
-
-  static bool KeepPackablePatches(std::array<Stretch, kMaxLetters>& stretches, int count, int index,
-                                  Patches& patches, Domains& d, Positions& changed) {
-    Stretch& stretch = stretches[index];
-    const uint32_t all = stretch.allowed;
-    if ((all & (all - 1)) == 0) return true;
-    uint32_t kept = 0;
-    for (uint32_t rest = all; rest != 0; rest &= rest - 1) {
-      stretch.allowed = rest & -rest;
-      if (Pack(stretches, count, 0, patches.room)) kept |= rest & -rest;
-    }
-    stretch.allowed = kept;
-    if (kept == all) return true;
-    CellSet cells = 0;
-    for (uint32_t rest = kept; rest != 0; rest &= rest - 1)
-      cells |= patches.cells[std::countr_zero(rest)];
-    for (int position = stretch.first; position <= stretch.last; ++position) {
-      if ((d[position] & ~cells) == 0) continue;
-      d[position] &= cells;
-      if (d[position] == 0) return false;
-      changed |= Only(position);
-    }
-    return true;
   }
 
   // A letter with few open cells pins the path down: its open positions take distinct
@@ -740,7 +633,6 @@ class ConstraintSearch::Solver {
   int letterCount_ = 0;
   std::array<int, kMaxLetters> letterIds_{};
   std::array<Positions, kMaxLetters> positionsOf_{};  // per letter
-  std::array<bool, kMaxLetters> hasRun_{};            // per letter: twice in a row somewhere
   // [letter][position]: how many of the position's neighbours in the word hold the letter.
   std::array<std::array<int, kMaxLetters>, kMaxLetters> besideHolding_{};
   Domains root_{};

@@ -170,20 +170,6 @@ TEST(ConstraintSearchTest, PositionsTakeDistinctCellsAllAtOnce) {
   EXPECT_TRUE(board.PlainAnswer("ABAC"));
 }
 
-TEST(ConstraintSearchTest, ARunOfOneLetterStaysInsideOnePatchOfIt) {
-  // Two triangles of A: each cell has two A neighbours, six cells in all, but no four
-  // connected ones.
-  const Board board{
-      "AADDD"
-      "ADDDD"
-      "DDDDD"
-      "DDDDA"
-      "DDDAA"};
-  EXPECT_EQ(RootOutcome(board, "AAAA"), Outcome::NotFound);
-  EXPECT_FALSE(board.PlainAnswer("AAAA"));
-  EXPECT_TRUE(board.PlainAnswer("AAA"));
-}
-
 TEST(ConstraintSearchTest, OccurrencesOfARareLetterLieWithinReachOfEachOther) {
   // BAAB: the two B are three steps apart in the word but four king moves on the board.
   const Board board{
