@@ -187,9 +187,9 @@ class ConstraintSearch::Solver {
     int& depth;
   };
 
-  // The open position with the fewest cells; among those, one not next to a fixed
-  // position: a position beside a fixed one is narrowed by it already and tends to
-  // become fixed by propagation alone.
+  // The open position with the fewest cells, the fail-first choice; among those, one
+  // with fewer fixed positions beside it, which did better on the hardest cases known
+  // than the other way round.
   int SmallestOpenDomain(const Domains& d) const {
     int best = kNone;
     int bestSize = kMaxLetters + 1;
