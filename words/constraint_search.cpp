@@ -19,6 +19,9 @@ constexpr Positions Only(int position) { return Positions{1} << position; }
 
 constexpr int LowestPosition(Positions positions) { return std::countr_zero(positions); }
 
+// Counted as cells are, for the same reason.
+constexpr int PositionCount(Positions positions) { return CellCount(positions); }
+
 // An empty domain counts as fixed too: it is only ever seen on the way to a failure.
 constexpr bool IsFixed(CellSet domain) { return (domain & (domain - 1)) == 0; }
 
@@ -256,7 +259,7 @@ class ConstraintSearch::Solver {
     int cell = 0;
     for (CellSet cells = allUsed | oneSpare; cells != 0; cells &= cells - 1) {
       const int at = LowestCell(cells);
-      const int branches = std::popcount(takers[at]) + ((oneSpare & Bit(at)) != 0);
+      const int branches = PositionCount(takers[at]) + ((oneSpare & Bit(at)) != 0);
       if (branches < fewestBranches) {
         fewestBranches = branches;
         cell = at;
@@ -626,7 +629,7 @@ class ConstraintSearch::Solver {
         }
       seats += seated;
     }
-    return seats >= std::popcount(openL);
+    return seats >= PositionCount(openL);
   }
 
   const int length_;
