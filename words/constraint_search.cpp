@@ -19,7 +19,7 @@ constexpr Positions Only(int position) { return Positions{1} << position; }
 
 constexpr int LowestPosition(Positions positions) { return std::countr_zero(positions); }
 
-// Counted as cells are, for the same reason.
+// With CellCount's bit tricks: std::popcount may be a library call.
 constexpr int PositionCount(Positions positions) { return CellCount(positions); }
 
 // An empty domain counts as fixed too: it is only ever seen on the way to a failure.

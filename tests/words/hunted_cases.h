@@ -35,4 +35,6 @@ inline constexpr HuntedCase kSlowestHuntedCases[] = {
     // Slow for the constraint search, fast for the path searches, and the other way round.
     {"BAAAABAABBBAAABBAAABAAAAA", "BAAAAAAAAAABABBABBAAABA", 5, 5},
     {"BBAAABAAABBAAABBAAABBBAAA", "BAAABBABAAABBAAAABBAAB", 5, 5},
+    // The slowest once both take turns.
+    {"BABAAABABAABABABABBAABAAB", "AABAABAABBBAABAAAABBBAA", 5, 5},
 };
