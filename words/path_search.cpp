@@ -388,7 +388,7 @@ int RarestPosition(const LetterCells& cells, const std::string& word) {
 // Choices of the constraint search per state of a path search in a round. One of its
 // choices costs as much as about seven states, so this gives it most of the time once
 // a case has shown itself hard: on the slowest cases hunted for either search, a
-// quarter or half of this made the slowest case slower, and more did no better.
+// quarter of this or less made the slowest case slower, and more did no better.
 constexpr int64_t kChoicesPerState = 4;
 
 // Where to grow the path from is hard to tell beforehand: from one end of the word is
