@@ -5,11 +5,13 @@
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "words/cell_set.h"
+#include "words/constraint_search.h"
 #include "words/failed_state_table.h"
 #include "words/letter_pair_edges.h"
 #include "words/letter_placement.h"
@@ -383,12 +385,19 @@ int RarestPosition(const LetterCells& cells, const std::string& word) {
   return rarest;
 }
 
+// Choices of the constraint search per state of a path search in a round. One of its
+// choices costs as much as about seven states, so this gives it most of the time once
+// a case has shown itself hard: on the slowest cases hunted for either search, a
+// quarter of this or less made the slowest case slower, and more did no better.
+constexpr int64_t kChoicesPerState = 4;
+
 // Where to grow the path from is hard to tell beforehand: from one end of the word is
 // often many times faster than from the other, and from a rare letter in the middle
 // faster still when that letter pins the path down. So searches from the rarest letter,
 // the first and the last take turns with a budget growing by half each round. The
 // search from the rarest letter goes first: it is often the fastest of the three, and
-// then it answers before the others spend their turn.
+// then it answers before the others spend their turn. After the first round, which
+// ordinary words never leave, a constraint search joins them.
 bool PathExists(const LetterCells& cells, const std::string& word) {
   constexpr int64_t kFirstBudget = 64;
   const int last = static_cast<int>(word.size()) - 1;
@@ -400,16 +409,23 @@ bool PathExists(const LetterCells& cells, const std::string& word) {
   // A word that reads the same backwards would be searched twice over.
   if (!std::equal(word.begin(), word.end(), word.rbegin()))
     searches.emplace_back(cells, word, last);
+  std::optional<ConstraintSearch> constraints;
   for (int64_t budget = kFirstBudget;; budget += budget / 2) {
     for (PathSearch& search : searches) {
       const PathSearch::Outcome outcome = search.Run(budget);
       if (outcome != PathSearch::Outcome::OutOfBudget) return outcome == PathSearch::Outcome::Found;
     }
-    // Worth their tens of microseconds only once the searches have shown the case is
-    // hard: each sees at once what the searches find out only slowly.
-    if (budget == kFirstBudget &&
-        !(LetterPairEdgesFit(cells, word) && LettersCanBePlaced(cells, word)))
-      return false;
+    if (budget == kFirstBudget) {
+      // Worth their tens of microseconds only once the searches have shown the case is
+      // hard: each sees at once what the searches find out only slowly.
+      if (!(LetterPairEdgesFit(cells, word) && LettersCanBePlaced(cells, word))) return false;
+      // Where growing a path loses its way, placing the whole word at once often does
+      // not, and the other way round.
+      constraints.emplace(cells, word);
+    }
+    const ConstraintSearch::Outcome outcome = constraints->Run(budget * kChoicesPerState);
+    if (outcome != ConstraintSearch::Outcome::OutOfBudget)
+      return outcome == ConstraintSearch::Outcome::Found;
   }
 }
 

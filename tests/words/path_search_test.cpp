@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/words/hunted_cases.h"
 #include "tests/words/plain_path_search.h"
 
 namespace {
@@ -349,39 +350,8 @@ TEST(InPuzzleTest, AgreesWithThePlainSearchOnPathsOverNearlyEveryCell) {
   }
 }
 
-// The slowest cases hill-climbing hunts found (bench/path_search_hunt.cpp), the first
-// three before the search remembered failed states by the cells left: boards of two
-// letters and words that need nearly every cell of one of them.
 TEST(InPuzzleTest, AgreesWithThePlainSearchOnTheHuntsSlowestCases) {
-  const struct {
-    const char* letters;  // row by row, five to a row; '.' off the board
-    const char* word;
-    int height, width;
-  } slowest[] = {
-      {"BBBBBAAAAABABABAAAAAAAAAA", "AAAAABABABAAAABABABABAA", 5, 5},
-      {"AAAA.BBAB.AAAA.AAAA.BBBB.", "BAABAABAAABAABAABA", 5, 4},
-      {"AABBABABAABABBBAABAB.....", "AABABABABBABBABABAA", 4, 5},
-      {"BAABBAABAABABBBBBBAABBBBB", "BABBBABBBAAABBABABBABBA", 5, 5},
-      {"BBABBABAAABBBABBBBABABAAA", "ABAABBBBBBBBBBBAABA", 5, 5},
-      {"ABBAAABABAAABBAABBBBAAABB", "BAAAABBBAABABABABBBBAABA", 5, 5},
-      {"BBBAABBABBBABAAAABABBAAAA", "BBAAAABAABABBBBABBAAABAA", 5, 5},
-      {"BABABABAABBBBAAAABBAABABA", "BABAAAAAABABBBABBBABAABB", 5, 5},
-      {"BBBBBAAAAAAAAAABAABA.....", "ABAABAAABAAABAABA", 4, 5},
-      {"AABA.BBAB.ABAA.ABAB.AAAB.", "ABBABABAAAABBBAAABAA", 5, 4},
-      {"BCAABABACCBAABCCCCCBCBBAC", "CBCCACBBCAAACBABCCBCACB", 5, 5},
-      {"AAAAABBBAAAABABBAABAABBBA", "ABBAAAAAABAAAAABAABA", 5, 5},
-      {"BBBAAAABBABBBABABAAAAAAAB", "AABAAABBABAABABBBAABABAB", 5, 5},
-      {"ABBBBBAAAAAABABBBAAAABBBB", "ABBBBABABBBAABABAABAABBAA", 5, 5},
-      {"BBBB.BBAB.AAAB.BAAB.BBAA.", "AABBABBBBABBAABABAB", 5, 4},
-      {"AAAAAAAAAABAAAAAAABABABBA", "AAABBAAAAAABAAABAAAAAAAB", 5, 5},
-      {"BABAAAAABBAAAAAAAAAABABBA", "BAAAAAAAABBABABAAAAAAABA", 5, 5},
-      {"AABBBABBBBABBBBAABBBABBAA", "BAABBAABBBBBBBBBAABBAAB", 5, 5},  // reads the same backwards
-      {"BAAABBBBBBBBBBBABAAABAABA", "BBBAAABABBBBBBBBAAABA", 5, 5},
-      {"BBAABBAAABAAAABABABBBAAAB", "BABAABBAAAABBAAABBAABAB", 5, 5},
-      {"ABBBBBBBBBAABAABBBBABBBBA", "BAABBBBBBBABBBABBBABBABB", 5, 5},
-      {"BBAAABAAABBAAABBAAABBBAAA", "BAAABBABAAABBAAAABBAAB", 5, 5},
-  };
-  for (const auto& board : slowest) {
+  for (const HuntedCase& board : kSlowestHuntedCases) {
     const LetterGrid grid = MakeGrid(board.letters, board.height, board.width);
     EXPECT_EQ(InPuzzle(grid, board.word, kNoRepeats),
               PlainSearch(grid, board.word, board.height, board.width, kNoRepeats).InPuzzle())

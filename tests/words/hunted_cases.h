@@ -1,0 +1,40 @@
+#pragma once
+
+// The slowest cases hill-climbing hunts found (bench/path_search_hunt.cpp), the first
+// three before the search remembered failed states by the cells left: boards of two
+// letters and words that need nearly every cell of one of them. Each search of the
+// board is checked against the plain search on them.
+struct HuntedCase {
+  const char* letters;  // row by row, five to a row; '.' off the board
+  const char* word;
+  int height, width;
+};
+
+inline constexpr HuntedCase kSlowestHuntedCases[] = {
+    {"BBBBBAAAAABABABAAAAAAAAAA", "AAAAABABABAAAABABABABAA", 5, 5},
+    {"AAAA.BBAB.AAAA.AAAA.BBBB.", "BAABAABAAABAABAABA", 5, 4},
+    {"AABBABABAABABBBAABAB.....", "AABABABABBABBABABAA", 4, 5},
+    {"BAABBAABAABABBBBBBAABBBBB", "BABBBABBBAAABBABABBABBA", 5, 5},
+    {"BBABBABAAABBBABBBBABABAAA", "ABAABBBBBBBBBBBAABA", 5, 5},
+    {"ABBAAABABAAABBAABBBBAAABB", "BAAAABBBAABABABABBBBAABA", 5, 5},
+    {"BBBAABBABBBABAAAABABBAAAA", "BBAAAABAABABBBBABBAAABAA", 5, 5},
+    {"BABABABAABBBBAAAABBAABABA", "BABAAAAAABABBBABBBABAABB", 5, 5},
+    {"BBBBBAAAAAAAAAABAABA.....", "ABAABAAABAAABAABA", 4, 5},
+    {"AABA.BBAB.ABAA.ABAB.AAAB.", "ABBABABAAAABBBAAABAA", 5, 4},
+    {"BCAABABACCBAABCCCCCBCBBAC", "CBCCACBBCAAACBABCCBCACB", 5, 5},
+    {"AAAAABBBAAAABABBAABAABBBA", "ABBAAAAAABAAAAABAABA", 5, 5},
+    {"BBBAAAABBABBBABABAAAAAAAB", "AABAAABBABAABABBBAABABAB", 5, 5},
+    {"ABBBBBAAAAAABABBBAAAABBBB", "ABBBBABABBBAABABAABAABBAA", 5, 5},
+    {"BBBB.BBAB.AAAB.BAAB.BBAA.", "AABBABBBBABBAABABAB", 5, 4},
+    {"AAAAAAAAAABAAAAAAABABABBA", "AAABBAAAAAABAAABAAAAAAAB", 5, 5},
+    {"BABAAAAABBAAAAAAAAAABABBA", "BAAAAAAAABBABABAAAAAAABA", 5, 5},
+    {"AABBBABBBBABBBBAABBBABBAA", "BAABBAABBBBBBBBBAABBAAB", 5, 5},  // reads the same backwards
+    {"BAAABBBBBBBBBBBABAAABAABA", "BBBAAABABBBBBBBBAAABA", 5, 5},
+    {"BBAABBAAABAAAABABABBBAAAB", "BABAABBAAAABBAAABBAABAB", 5, 5},
+    {"ABBBBBBBBBAABAABBBBABBBBA", "BAABBBBBBBABBBABBBABBABB", 5, 5},
+    // Slow for the constraint search, fast for the path searches, and the other way round.
+    {"BAAAABAABBBAAABBAAABAAAAA", "BAAAAAAAAAABABBABBAAABA", 5, 5},
+    {"BBAAABAAABBAAABBAAABBBAAA", "BAAABBABAAABBAAAABBAAB", 5, 5},
+    // The slowest once both take turns.
+    {"BABAAABABAABABABABBAABAAB", "AABAABAABBBAABAAAABBBAA", 5, 5},
+};
