@@ -37,4 +37,5 @@ inline constexpr HuntedCase kSlowestHuntedCases[] = {
     {"BBAAABAAABBAAABBAAABBBAAA", "BAAABBABAAABBAAAABBAAB", 5, 5},
     // The slowest once both take turns.
     {"BABAAABABAABABABABBAABAAB", "AABAABAABBBAABAAAABBBAA", 5, 5},
+    {"ABBABBBABABBBABABABABABAB", "AAABBBBBBABBABBABBABB", 5, 5},
 };
