@@ -14,7 +14,6 @@
 #include "words/constraint_search.h"
 #include "words/failed_state_table.h"
 #include "words/letter_pair_edges.h"
-#include "words/letter_placement.h"
 
 namespace {
 
@@ -416,9 +415,9 @@ bool PathExists(const LetterCells& cells, const std::string& word) {
       if (outcome != PathSearch::Outcome::OutOfBudget) return outcome == PathSearch::Outcome::Found;
     }
     if (budget == kFirstBudget) {
-      // Worth their tens of microseconds only once the searches have shown the case is
-      // hard: each sees at once what the searches find out only slowly.
-      if (!(LetterPairEdgesFit(cells, word) && LettersCanBePlaced(cells, word))) return false;
+      // Worth its few microseconds only once the searches have shown the case is hard:
+      // it sees at once what they find out only slowly.
+      if (!LetterPairEdgesFit(cells, word)) return false;
       // Where growing a path loses its way, placing the whole word at once often does
       // not, and the other way round.
       constraints.emplace(cells, word);

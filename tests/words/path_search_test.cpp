@@ -255,6 +255,21 @@ TEST(InPuzzleTest, CellsTouchingOneLetterCellAreLeftOutOrEndThePath) {
   EXPECT_FALSE(InPuzzle(twoLetters, "BBAAAAABAAAAAAABABACBABBA", kNoRepeats));
 }
 
+TEST(InPuzzleTest, PlacesOfALetterNeedDistinctCellsWithinReach) {
+  // Two B four king moves apart: a word may walk from one to the other, but not with
+  // fewer than four steps, and not back to where it began.
+  const LetterGrid corners = MakeGrid("BAAAAAAAAAAAAAAAAAAAAAAAB", 5, 5);
+  EXPECT_TRUE(InPuzzle(corners, "BAAAB", kNoRepeats));
+  EXPECT_FALSE(InPuzzle(corners, "BAAB", kNoRepeats));
+  // An A inside the word needs two neighbours for the letters on both sides of it.
+  EXPECT_FALSE(InPuzzle(MakeGrid("BACCBCCCCCCCCCCCCCCCCCCCC", 5, 5), "BAB", kNoRepeats));
+  EXPECT_TRUE(InPuzzle(MakeGrid("BABCCCCCCCCCCCCCCCCCCCCCC", 5, 5), "BAB", kNoRepeats));
+  // All ten A are needed, and no way of putting them all down keeps each within reach of
+  // the next.
+  EXPECT_FALSE(
+      InPuzzle(MakeGrid("AABBABABAABABBBAABAB.....", 4, 5), "AABABABABBABBABABAA", kNoRepeats));
+}
+
 TEST(InPuzzleTest, LettersWithFewCellsNeedACellEach) {
   // With D on cell 10, letters 1 and 3 of the word sit on the A cells next to it (4, 9,
   // 15) and letters 9 and 11 on those next to B (4, 9): four letters, three cells.
