@@ -23,6 +23,14 @@ constexpr CellSet CellsOf(const LetterCells& cells, char letter) {
 
 constexpr CellSet Bit(int cell) { return CellSet{1} << (cell - 1); }
 
+// The cells on the board that hold each byte.
+inline LetterCells CellsByLetter(const LetterGrid& grid) {
+  LetterCells cells{};
+  for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
+    if (grid.CellOnBoard[cell]) cells[static_cast<unsigned char>(grid.Letters[cell])] |= Bit(cell);
+  return cells;
+}
+
 // Counted by bit tricks: without a popcount instruction in the target, std::popcount
 // becomes a library call, and the searches count cells at every step.
 constexpr int CellCount(CellSet cells) {

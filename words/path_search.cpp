@@ -17,13 +17,6 @@
 
 namespace {
 
-LetterCells CellsByLetter(const LetterGrid& grid) {
-  LetterCells cells{};
-  for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
-    if (grid.CellOnBoard[cell]) cells[static_cast<unsigned char>(grid.Letters[cell])] |= Bit(cell);
-  return cells;
-}
-
 // With repeats every walk counts, so it is enough to follow, letter by letter, the set
 // of cells on which some walk spelling the word so far can end: linear in the word.
 bool WalkExists(const LetterCells& cells, const std::string& word) {

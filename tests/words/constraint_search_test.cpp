@@ -10,6 +10,7 @@
 
 #include "tests/words/hunted_cases.h"
 #include "tests/words/plain_path_search.h"
+#include "tests/words/test_board.h"
 
 namespace {
 
@@ -21,21 +22,9 @@ struct Board {
   int height = 5;
   int width = 5;
 
-  LetterGrid Grid() const {
-    LetterGrid grid;
-    for (int cell = 1; cell <= LetterGrid::kCells; ++cell) grid.Letters[cell] = letters[cell - 1];
-    grid.ComputeCellOnBoard(height, width);
-    return grid;
-  }
+  LetterGrid Grid() const { return MakeGrid(letters, height, width); }
 
-  LetterCells Cells() const {
-    const LetterGrid grid = Grid();
-    LetterCells cells{};
-    for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
-      if (grid.CellOnBoard[cell])
-        cells[static_cast<unsigned char>(grid.Letters[cell])] |= Bit(cell);
-    return cells;
-  }
+  LetterCells Cells() const { return CellsByLetter(Grid()); }
 
   bool PlainAnswer(const std::string& word) const {
     const LetterGrid grid = Grid();
@@ -68,28 +57,6 @@ Outcome RootOutcome(const Board& board, const std::string& word) {
   return ConstraintSearch(board.Cells(), word).Run(0);
 }
 
-// The letters along a random path that never reuses a cell.
-std::string RandomPathWord(const Board& board, std::mt19937& random) {
-  std::array<bool, LetterGrid::kCells + 1> used{};
-  int row = 1 + static_cast<int>(random() % board.height);
-  int column = 1 + static_cast<int>(random() % board.width);
-  std::string word;
-  while (true) {
-    const int cell = (row - 1) * 5 + column;
-    used[cell] = true;
-    word += board.letters[cell - 1];
-    std::vector<std::pair<int, int>> onward;
-    for (int down = -1; down <= 1; ++down)
-      for (int right = -1; right <= 1; ++right) {
-        const int r = row + down, c = column + right;
-        if (r >= 1 && r <= board.height && c >= 1 && c <= board.width && !used[(r - 1) * 5 + c])
-          onward.emplace_back(r, c);
-      }
-    if (onward.empty()) return word;
-    std::tie(row, column) = onward[random() % onward.size()];
-  }
-}
-
 // Boards of one to three letters in every size; half the words read along a path and
 // then changed here and there, half random, up to two letters longer than the board.
 // Small budgets make the search resume many times over its remembered failures.
@@ -105,7 +72,7 @@ TEST(ConstraintSearchTest, AgreesWithThePlainSearchOnRandomBoards) {
     const int cells = board.height * board.width;
     std::string word;
     if (round % 2 == 0) {
-      word = RandomPathWord(board, random);
+      word = RandomPathWord(board.Grid(), board.height, board.width, random);
       for (int change = 1 + static_cast<int>(random() % 3); change > 0; --change) {
         const size_t at = random() % word.size();
         if (random() % 2 == 0 && static_cast<int>(word.size()) < cells + 2)

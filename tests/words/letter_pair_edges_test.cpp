@@ -2,19 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <random>
 #include <string>
 
+#include "tests/words/test_board.h"
+
 namespace {
 
-// Letters row by row, five to a row; '.' is no letter.
-LetterCells CellsOfBoard(const std::string& letters) {
-  LetterCells cells{};
-  for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
-    if (letters[cell - 1] != '.') cells[static_cast<unsigned char>(letters[cell - 1])] |= Bit(cell);
-  return cells;
-}
+// Letters row by row, five to a row; '.' holds no letter of the words tried.
+LetterCells CellsOfBoard(const std::string& letters) { return CellsByLetter(MakeGrid(letters)); }
 
 // The bottom row of B can only step to the four A above it, and no A in the word has a
 // B on both sides: 4 steps there and 6 around the other three B, 11 wanted.
@@ -39,21 +35,8 @@ TEST(LetterPairEdgesTest, NeverRefusesAWordReadAlongAPath) {
     const int letters = 1 + static_cast<int>(random() % 3);
     std::string board(25, '.');
     for (char& letter : board) letter = static_cast<char>('A' + random() % letters);
-    std::array<bool, LetterGrid::kCells + 1> used{};
-    int cell = 1 + static_cast<int>(random() % 25);
-    std::string word;
-    for (int length = 2 + static_cast<int>(random() % 24);
-         static_cast<int>(word.size()) < length;) {
-      used[cell] = true;
-      word += board[cell - 1];
-      CellSet free = kNeighboursOf[cell];
-      for (int other = 1; other <= LetterGrid::kCells; ++other)
-        if (used[other]) free &= ~Bit(other);
-      if (free == 0) break;
-      for (int skip = static_cast<int>(random() % CellCount(free)); skip > 0; --skip)
-        free &= free - 1;
-      cell = LowestCell(free);
-    }
+    const std::string word =
+        RandomPathWord(MakeGrid(board), 5, 5, random, 2 + static_cast<int>(random() % 24));
     ASSERT_TRUE(LetterPairEdgesFit(CellsOfBoard(board), word)) << board << " " << word;
   }
 }

@@ -12,41 +12,9 @@
 
 #include "tests/words/hunted_cases.h"
 #include "tests/words/plain_path_search.h"
+#include "tests/words/test_board.h"
 
 namespace {
-
-// Letters row by row, five to a row whatever the board's size; cells outside
-// height x width keep their letter but are off the board.
-LetterGrid MakeGrid(const std::string& letters, int height, int width) {
-  LetterGrid grid;
-  for (int cell = 1; cell <= LetterGrid::kCells; ++cell) grid.Letters[cell] = letters[cell - 1];
-  grid.ComputeCellOnBoard(height, width);
-  return grid;
-}
-
-// The letters along a random path that never reuses a cell, from a random start until
-// it is stuck or has taken all but a few cells.
-std::string RandomPathWord(const LetterGrid& grid, int height, int width, std::mt19937& random) {
-  const int length = height * width - static_cast<int>(random() % 4);
-  std::array<bool, 26> used{};
-  int row = 1 + static_cast<int>(random() % height);
-  int column = 1 + static_cast<int>(random() % width);
-  std::string word;
-  while (true) {
-    const int cell = (row - 1) * 5 + column;
-    used[cell] = true;
-    word += grid.Letters[cell];
-    std::vector<std::pair<int, int>> onward;
-    for (int down = -1; down <= 1; ++down)
-      for (int right = -1; right <= 1; ++right) {
-        const int r = row + down, c = column + right;
-        if (r >= 1 && r <= height && c >= 1 && c <= width && !used[(r - 1) * 5 + c])
-          onward.emplace_back(r, c);
-      }
-    if (onward.empty() || static_cast<int>(word.size()) == length) return word;
-    std::tie(row, column) = onward[random() % onward.size()];
-  }
-}
 
 constexpr bool kRepeats = true;
 constexpr bool kNoRepeats = false;
@@ -341,7 +309,7 @@ TEST(InPuzzleTest, AgreesWithThePlainSearchOnPathsOverNearlyEveryCell) {
     std::string letters(25, ' ');
     for (char& letter : letters) letter = alphabet[random() % alphabetSize];
     const LetterGrid grid = MakeGrid(letters, 4, 4);
-    std::string word = RandomPathWord(grid, 4, 4, random);
+    std::string word = RandomPathWord(grid, 4, 4, random, 16 - static_cast<int>(random() % 4));
     for (int change = static_cast<int>(random() % 3); change > 0; --change)
       word[random() % word.size()] = static_cast<char>('A' + random() % 3);
     const bool expected = PlainSearch(grid, word, 4, 4, kNoRepeats).InPuzzle();
@@ -388,7 +356,8 @@ TEST(InPuzzleTest, AgreesWithThePlainSearchOnLongWordsOnEveryBoardSize) {
     std::string letters(25, '.');
     for (char& letter : letters) letter = static_cast<char>('A' + random() % alphabet);
     const LetterGrid grid = MakeGrid(letters, height, width);
-    std::string word = RandomPathWord(grid, height, width, random);
+    std::string word = RandomPathWord(grid, height, width, random,
+                                      height * width - static_cast<int>(random() % 4));
     for (int change = 1 + static_cast<int>(random() % 3); change > 0; --change) {
       const size_t at = random() % word.size();
       if (random() % 2 == 0 && static_cast<int>(word.size()) < height * width + 2)

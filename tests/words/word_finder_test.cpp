@@ -16,6 +16,7 @@
 #include "game/scramble.h"
 #include "settings/game_settings.h"
 #include "tests/temp_folder.h"
+#include "tests/words/test_board.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/spelling_engine.h"
 #include "words/path_search.h"
@@ -25,13 +26,6 @@ namespace {
 
 using ::testing::UnorderedElementsAre;
 using ::testing::UnorderedElementsAreArray;
-
-LetterGrid Board(const std::string& letters, int height, int width) {
-  LetterGrid grid;
-  for (int cell = 1; cell <= LetterGrid::kCells; ++cell) grid.Letters[cell] = letters[cell - 1];
-  grid.ComputeCellOnBoard(height, width);
-  return grid;
-}
 
 // Whether `path` spells `word` on the board, one step to a touching cell at a time.
 bool IsPathOf(const LetterGrid& grid, const std::vector<int>& path, const std::string& word,
@@ -80,7 +74,7 @@ TEST_F(WordFinderTest, FindsTheWordsOfABoardKnownByHand) {
   // C A T .
   // . S E .
   //            on a 4 x 4 board
-  const LetterGrid grid = Board(
+  const LetterGrid grid = MakeGrid(
       "CATXX"
       "XSEXX"
       "QQQQQ"
@@ -110,23 +104,23 @@ TEST_F(WordFinderTest, KeepsToTheEnginesLimitsAndToLettersAGuessCanMatch) {
   ASSERT_TRUE(Open());
 
   // One E cell serves twice in a row; fifty letters is the longest word there is.
-  const LetterGrid single = Board("ELXXX" + std::string(20, 'X'), 4, 4);
+  const LetterGrid single = MakeGrid("ELXXX" + std::string(20, 'X'), 4, 4);
   const std::vector<BoardWord> found = FindWords(single, session_, 2, true);
   EXPECT_THAT(Words(found), UnorderedElementsAre("EEL", "EL", std::string(50, 'E')));
   for (const BoardWord& word : found) EXPECT_TRUE(IsPathOf(single, word.Path, word.Word, true));
   EXPECT_THAT(Words(FindWords(single, session_, 2, false)), UnorderedElementsAre("EL"));
 
   // A lower-case letter or a NUL byte on the board is never part of a word.
-  EXPECT_THAT(Words(FindWords(Board("CaT" + std::string(22, 'X'), 5, 5), session_, 3, false)),
+  EXPECT_THAT(Words(FindWords(MakeGrid("CaT" + std::string(22, 'X'), 5, 5), session_, 3, false)),
               ::testing::IsEmpty());
   std::string withNul = "CAT" + std::string(22, 'X');
   withNul[1] = '\0';
-  EXPECT_THAT(Words(FindWords(Board(withNul, 5, 5), session_, 3, false)), ::testing::IsEmpty());
+  EXPECT_THAT(Words(FindWords(MakeGrid(withNul, 5, 5), session_, 3, false)), ::testing::IsEmpty());
   // Cells off the board take no part: the A is in column 5 of a 4-wide board.
-  EXPECT_THAT(Words(FindWords(Board("XXXCA"
-                                    "XXXTX" +
-                                        std::string(15, 'X'),
-                                    5, 4),
+  EXPECT_THAT(Words(FindWords(MakeGrid("XXXCA"
+                                       "XXXTX" +
+                                           std::string(15, 'X'),
+                                       5, 4),
                               session_, 3, false)),
               ::testing::IsEmpty());
 }
@@ -226,7 +220,7 @@ TEST_F(WordFinderAgainstBruteForce, AgreesOnBoardsOfFewLettersWhereCellsServeAga
     for (const std::string& alphabet : alphabets) {
       std::string letters(25, 'Q');
       for (char& c : letters) c = alphabet[random.Random(static_cast<int>(alphabet.size()))];
-      const LetterGrid grid = Board(letters, height, width);
+      const LetterGrid grid = MakeGrid(letters, height, width);
       Compare(grid, 1, true);
       Compare(grid, 3, false);
     }
