@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "windows/scaled_dialog.h"
 
 // "&About": the program's name, version, what it is and its licence.
-class TAboutBox : public QDialog {
+class TAboutBox : public TScaledDialog {
   Q_OBJECT
  public:
-  explicit TAboutBox(QWidget* owner);
+  explicit TAboutBox(GameHost& host);
 };

@@ -8,19 +8,17 @@
 #include "app/product_window.h"
 #include "base/paths.h"
 #include "platform/qt_text.h"
-#include "presentation/guess_font.h"
-#include "presentation/letter_look.h"
-#include "presentation/print_opt.h"
-#include "presentation/window_size.h"
-#include "settings/design_it.h"
-#include "settings/dimensions_dialog.h"
-#include "settings/guess_columns_dialog.h"
-#include "settings/score_options_dialog.h"
-#include "settings/set_the_timer_dialog.h"
-#include "settings/show_options_dialog.h"
-#include "settings/word_length_dialog.h"
-#include "words/dictionary_maintenance.h"
-#include "words/look_up_word.h"
+#include "windows/look/guess_font.h"
+#include "windows/look/letter_look.h"
+#include "windows/look/print_opt.h"
+#include "windows/look/window_size.h"
+#include "windows/options/design_it.h"
+#include "windows/options/score_options_dialog.h"
+#include "windows/options/set_the_timer_dialog.h"
+#include "windows/options/show_options_dialog.h"
+#include "windows/options/number_dialog.h"
+#include "windows/words/dictionary_maintenance.h"
+#include "windows/words/look_up_word.h"
 
 const std::vector<MenuRow>& MainMenuRows() {
   using M = MenuName;
@@ -28,7 +26,7 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::File, "MenuOpen", "&Open Puzzle", Qt::Key_O, [](TMainWin& w) { w.MenuOpenClick(); }},
       {M::File, "MenuSave", "Sa&ve Puzzle", Qt::Key_V, [](TMainWin& w) { w.MenuSaveClick(); }},
       {M::File, "MenuDesign", "&Design Puzzle", Qt::Key_Z,
-       [](TMainWin& w) { ShowDesignPuzzle(w); }},
+       [](TMainWin& w) { ShowDialog<TDesignIt>(w); }},
       {M::ScreenSize, "N640x480", "640x480", Qt::Key_F1,
        [](TMainWin& w) { ChooseWindowSize(w, 640); }, false, true},
       {M::ScreenSize, "N800x600", "800x600", Qt::Key_F2,
@@ -37,21 +35,21 @@ const std::vector<MenuRow>& MainMenuRows() {
        [](TMainWin& w) { ChooseWindowSize(w, 1024); }, false, true},
       {M::ScreenSize, "N1280x1024", "1280x1024", Qt::Key_F4,
        [](TMainWin& w) { ChooseWindowSize(w, 1280); }, false, true},
-      {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P, [](TMainWin& w) { ShowPrintOpt(w); }},
+      {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P, [](TMainWin& w) { ShowDialog<TPrintOpt>(w); }},
       {M::File, "MenuSetup", "Printer &Setup", Qt::Key_R,
        [](TMainWin& w) { w.Services().PrinterSetup(&w); }},
       {M::File, "MenuExit", "E&xit", Qt::Key_X, [](TMainWin& w) { w.close(); }, true},
 
       {M::Options, "MenuDimensions", "&Dimensions", Qt::Key_D,
-       [](TMainWin& w) { ShowDimensions(w); }},
+       [](TMainWin& w) { ShowDialog<TNumberDialog>(w, NumberDialog::Dimensions); }},
       {M::Options, "MenuFont", "&Puzzle Font", Qt::Key_F,
-       [](TMainWin& w) { ShowLetterLook(w, w.LetterLook()); }},
-      {M::Options, "MenuTimer", "&Timer Options", Qt::Key_T, [](TMainWin& w) { ShowTimer(w); }},
+       [](TMainWin& w) { w.Services().ExecDialog(w.LetterLook()); }},
+      {M::Options, "MenuTimer", "&Timer Options", Qt::Key_T, [](TMainWin& w) { ShowDialog<TSetTheTimer>(w); }},
       {M::Options, "MenuWordLength", "&Word Length", Qt::Key_W,
-       [](TMainWin& w) { ShowWordLength(w); }},
-      {M::Options, "MenuScoring", "Word &Scoring", Qt::Key_S, [](TMainWin& w) { ShowScoring(w); }},
+       [](TMainWin& w) { ShowDialog<TNumberDialog>(w, NumberDialog::WordLength); }},
+      {M::Options, "MenuScoring", "Word &Scoring", Qt::Key_S, [](TMainWin& w) { ShowDialog<TScoreOptions>(w); }},
       {M::Options, "MenuPlayOptions", "Pla&y Options", Qt::Key_Y,
-       [](TMainWin& w) { ShowPlayOptions(w); }},
+       [](TMainWin& w) { ShowDialog<TShowOptions>(w); }},
       {M::Options, "MenuBackBit", "Show &Background Bitmap", Qt::Key_B,
        [](TMainWin& w) {
          GameSettings& settings = w.Settings();
@@ -63,7 +61,7 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::Options, "MenuGuessFont", "Word &Guess Font", Qt::Key_G,
        [](TMainWin& w) { ChooseGuessFont(w); }},
       {M::Options, "MenuGuessColumns", "Word Guess &Columns", Qt::Key_E,
-       [](TMainWin& w) { ShowGuessColumns(w); }},
+       [](TMainWin& w) { ShowDialog<TNumberDialog>(w, NumberDialog::GuessColumns); }},
       {M::Options, "MenuAmerican", "&American Dictionary", Qt::Key_M,
        [](TMainWin& w) {
          w.Settings().AmericanDictionary = !w.Settings().AmericanDictionary;
@@ -71,26 +69,20 @@ const std::vector<MenuRow>& MainMenuRows() {
        },
        true},
       {M::Options, "MenuAddTo", "Add To D&ictionary", Qt::Key_I,
-       [](TMainWin& w) { ShowDictionaryMaintenance(w, 2); }},
+       [](TMainWin& w) { ShowDialog<TMyEditBox>(w, int16_t{2}); }},
       {M::Options, "MenuExclude", "Excl&ude From Dictionary", Qt::Key_U,
-       [](TMainWin& w) { ShowDictionaryMaintenance(w, 1); }},
+       [](TMainWin& w) { ShowDialog<TMyEditBox>(w, int16_t{1}); }},
       {M::Options, "MenuLookUp", "&Look Up Word", Qt::Key_L,
-       [](TMainWin& w) { ShowLookUpWord(w); }},
+       [](TMainWin& w) { ShowDialog<TLookUpWord>(w); }},
 
       {M::Help, "MenuContents", "&Contents", Qt::Key_C,
        [](TMainWin& w) {
          w.Services().ShowHelp(&w, PathFromBytes(JoinPath(w.ProgramDirectory(), "TOLVANE.HLP")));
        }},
       {M::Help, "MenuAbout", "&About", Qt::Key_A,
-       [](TMainWin& w) {
-         TAboutBox about(&w);
-         w.Services().ExecDialog(about);
-       }},
+       [](TMainWin& w) { ShowDialog<TAboutBox>(w); }},
       {M::Help, "MenuProducts", "Other &Products", 0,
-       [](TMainWin& w) {
-         TProductWindow products(&w);
-         w.Services().ExecDialog(products);
-       }},
+       [](TMainWin& w) { ShowDialog<TProductWindow>(w); }},
   };
   return rows;
 }

@@ -12,21 +12,21 @@
 
 #include "app/main_menu.h"
 #include "base/paths.h"
-#include "game/board_view.h"
-#include "game/gauge.h"
-#include "game/guess_list_view.h"
+#include "windows/play/board_view.h"
+#include "windows/play/gauge.h"
+#include "windows/play/guess_list_view.h"
 #include "game/scramble.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
-#include "presentation/dialog_scaling.h"
+#include "windows/dialog_scaling.h"
 #include "presentation/layout_scaling.h"
-#include "presentation/letter_look.h"
-#include "presentation/qt_font.h"
-#include "presentation/window_size.h"
-#include "settings/puzzle_dialogs.h"
+#include "windows/look/letter_look.h"
+#include "windows/look/qt_font.h"
+#include "windows/look/window_size.h"
+#include "windows/options/puzzle_dialogs.h"
 #include "settings/puzzle_file.h"
 #include "settings/settings_file.h"
-#include "words/show_score.h"
+#include "windows/words/show_score.h"
 
 namespace {
 
@@ -64,7 +64,12 @@ void TMainWin::FormCreate() {
 
   letterLook_ = new TLetterLook(*this);
   board_->SetTilePicture(&letterLook_->SavedImage);
-  showScore_ = new TShowScore(*this);
+}
+
+// Built on the first "&Check List": start-up does not pay for its lists and labels.
+TShowScore& TMainWin::ShowScore() {
+  if (!showScore_) showScore_ = new TShowScore(*this);
+  return *showScore_;
 }
 
 void TMainWin::CreateComponents() {
@@ -282,7 +287,7 @@ bool TMainWin::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainWin::CheckListClick() {
   Apply(GameEvent::Checked);
-  platform_.ExecDialog(*showScore_);
+  platform_.ExecDialog(ShowScore());
 }
 
 void TMainWin::ExitButtonClick() {

@@ -11,7 +11,7 @@
 #include "game/timed_game.h"
 #include "platform/game_host.h"
 #include "platform/platform.h"
-#include "presentation/saved_dimensions.h"
+#include "windows/saved_dimensions.h"
 #include "settings/game_settings.h"
 
 class QAction;
@@ -51,7 +51,7 @@ class TMainWin : public QMainWindow, public GameHost {
 
   // The windows that live for the whole run.
   TLetterLook& LetterLook() { return *letterLook_; }
-  TShowScore& ShowScore() { return *showScore_; }
+  TShowScore& ShowScore();
   QAction* MenuItem(const char* name) const;
 
   // The menu table's handlers for the puzzle files.

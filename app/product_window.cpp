@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include "platform/widget_makers.h"
+
 namespace {
 
 // The word lists' own notices ask to appear in the documentation of anything built
@@ -44,20 +46,16 @@ Used under the SIL Open Font License, version 1.1 (OFL).</p>
 
 }  // namespace
 
-TProductWindow::TProductWindow(QWidget* owner) : QDialog(owner) {
-  setWindowTitle("Other Products");
-  QFont font("Arial");
-  font.setPixelSize(17);
-  setFont(font);
-  setFixedSize(560, 460);
-
+TProductWindow::TProductWindow(GameHost& host)
+    : TScaledDialog(host, "ProductWindow", "Other Products", {560, 460}) {
   auto* text = new QTextBrowser(this);
+  text->setObjectName("Components");
   text->setGeometry(8, 8, 544, 402);
   text->setOpenExternalLinks(false);
   text->setHtml(kComponentsHtml);
 
-  auto* ok = new QPushButton("OK", this);
-  ok->setGeometry(240, 420, 81, 29);
+  auto* ok = MakeButton(this, "OkButton", "OK", {240, 420, 81, 29});
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  RecordDesignLayout();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "windows/scaled_dialog.h"
 
 // "Other &Products": the components the game is built on, with their licences.
-class TProductWindow : public QDialog {
+class TProductWindow : public TScaledDialog {
   Q_OBJECT
  public:
-  explicit TProductWindow(QWidget* owner);
+  explicit TProductWindow(GameHost& host);
 };

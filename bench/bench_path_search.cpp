@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "words/path_search.h"
+#include "words/board_search/board_search.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "settings/game_settings.h"
 #include "words/check_session.h"
-#include "words/path_search.h"
+#include "words/board_search/board_search.h"
 #include "words/scoring.h"
 
 namespace {

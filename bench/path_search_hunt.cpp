@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/words/plain_path_search.h"
-#include "words/path_search.h"
+#include "tests/words/board_search/plain_path_search.h"
+#include "words/board_search/board_search.h"
 
 namespace {
 

@@ -1,30 +1,12 @@
 #include "settings/game_settings.h"
 
+#include <algorithm>
+
 #include "base/paths.h"
 
 int32_t GameSettings::PointsForLength(int length) const {
-  switch (length) {
-    case 3:
-      return Score3LetterWords;
-    case 4:
-      return Score4LetterWords;
-    case 5:
-      return Score5LetterWords;
-    case 6:
-      return Score6LetterWords;
-    case 7:
-      return Score7LetterWords;
-    case 8:
-      return Score8LetterWords;
-    case 9:
-      return Score9LetterWords;
-    case 10:
-      return Score10LetterWords;
-    case 11:
-      return Score11LetterWords;
-    default:
-      return length >= 12 ? ScoreLargerWords : 0;
-  }
+  if (length < 3) return 0;
+  return LengthPoints[std::min(length - 3, kScoredLengths - 1)];
 }
 
 GameSettings DefaultSettings(const std::string& startDirectory) {

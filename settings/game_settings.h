@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,24 +16,16 @@ struct FontDescription {
   bool Strikeout = false;
 };
 
+// Word lengths 3 to 11 have their own points; longer words share the last.
+inline constexpr int kScoredLengths = 10;
+
 // Every option of the game, one record for the whole run. Fields are named after the
 // keys of TOLVANE.INI; the defaults are those of a first start with no settings file.
 struct GameSettings {
   FontDescription LetterFont{0, "Arial", 26, true, false, false, false};
-  bool LetterFontBold = true;
-  bool LetterFontItalic = false;
-  bool LetterFontUnderline = false;
-  bool LetterFontStrikeout = false;
-
   FontDescription PrintPuzzleFont{0, "Arial", 16, false, false, false, false};
-  bool PrintPuzzleFontBold = false;
-  bool PrintPuzzleFontItalic = false;
-  bool PrintPuzzleFontUnderline = false;
-  bool PrintPuzzleFontStrikeout = false;
-
+  // Only bold and italic are kept for the guess list.
   FontDescription WordListFont{0, "Arial", 9, false, false, false, false};
-  bool WordListFontBold = false;
-  bool WordListFontItalic = false;
 
   std::string LetterBitmap;
   int32_t WindowSize = 640;
@@ -40,16 +33,10 @@ struct GameSettings {
   std::string LastExportFile;
   std::string LastGroup;
 
-  int32_t Score3LetterWords = 1;
-  int32_t Score4LetterWords = 1;
-  int32_t Score5LetterWords = 2;
-  int32_t Score6LetterWords = 3;
-  int32_t Score7LetterWords = 5;
-  int32_t Score8LetterWords = 8;
-  int32_t Score9LetterWords = 11;
-  int32_t Score10LetterWords = 11;
-  int32_t Score11LetterWords = 11;
-  int32_t ScoreLargerWords = 11;
+  // The points for a valid word by its length: LengthPoints[length - 3] for 3 to 11
+  // letters ("3 Letter Words" ... "11 Letter Words"), the last for 12 and more ("Larger
+  // Words").
+  std::array<int32_t, kScoredLengths> LengthPoints{1, 1, 2, 3, 5, 8, 11, 11, 11, 11};
 
   bool WordMisspelled = true;
   bool WordTooShort = true;

@@ -16,14 +16,14 @@ class SettingsReader {
  public:
   explicit SettingsReader(const ProfileFile& profile) : profile_(profile) {}
   void Section(const char* name) { section_ = name; }
-  void Text(const char* key, std::string& field, int bufferSize) {
+  void Text(const std::string& key, std::string& field, int bufferSize) {
     field = profile_.GetString(section_, key, field, bufferSize);
   }
-  void Integer(const char* key, int32_t& field, int bufferSize = kShortBuffer) {
+  void Integer(const std::string& key, int32_t& field, int bufferSize = kShortBuffer) {
     field =
         ReadInteger(profile_.GetString(section_, key, FormatPadded(field, 1, 0), bufferSize)).Value;
   }
-  void YesNo(const char* key, bool& field) {
+  void YesNo(const std::string& key, bool& field) {
     const std::string value = profile_.GetString(section_, key, YesNoText(field), kShortBuffer);
     field = IsYes(UpperCopy(value, kMaxTextLength));
   }
@@ -37,13 +37,13 @@ class SettingsWriter {
  public:
   explicit SettingsWriter(ProfileFile& profile) : profile_(profile) {}
   void Section(const char* name) { section_ = name; }
-  void Text(const char* key, const std::string& field, int) {
+  void Text(const std::string& key, const std::string& field, int) {
     profile_.WriteString(section_, key, field);
   }
-  void Integer(const char* key, int32_t field, int = kShortBuffer) {
+  void Integer(const std::string& key, int32_t field, int = kShortBuffer) {
     profile_.WriteString(section_, key, FormatPadded(field, 1, 0));
   }
-  void YesNo(const char* key, bool field) { profile_.WriteString(section_, key, YesNoText(field)); }
+  void YesNo(const std::string& key, bool field) { profile_.WriteString(section_, key, YesNoText(field)); }
 
  private:
   ProfileFile& profile_;
@@ -64,16 +64,9 @@ void VisitKeys(Visitor& file, GameSettings& s) {
   file.YesNo("Word Misspelled", s.WordMisspelled);
   file.YesNo("Word Too Short", s.WordTooShort);
   file.YesNo("Word Not In Puzzle", s.WordNotInPuzzle);
-  file.Integer("3 Letter Words", s.Score3LetterWords);
-  file.Integer("4 Letter Words", s.Score4LetterWords);
-  file.Integer("5 Letter Words", s.Score5LetterWords);
-  file.Integer("6 Letter Words", s.Score6LetterWords);
-  file.Integer("7 Letter Words", s.Score7LetterWords);
-  file.Integer("8 Letter Words", s.Score8LetterWords);
-  file.Integer("9 Letter Words", s.Score9LetterWords);
-  file.Integer("10 Letter Words", s.Score10LetterWords);
-  file.Integer("11 Letter Words", s.Score11LetterWords);
-  file.Integer("Larger Words", s.ScoreLargerWords);
+  for (int length = 3; length < 3 + kScoredLengths - 1; ++length)
+    file.Integer(std::to_string(length) + " Letter Words", s.LengthPoints[length - 3]);
+  file.Integer("Larger Words", s.LengthPoints.back());
   file.Integer("Maximum Word Length", s.MaximumWordLength);
 
   file.Section("Play Options");
@@ -93,56 +86,27 @@ void VisitKeys(Visitor& file, GameSettings& s) {
   file.Integer("Color", s.LetterFont.Color, kLongBuffer);
   file.Text("Font Name", s.LetterFont.Name, kLongBuffer);
   file.Integer("Size", s.LetterFont.Size, kLongBuffer);
-  file.YesNo("Bold", s.LetterFontBold);
-  file.YesNo("Italic", s.LetterFontItalic);
-  file.YesNo("Underline", s.LetterFontUnderline);
-  file.YesNo("Strikeout", s.LetterFontStrikeout);
+  file.YesNo("Bold", s.LetterFont.Bold);
+  file.YesNo("Italic", s.LetterFont.Italic);
+  file.YesNo("Underline", s.LetterFont.Underline);
+  file.YesNo("Strikeout", s.LetterFont.Strikeout);
   file.Text("Bitmap", s.LetterBitmap, kLongBuffer);
 
   file.Section("Print Puzzle Font");
   file.Integer("Color", s.PrintPuzzleFont.Color, kLongBuffer);
   file.Text("Font Name", s.PrintPuzzleFont.Name, kLongBuffer);
   file.Integer("Size", s.PrintPuzzleFont.Size, kLongBuffer);
-  file.YesNo("Bold", s.PrintPuzzleFontBold);
-  file.YesNo("Italic", s.PrintPuzzleFontItalic);
-  file.YesNo("Underline", s.PrintPuzzleFontUnderline);
-  file.YesNo("Strikeout", s.PrintPuzzleFontStrikeout);
+  file.YesNo("Bold", s.PrintPuzzleFont.Bold);
+  file.YesNo("Italic", s.PrintPuzzleFont.Italic);
+  file.YesNo("Underline", s.PrintPuzzleFont.Underline);
+  file.YesNo("Strikeout", s.PrintPuzzleFont.Strikeout);
 
   file.Section("Word List Font");
   file.Integer("Color", s.WordListFont.Color, kLongBuffer);
   file.Text("Font Name", s.WordListFont.Name, kLongBuffer);
   file.Integer("Size", s.WordListFont.Size, kLongBuffer);
-  file.YesNo("Bold", s.WordListFontBold);
-  file.YesNo("Italic", s.WordListFontItalic);
-}
-
-void SetStyle(FontDescription& font, bool bold, bool italic, bool underline, bool strikeout) {
-  font.Bold = bold;
-  font.Italic = italic;
-  font.Underline = underline;
-  font.Strikeout = strikeout;
-}
-
-void FontStylesFromFlags(GameSettings& s) {
-  SetStyle(s.LetterFont, s.LetterFontBold, s.LetterFontItalic, s.LetterFontUnderline,
-           s.LetterFontStrikeout);
-  SetStyle(s.PrintPuzzleFont, s.PrintPuzzleFontBold, s.PrintPuzzleFontItalic,
-           s.PrintPuzzleFontUnderline, s.PrintPuzzleFontStrikeout);
-  // Only bold and italic are kept for the guess list.
-  SetStyle(s.WordListFont, s.WordListFontBold, s.WordListFontItalic, false, false);
-}
-
-void FlagsFromFontStyles(GameSettings& s) {
-  s.LetterFontBold = s.LetterFont.Bold;
-  s.LetterFontItalic = s.LetterFont.Italic;
-  s.LetterFontUnderline = s.LetterFont.Underline;
-  s.LetterFontStrikeout = s.LetterFont.Strikeout;
-  s.PrintPuzzleFontBold = s.PrintPuzzleFont.Bold;
-  s.PrintPuzzleFontItalic = s.PrintPuzzleFont.Italic;
-  s.PrintPuzzleFontUnderline = s.PrintPuzzleFont.Underline;
-  s.PrintPuzzleFontStrikeout = s.PrintPuzzleFont.Strikeout;
-  s.WordListFontBold = s.WordListFont.Bold;
-  s.WordListFontItalic = s.WordListFont.Italic;
+  file.YesNo("Bold", s.WordListFont.Bold);
+  file.YesNo("Italic", s.WordListFont.Italic);
 }
 
 // The board holds at most 5 x 5 cells, and the game clock cannot run a negative time
@@ -166,14 +130,14 @@ void LoadSettings(GameSettings& settings, const std::string& iniPath) {
   profile.Load();
   SettingsReader reader(profile);
   VisitKeys(reader, settings);
-  FontStylesFromFlags(settings);
+  settings.WordListFont.Underline = false;
+  settings.WordListFont.Strikeout = false;
   ReplaceUnplayableValues(settings);
 }
 
 bool SaveSettings(GameSettings& settings, const std::string& iniPath) {
   ProfileFile profile(iniPath);
   profile.Load();
-  FlagsFromFontStyles(settings);
   SettingsWriter writer(profile);
   VisitKeys(writer, settings);
   return profile.Save();

@@ -4,9 +4,11 @@
 #include <QPushButton>
 
 #include "app/about_box.h"
+#include "tests/fake_game_host.h"
 
 TEST(AboutBox, NamesTheGameItsVersionAndLicenceAndClosesWithOk) {
-  TAboutBox box(nullptr);
+  FakeGameHost host;
+  TAboutBox box(host);
   QStringList texts;
   bool hasIcon = false;
   for (const QLabel* label : box.findChildren<QLabel*>()) {

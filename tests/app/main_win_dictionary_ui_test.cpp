@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "tests/app/main_win_fixture.h"
-#include "words/show_score.h"
+#include "windows/words/show_score.h"
 
 namespace {
 

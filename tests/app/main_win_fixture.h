@@ -13,8 +13,8 @@
 
 #include "app/main_win.h"
 #include "app/tolvane_app.h"
-#include "game/board_view.h"
-#include "game/gauge.h"
+#include "windows/play/board_view.h"
+#include "windows/play/gauge.h"
 #include "tests/fake_platform.h"
 
 // The main window with its companion windows, made as the program makes them, over fake

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "presentation/letter_look.h"
+#include "windows/look/letter_look.h"
 #include "tests/app/main_win_fixture.h"
 
 namespace {

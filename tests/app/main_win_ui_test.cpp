@@ -14,9 +14,9 @@
 #include <QTest>
 
 #include "app/main_win.h"
-#include "game/gauge.h"
+#include "windows/play/gauge.h"
 #include "tests/app/main_win_fixture.h"
-#include "words/show_score.h"
+#include "windows/words/show_score.h"
 
 namespace {
 

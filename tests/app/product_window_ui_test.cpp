@@ -4,9 +4,11 @@
 #include <QTextBrowser>
 
 #include "app/product_window.h"
+#include "tests/fake_game_host.h"
 
 TEST(ProductWindow, ListsEachComponentWithItsLicenceAndClosesWithOk) {
-  TProductWindow window(nullptr);
+  FakeGameHost host;
+  TProductWindow window(host);
   const QTextBrowser* text = window.findChild<QTextBrowser*>();
   ASSERT_NE(text, nullptr);
   const QString shown = text->toPlainText();

@@ -116,7 +116,7 @@ TEST_F(SettingsFileTest, ValuesRoundTrip) {
   settings.WordListFont = {-1, "Liberation Sans", 11, true, true, false, false};
   settings.LetterBitmap = "/pictures/wood tile.bmp";
   settings.WindowSize = 1024;
-  settings.Score7LetterWords = 20;
+  settings.LengthPoints[4] = 20;
   settings.WordTooShort = false;
   settings.Height = 5;
   settings.Width = 5;
@@ -143,7 +143,7 @@ TEST_F(SettingsFileTest, ValuesRoundTrip) {
   EXPECT_TRUE(loaded.WordListFont.Bold && loaded.WordListFont.Italic);
   EXPECT_EQ(loaded.LetterBitmap, "/pictures/wood tile.bmp");
   EXPECT_EQ(loaded.WindowSize, 1024);
-  EXPECT_EQ(loaded.Score7LetterWords, 20);
+  EXPECT_EQ(loaded.LengthPoints[4], 20);
   EXPECT_FALSE(loaded.WordTooShort);
   EXPECT_EQ(loaded.Height, 5);
   EXPECT_EQ(loaded.Width, 5);
@@ -162,7 +162,6 @@ TEST_F(SettingsFileTest, YesNoValues) {
   for (const char* yes : {"yes", "Yes", "YES", "  yEs  "}) {
     const GameSettings s = LoadedFrom(std::string("[Print Puzzle Font]\nBold=") + yes + "\n");
     EXPECT_TRUE(s.PrintPuzzleFont.Bold) << yes;
-    EXPECT_TRUE(s.PrintPuzzleFontBold) << yes;
   }
   for (const char* no : {"Y", "1", "True", "", "yes please", "NO"}) {
     const GameSettings s = LoadedFrom(std::string("[Letter Font]\nBold=") + no + "\n");
@@ -185,7 +184,7 @@ TEST_F(SettingsFileTest, IntegersAndEmptyValues) {
   EXPECT_EQ(s.Seconds, 0);
   EXPECT_EQ(s.GuessListColumns, -2);
   EXPECT_FALSE(s.WordMisspelled);
-  EXPECT_EQ(s.Score3LetterWords, 16);
+  EXPECT_EQ(s.LengthPoints[0], 16);
   EXPECT_EQ(s.LastGroup, "");
   EXPECT_EQ(s.LastImportFile, kStart);
 
@@ -210,7 +209,7 @@ TEST_F(SettingsFileTest, WordListFontKeepsOnlyBoldAndItalic) {
   settings.WordListFont.Strikeout = true;
   settings.WordListFont.Italic = true;
   ASSERT_TRUE(SaveSettings(settings, path_));
-  EXPECT_TRUE(settings.WordListFontItalic);
+  EXPECT_TRUE(settings.WordListFont.Italic);
 
   GameSettings loaded = DefaultSettings(kStart);
   loaded.WordListFont.Underline = true;  // whatever the font held before is cleared

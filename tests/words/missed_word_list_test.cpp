@@ -15,8 +15,8 @@ std::vector<std::string> Words(const MissedWordList& list) {
 
 TEST(MissedWordListTest, SortsLongestFirstThenAlphabeticallyAndPricesByLength) {
   GameSettings settings;
-  settings.Score4LetterWords = 7;
-  settings.ScoreLargerWords = 1000;
+  settings.LengthPoints[1] = 7;
+  settings.LengthPoints[9] = 1000;
   const std::vector<BoardWord> board{
       {"TEA", {3, 8, 2}}, {"AT", {2, 3}},        {"SEAT", {7, 8, 2, 3}}, {"CATS", {1, 2, 3, 7}},
       {"ASE", {2, 7, 8}}, {"INTERNATIONAL", {}}, {"EAT", {8, 2, 3}}};

@@ -131,7 +131,7 @@ TEST(ScoringTest, LongWordsShareTheLargerLineAndShortValidWordsNone) {
   judges.onBoard = judges.inDictionary = {"AT", "ELEVENLETTR", twelve, long255};
   GameSettings settings;
   settings.MinimumWordLength = 2;
-  settings.ScoreLargerWords = 40;
+  settings.LengthPoints[9] = 40;
   const ScoreSheet sheet = judges.Score({"AT", "ELEVENLETTR", twelve, long255 + "MORE"}, settings);
   EXPECT_EQ(sheet.ValidWords.size(), 4u);  // the 259-letter guess is judged by 255 letters
   EXPECT_EQ(sheet.LengthCounts[8], 1);
@@ -147,8 +147,8 @@ TEST(ScoringTest, ListsAreSortedIgnoringCaseAndBigFiguresGetSeparators) {
   FakeJudges judges;
   judges.onBoard = judges.inDictionary = {"pear", "APPLE", "Banana", "cherry"};
   GameSettings settings;
-  settings.Score4LetterWords = 1000;
-  settings.Score5LetterWords = 2000000000;  // a hand-edited settings file
+  settings.LengthPoints[1] = 1000;
+  settings.LengthPoints[2] = 2000000000;  // a hand-edited settings file
   const ScoreSheet sheet = judges.Score({"pear", "cherry", "APPLE", "Banana"}, settings);
   EXPECT_THAT(sheet.ValidWords, ElementsAre("APPLE", "Banana", "cherry", "pear"));
   const ScoreTexts texts = MakeScoreTexts(sheet);
@@ -183,15 +183,15 @@ TEST(ScoringTest, TotalIsTheExactSumOfHugeLines) {
   FakeJudges judges;
   judges.onBoard = judges.inDictionary = {"CAT", "DOG", "HOUSE"};
   GameSettings settings;
-  settings.Score3LetterWords = 2147483647;  // a hand-edited settings file
-  settings.Score5LetterWords = 999999999;
+  settings.LengthPoints[0] = 2147483647;  // a hand-edited settings file
+  settings.LengthPoints[2] = 999999999;
   const ScoreSheet sheet = judges.Score({"CAT", "DOG", "HOUSE"}, settings);
   const ScoreTexts texts = MakeScoreTexts(sheet);
   EXPECT_EQ(texts.LineScores[0], "4,294,967,294");
   EXPECT_EQ(texts.LineScores[2], "999,999,999");
   EXPECT_EQ(texts.FinalScore, "5,294,967,293");
 
-  settings.Score3LetterWords = -2147483647 - 1;
+  settings.LengthPoints[0] = -2147483647 - 1;
   EXPECT_EQ(MakeScoreTexts(judges.Score({"CAT", "DOG"}, settings)).FinalScore, "-4,294,967,296");
 }
 

@@ -1,0 +1,56 @@
+#include "windows/scaled_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QtTest/qtestspontaneevent.h>
+
+#include "tests/fake_game_host.h"
+
+namespace {
+
+class TProbeDialog : public TScaledDialog {
+ public:
+  explicit TProbeDialog(GameHost& host) : TScaledDialog(host, "Probe", "Probe", {200, 100}) {
+    Field = new QLineEdit(this);
+    Field->setObjectName("Field");
+    Field->setGeometry(10, 10, 100, 25);
+    RecordDesignLayout();
+  }
+  QLineEdit* Field;
+  int shows = 0;
+
+ private:
+  void FormShow() override {
+    ++shows;
+    Field->clear();
+  }
+};
+
+// Shown by the program, a dialog takes the window size in force and runs its showing
+// once; shown again by the window system (restored after a minimise) it keeps its place
+// and what the player typed.
+TEST(ScaledDialogTest, OnlyTheProgramsOwnShowingScalesAndRunsTheShowing) {
+  FakeGameHost host;
+  host.scaleFactor = 2.0;
+  TProbeDialog dialog(host);
+  dialog.show();
+  EXPECT_EQ(dialog.shows, 1);
+  EXPECT_EQ(dialog.size(), QSize(400, 200));
+  EXPECT_EQ(dialog.Field->geometry(), QRect(20, 20, 200, 50));
+
+  dialog.Field->setText("typed");
+  dialog.move(3, 4);
+  host.scaleFactor = 1.0;
+  QShowEvent restored;
+  QSpontaneKeyEvent::setSpontaneous(&restored);
+  QApplication::sendEvent(&dialog, &restored);
+  EXPECT_EQ(dialog.shows, 1);
+  EXPECT_EQ(dialog.size(), QSize(400, 200));
+  EXPECT_EQ(dialog.pos(), QPoint(3, 4));
+  EXPECT_EQ(dialog.Field->text(), "typed");
+}
+
+}  // namespace

@@ -1,0 +1,172 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/main_win.h"
+#include "tests/app/main_win_fixture.h"
+#include "tests/fake_game_host.h"
+#include "tests/temp_folder.h"
+#include "words/engine/compiled_lexicon.h"
+#include "windows/words/missed_words.h"
+#include "windows/words/show_score.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+QStringList Column(QTreeWidget* list, int column) {
+  QStringList texts;
+  for (int row = 0; row < list->topLevelItemCount(); ++row)
+    texts << list->topLevelItem(row)->text(column);
+  return texts;
+}
+
+class MissedWordsTest : public ::testing::Test {
+ protected:
+  MissedWordsTest() {
+    // C A T .
+    // . S E .      on a 4 x 4 board
+    const std::string letters = "CATXXXSEXXQQQQQQQQQQQQQQQ";
+    for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
+      host_.board.Letters[cell] = letters[cell - 1];
+    host_.settings.Height = host_.settings.Width = 4;
+    host_.board.ComputeCellOnBoard(4, 4);
+    host_.programDirectory = folder_.Path();
+  }
+
+  void WriteLexicons() {
+    folder_.Write("SPELAMC.TLX", CompiledLexiconBytes({"ase", "at", "caste", "cat", "cats", "eat",
+                                                       "scat", "tea", "teas", "zebra"},
+                                                      0x409));
+    folder_.Write("SPELAMM.CLX", CompiledLexiconBytes({"seat"}, 0x409));
+  }
+
+  TShowScore& ShowScore(std::vector<std::string> guesses) {
+    host_.guesses = std::move(guesses);
+    scoreDialog_ = std::make_unique<TShowScore>(host_);
+    scoreDialog_->show();
+    return *scoreDialog_;
+  }
+
+  TempFolder folder_;
+  FakeGameHost host_;
+  std::unique_ptr<TShowScore> scoreDialog_;
+};
+
+TEST_F(MissedWordsTest, ScoreDialogOffersTheButtonOnlyOnceItHasJudgedTheBoard) {
+  TShowScore& score = ShowScore({"CAT"});
+  auto* button = score.findChild<QPushButton*>("MissedWordsButton");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), "&Missed Words");
+  EXPECT_EQ(button->geometry(), QRect(344, 408, 153, 29));
+  // No dictionary: nothing was judged.
+  EXPECT_FALSE(button->isEnabled());
+
+  WriteLexicons();
+  score.hide();
+  score.show();
+  EXPECT_TRUE(button->isEnabled());
+  EXPECT_TRUE(score.findChild<QPushButton*>("OKButton")->isDefault());
+
+  score.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&score));
+  score.findChild<QWidget*>("TooShort")->setFocus();
+  for (const char* next : {"MissedWordsButton", "OKButton"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
+  }
+}
+
+TEST_F(MissedWordsTest, ListsTheWordsNotFoundAndShowsEachPathOnTheBoardUntilClosed) {
+  WriteLexicons();
+  TShowScore& score = ShowScore({"SEAT", "CAT", "TACT", "CAT (DUP)"});
+  bool shown = false;
+  host_.platform.onExec = [&](QDialog& dialog) {
+    shown = true;
+    EXPECT_EQ(dialog.windowTitle(), "Missed Words");
+    EXPECT_EQ(dialog.parentWidget(), &score);
+    // Nine words on the board, CASTE worth 2 points and the others 1.
+    EXPECT_EQ(dialog.findChild<QLabel*>("FoundLine")->text(),
+              "You found 2 of 9 words: 2 of 10 points.");
+    auto* list = dialog.findChild<QTreeWidget*>("MissedList");
+    EXPECT_THAT(Column(list, 0), ElementsAre("CASTE", "CATS", "SCAT", "TEAS", "ASE", "EAT", "TEA"));
+    EXPECT_THAT(Column(list, 1), ElementsAre("2", "1", "1", "1", "1", "1", "1"));
+
+    // The longest word is chosen as the window opens.
+    ASSERT_FALSE(host_.shownPaths.empty());
+    EXPECT_THAT(host_.shownPaths.back(), ElementsAre(1, 2, 7, 3, 8));
+    list->setCurrentItem(list->topLevelItem(2));
+    ASSERT_FALSE(host_.shownPaths.empty());
+    EXPECT_THAT(host_.shownPaths.back(), ElementsAre(7, 1, 2, 3));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_THAT(host_.shownPaths.back(), ElementsAre(1, 2, 3, 7));
+  };
+  QTest::mouseClick(score.findChild<QPushButton*>("MissedWordsButton"), Qt::LeftButton);
+  ASSERT_TRUE(shown);
+  EXPECT_THAT(host_.shownPaths.back(), IsEmpty());
+  EXPECT_TRUE(score.isVisible());
+}
+
+TEST_F(MissedWordsTest, IsScaledAndCentredLikeEveryDialog) {
+  WriteLexicons();
+  host_.scaleFactor = 1.6;
+  host_.screen = QSize(1280, 1024);
+  TMissedWords dialog(host_, nullptr, MissedWordList{{{"CATS", 1, {1, 2, 3, 7}}}, "Summary"});
+  dialog.show();
+  EXPECT_EQ(dialog.size(), QSize(603, 712));
+  EXPECT_EQ(dialog.findChild<QPushButton*>("OKButton")->geometry(), QRect(448, 653, 142, 46));
+  const QPoint centre = dialog.frameGeometry().center();
+  EXPECT_NEAR(centre.x(), 640, 2);
+  EXPECT_NEAR(centre.y(), 512, 2);
+}
+
+TEST_F(MissedWordsTest, ADictionaryGoneSinceJudgingIsReportedAndNoWindowShown) {
+  WriteLexicons();
+  TShowScore& score = ShowScore({"CAT"});
+  std::filesystem::remove(folder_.File("SPELAMM.CLX"));
+  QTest::mouseClick(score.findChild<QPushButton*>("MissedWordsButton"), Qt::LeftButton);
+  EXPECT_THAT(host_.platform.dialogsShown, IsEmpty());
+  ASSERT_EQ(host_.platform.messages.size(), 1u);
+  EXPECT_EQ(host_.platform.messages[0].text, "Could not find one of the dictionary files.");
+  EXPECT_EQ(host_.platform.messages[0].owner, &score);
+}
+
+// The whole road: a game on the main window, its score, and the words it left.
+class MissedWordsRoadTest : public MainWinTest {};
+
+TEST_F(MissedWordsRoadTest, AfterAGameTheScoreDialogListsTheWordsLeftOnTheBoard) {
+  TMainWin& w = Window();
+  Button("Scramble")->click();
+  PlaceBoard("CATXXXSEXXQQQQQQQQQQQQQQQ", 4, 4);
+  Button("Start")->click();
+  Type("cat");
+  Type("seat");
+  Button("ExitButton")->click();  // "Abort"
+
+  QStringList missed;
+  QString summary;
+  platform.onExec = [&](QDialog& dialog) {
+    if (&dialog == &w.ShowScore()) {
+      QTest::mouseClick(dialog.findChild<QPushButton*>("MissedWordsButton"), Qt::LeftButton);
+      return;
+    }
+    summary = dialog.findChild<QLabel*>("FoundLine")->text();
+    missed = Column(dialog.findChild<QTreeWidget*>("MissedList"), 0);
+  };
+  Button("CheckList")->click();
+  ASSERT_EQ(platform.dialogsShown.size(), 2u);
+  EXPECT_TRUE(summary.startsWith("You found 2 of ")) << summary.toStdString();
+  EXPECT_TRUE(missed.contains("CATS"));
+  EXPECT_TRUE(missed.contains("EAT"));
+  EXPECT_FALSE(missed.contains("CAT"));
+  EXPECT_FALSE(missed.contains("SEAT"));
+}
+
+}  // namespace

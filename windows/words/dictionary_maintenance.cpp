@@ -1,0 +1,121 @@
+#include "windows/words/dictionary_maintenance.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "base/paths.h"
+#include "base/text_utils.h"
+#include "platform/game_host.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "platform/widget_makers.h"
+#include "presentation/layout_scaling.h"
+#include "words/engine/spelling_engine.h"
+#include "words/engine/user_list_file.h"
+#include "words/user_word_list.h"
+
+namespace {
+
+// Room for any word the engine judges; longer entries could never be found.
+constexpr int kItemHeight = 19;
+
+}  // namespace
+
+TMyEditBox::TMyEditBox(GameHost& host, int16_t listMode)
+    : TScaledDialog(host, "MyEditBox", "Dictionary Maintenance", {262, 442}),
+      ListMode(listMode) {
+
+  MakePanel(this, "Bevel", {4, 8, 253, 385}, QFrame::Raised);
+  HeadLabel = MakeLabel(this, "HeadLabel", "", {8, 16, 245, 41}, ArialPixels(15),
+                        Qt::AlignHCenter | Qt::AlignVCenter);
+  HeadLabel->setWordWrap(true);
+
+  AddInfo = new QLineEdit(this);
+  AddInfo->setObjectName("AddInfo");
+  AddInfo->setGeometry(12, 72, 149, 27);
+  AddInfo->setFont(ArialPixels(17));
+  AddInfo->setMaxLength(static_cast<int>(kLongestCheckedWord));
+  AddButton = MakeButton(this, "AddButton", "&Add", {176, 72, 73, 29});
+
+  TheList = new QListWidget(this);
+  TheList->setObjectName("TheList");
+  TheList->setGeometry(12, 108, 237, 241);
+  TheList->setFont(ArialPixels(17));
+  TheList->setUniformItemSizes(true);
+
+  DeleteButton = MakeButton(this, "DeleteButton", "&Delete", {77, 356, 107, 29});
+  OkButton = MakeButton(this, "OkButton", "&Ok", {8, 400, 117, 33});
+  CancelButton = MakeButton(this, "CancelButton", "&Cancel", {136, 400, 117, 33});
+
+  connect(AddButton, &QPushButton::clicked, this, &TMyEditBox::AddButtonClick);
+  connect(DeleteButton, &QPushButton::clicked, this, &TMyEditBox::DeleteButtonClick);
+  connect(OkButton, &QPushButton::clicked, this, &TMyEditBox::OkButtonClick);
+  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+  setTabOrder(AddInfo, AddButton);
+  setTabOrder(AddButton, TheList);
+  setTabOrder(TheList, DeleteButton);
+  setTabOrder(DeleteButton, OkButton);
+  setTabOrder(OkButton, CancelButton);
+  RecordDesignLayout();
+}
+
+std::string TMyEditBox::ListPath() const {
+  return JoinPath(host.Services().UserDataDirectory(),
+                  EditsAdditions() ? kAdditionListFile : kExclusionListFile);
+}
+
+void TMyEditBox::FormShow() {
+  itemHeight_ = ScaleRound(kItemHeight, LayoutRatio(host.ScaleFactor()), 100);
+  TheList->clear();
+  HeadLabel->setText(EditsAdditions()
+                         ? "These words will be added to the dictionary and counted as valid."
+                         : "These words will be excluded from the dictionary and will be invalid.");
+  const std::optional<std::vector<std::string>> words = ReadUserWordList(ListPath());
+  if (words) {
+    for (const std::string& word : *words) AppendEntry(word);
+  } else {
+    host.Services().ShowMessage(this, "The word list could not be read.", "Error");
+  }
+  TheList->setFocus();
+  if (TheList->count() > 0) TheList->setCurrentRow(0);
+}
+
+void TMyEditBox::AppendEntry(const std::string& word) {
+  auto* item = new QListWidgetItem(TextFromBytes(word), TheList);
+  item->setSizeHint(QSize(0, itemHeight_));
+}
+
+void TMyEditBox::AddButtonClick() {
+  const std::string word = TrimBlanks(TextToBytes(AddInfo->text()));
+  // A pasted line break could not be stored in the list, so such a text is not taken.
+  if (IsStorableWord(word)) AppendEntry(word);
+  AddInfo->clear();
+  AddInfo->setFocus();
+}
+
+void TMyEditBox::DeleteButtonClick() {
+  const int row = TheList->currentRow();
+  if (row < 0 || !TheList->item(row)->isSelected()) return;
+  delete TheList->takeItem(row);
+  if (TheList->count() > 0) TheList->setCurrentRow(std::min(row, TheList->count() - 1));
+}
+
+void TMyEditBox::OkButtonClick() {
+  std::vector<std::string> words;
+  for (int row = 0; row < TheList->count(); ++row)
+    words.push_back(TextToBytes(TheList->item(row)->text()));
+  const int16_t kind = EditsAdditions() ? SE_KIND_ADDITION : SE_KIND_EXCLUSION;
+  // The player's edits stay on screen when the list cannot be written, and the old file
+  // stays as it was.
+  if (!WriteUserWordList(ListPath(), kind, words)) {
+    host.Services().ShowMessage(this, "Unable to save the word list.", "Error");
+    return;
+  }
+  accept();
+}
