@@ -13,11 +13,17 @@
 #include "windows/look/tile_composer.h"
 
 TBoardView::TBoardView(GameHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), gridCursor_(MakeGridCursor()) {
+    : QWidget(parent), host_(host) {
   setObjectName("Board");
   setMouseTracking(true);
   backImage_ = QImage(":/assets/background.png").convertToFormat(QImage::Format_RGB32);
   whiteImage_ = QImage(120, 120, QImage::Format_RGB32);
+}
+
+// Made on the first game: start-up does not unpack the cursor's bitmaps.
+const QCursor& TBoardView::GridCursor() {
+  if (!gridCursor_) gridCursor_ = MakeGridCursor();
+  return *gridCursor_;
 }
 
 BoardGeometry TBoardView::Geometry() const {
@@ -131,7 +137,7 @@ void TBoardView::mouseMoveEvent(QMouseEvent* event) {
   if (!picking_) return;
   const QPoint at = event->position().toPoint();
   if (InsideBoard(Geometry(), at.x(), at.y()))
-    setCursor(gridCursor_);
+    setCursor(GridCursor());
   else
     unsetCursor();
 }

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "game/board_geometry.h"
@@ -30,7 +31,7 @@ class TBoardView : public QWidget {
 
   BoardGeometry Geometry() const;
   // "GridCurs", shown over the board during a game.
-  const QCursor& GridCursor() const { return gridCursor_; }
+  const QCursor& GridCursor();
   // A tile was clicked (pressed and released on the same cell) during a game.
   std::function<void(char letter)> onLetterPicked;
 
@@ -49,7 +50,7 @@ class TBoardView : public QWidget {
   QImage backImage_;
   QImage whiteImage_;
   QImage image1_;
-  QCursor gridCursor_;
+  std::optional<QCursor> gridCursor_;
   bool picking_ = false;
   int pressedCell_ = -1;
   bool animating_ = false;
