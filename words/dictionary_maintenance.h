@@ -36,10 +36,8 @@ class TMyEditBox : public QDialog {
 
   bool EditsAdditions() const { return ListMode == 2; }
   std::string ListPath() const;
-  void AppendEntry(const std::string& word);
 
   GameHost& host_;
-  int itemHeight_ = 19;
 
   QLabel* HeadLabel = nullptr;
   QLineEdit* AddInfo = nullptr;

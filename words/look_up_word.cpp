@@ -53,7 +53,13 @@ void TLookUpWord::showEvent(QShowEvent* event) {
 
 void TLookUpWord::CheckButtonClick() {
   Platform& services = host_.Services();
-  const std::string word = TrimBlanks(TextToBytes(TheWord->text()));
+  const std::optional<std::string> typed = ExactTextToBytes(TheWord->text());
+  if (!typed) {
+    services.ShowMessage(this, kNotSingleByteMessage, "Error");
+    TheWord->setFocus();
+    return;
+  }
+  const std::string word = TrimBlanks(*typed);
   if (word.empty()) {
     services.ShowMessage(this, "No word entered. Please enter a word.", "Error");
     TheWord->setFocus();
