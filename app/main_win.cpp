@@ -59,7 +59,7 @@ void TMainWin::FormCreate() {
   grid_.ComputeCellOnBoard(settings_.Height, settings_.Width);
   ChooseScaleFactor();
   GuessList->setFont(QtFontFrom(settings_.WordListFont));
-  GuessList->ApplyColumns(settings_.GuessListColumns);
+  GuessList->ApplyColumns(settings_.GuessListColumns, scaleFactor_);
   SaveDimensions(board_, dimensions_, &platform_);
 
   letterLook_ = new TLetterLook(*this);
@@ -326,7 +326,7 @@ void TMainWin::GuessListLookChanged() {
   QFont guessFont = QtFontFrom(settings_.WordListFont);
   guessFont.setPointSize(Scaled(settings_.WordListFont.Size, scaleFactor_));
   GuessList->setFont(guessFont);
-  GuessList->ApplyColumns(settings_.GuessListColumns);
+  GuessList->ApplyColumns(settings_.GuessListColumns, scaleFactor_);
 }
 
 void TMainWin::ShowPath(const std::vector<int>& cells) { board_->ShowPath(cells); }

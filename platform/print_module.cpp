@@ -1,8 +1,11 @@
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QTemporaryFile>
 #include <algorithm>
 
 #include "platform/plugin_modules.h"
@@ -44,8 +47,9 @@ extern "C" Q_DECL_EXPORT bool TolvanePrintInProgress() {
   return Printer().printerState() == QPrinter::Active;
 }
 
-extern "C" Q_DECL_EXPORT bool TolvanePrintPuzzle(const PuzzlePrint& job) {
-  QPrinter& printer = Printer();
+namespace {
+
+bool PrintPages(QPrinter& printer, const PuzzlePrint& job) {
   // Every copy is drawn as a page of its own, so the print system must not multiply
   // the document as well; the player's count is put back for the next print dialog.
   const int copies = std::max(1, printer.copyCount());
@@ -60,6 +64,35 @@ extern "C" Q_DECL_EXPORT bool TolvanePrintPuzzle(const PuzzlePrint& job) {
   }
   printer.setCopyCount(copies);
   return printed && printer.printerState() != QPrinter::Error;
+}
+
+// The document in `scratch` becomes the file `target` only when it is whole: it ends with
+// its end-of-file marker, and is then saved beside the target and renamed over it.
+bool MoveIntoPlace(const QString& scratch, const QString& target) {
+  QFile written(scratch);
+  if (!written.open(QIODevice::ReadOnly)) return false;
+  const QByteArray document = written.readAll();
+  if (!document.trimmed().endsWith("%%EOF")) return false;
+  QSaveFile file(target);
+  return file.open(QIODevice::WriteOnly) && file.write(document) == document.size() &&
+         file.commit();
+}
+
+}  // namespace
+
+extern "C" Q_DECL_EXPORT bool TolvanePrintPuzzle(const PuzzlePrint& job) {
+  QPrinter& printer = Printer();
+  const QString target = printer.outputFileName();
+  if (target.isEmpty()) return PrintPages(printer, job);
+  // Printing to a file: Qt's file writer reports no failed write, so a full disk would
+  // leave an empty or cut-off file that looks printed. The document is written aside and
+  // checked first. (No ".pdf" in the scratch name: that would change the printer's format.)
+  QTemporaryFile scratch(QDir::tempPath() + "/tolvane-print-XXXXXX");
+  if (!scratch.open()) return false;
+  printer.setOutputFileName(scratch.fileName());
+  const bool printed = PrintPages(printer, job);
+  printer.setOutputFileName(target);
+  return printed && MoveIntoPlace(scratch.fileName(), target);
 }
 
 extern "C" Q_DECL_EXPORT QPrinter* TolvaneThePrinter() { return &Printer(); }

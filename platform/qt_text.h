@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QString>
+#include <optional>
 #include <string>
 
 // Two different conversions meet at the window edge, and must never be mixed up:
@@ -9,6 +10,15 @@
 // file system holds, in the locale's encoding.
 
 inline std::string TextToBytes(const QString& text) { return text.toLatin1().toStdString(); }
+// The text as single bytes, or nothing when a character of it has none: TextToBytes
+// would store such a character as '?'.
+inline std::optional<std::string> ExactTextToBytes(const QString& text) {
+  for (const QChar c : text)
+    if (c.unicode() > 0xFF) return std::nullopt;
+  return TextToBytes(text);
+}
+inline constexpr const char* kNotSingleByteMessage =
+    "The word contains a character the dictionary cannot hold.";
 inline QString TextFromBytes(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }

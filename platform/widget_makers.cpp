@@ -1,7 +1,28 @@
 #include "platform/widget_makers.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "presentation/layout_scaling.h"
+
+namespace {
+
+constexpr int kDesignRowHeight = 19;
+
+class RowHeightDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), height};
+  }
+  int height = kDesignRowHeight;
+};
+
+}  // namespace
 
 QFont ArialPixels(int pixels, bool bold) {
   QFont font("Arial");
@@ -47,4 +68,21 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& bounds, QFr
     panel->setPalette(palette);
   }
   return panel;
+}
+
+void SetListRowHeight(QListView& list, double scaleFactor) {
+  auto* delegate = dynamic_cast<RowHeightDelegate*>(list.itemDelegate());
+  if (delegate == nullptr) {
+    delegate = new RowHeightDelegate(&list);
+    list.setItemDelegate(delegate);
+  }
+  list.setUniformItemSizes(true);
+  delegate->height = std::max(ScaleRound(kDesignRowHeight, LayoutRatio(scaleFactor), 100),
+                              QFontMetrics(list.font()).height());
+  emit delegate->sizeHintChanged(QModelIndex());
+}
+
+int ListRowHeight(const QListView& list) {
+  const auto* delegate = dynamic_cast<const RowHeightDelegate*>(list.itemDelegate());
+  return delegate != nullptr ? delegate->height : kDesignRowHeight;
 }

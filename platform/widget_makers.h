@@ -7,6 +7,7 @@
 #include <QString>
 
 class QLabel;
+class QListView;
 class QPushButton;
 class QWidget;
 
@@ -24,3 +25,11 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 // A bevelled panel: raised or sunken, two pixels deep, filled with `fill` when given.
 QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& bounds, QFrame::Shadow shadow,
                   const QColor& fill = QColor());
+
+// A list's rows: 19 pixels at the design size, scaled with the window as its layout is,
+// and never lower than a line of the list's font, so that words never print over each
+// other. Every row has this one height, so the list measures none of them. Set again
+// after the font or the window size changes.
+void SetListRowHeight(QListView& list, double scaleFactor);
+// The row height last set by SetListRowHeight.
+int ListRowHeight(const QListView& list);

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
   fonts-liberation2 scowl
   libgtest-dev libgmock-dev libbenchmark-dev
-  desktop-file-utils appstream dpkg-dev file  # the install test and the Debian package
+  desktop-file-utils appstream dpkg-dev file lintian  # the install test and the Debian package
   poppler-utils  # the printing test reads back its PDF
 )
 

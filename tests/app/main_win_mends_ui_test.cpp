@@ -135,4 +135,15 @@ TEST_F(MainWinMendsTest, HelpIsFoundInAProgramFolderWithANonAsciiName) {
   EXPECT_EQ(platform.helpShown[0], QString::fromUtf8("/opt/prog-j\xc3\xb6rg/TOLVANE.HLP"));
 }
 
+// A large guess font in the largest window: rows as high as a line of it, not 19 pixels.
+TEST_F(MainWinMendsTest, GuessRowsHoldALineOfALargeGuessFont) {
+  WriteSettings("[Misc]\nWindow Size=1280\n[Word List Font]\nSize=18\n");
+  Window();
+  PlayAGame();
+  Type("cat");
+  const int height = GuessList()->visualItemRect(GuessList()->item(0)).height();
+  EXPECT_GE(height, GuessList()->fontMetrics().height());
+  EXPECT_GE(height, 38);
+}
+
 }  // namespace

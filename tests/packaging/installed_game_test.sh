@@ -30,10 +30,10 @@ for file in "$program"/tolvane "$program"/*.so; do
   if ldd "$file" | grep 'not found'; then fail "$file needs a library that is not there"; fi
 done
 
-[[ -L $root/usr/bin/tolvane ]] || fail "bin/tolvane is not a link"
-[[ $(readlink "$root/usr/bin/tolvane") != /* ]] || fail "bin/tolvane points to an absolute path"
-[[ $(realpath "$root/usr/bin/tolvane") == "$(realpath "$program/tolvane")" ]] ||
-  fail "bin/tolvane does not lead to the program"
+[[ -L $root/usr/games/tolvane ]] || fail "games/tolvane is not a link"
+[[ $(readlink "$root/usr/games/tolvane") != /* ]] || fail "games/tolvane points to an absolute path"
+[[ $(realpath "$root/usr/games/tolvane") == "$(realpath "$program/tolvane")" ]] ||
+  fail "games/tolvane does not lead to the program"
 
 for size in 48 64 128 256; do
   file "$share/icons/hicolor/${size}x$size/apps/tolvane.png" | grep -q "PNG image data, $size x $size" ||
@@ -66,6 +66,24 @@ for needed in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 qt6-qpa-plugi
   [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
 
+# Errors of Debian's package checker fail the test; its warnings are shown.
+if command -v lintian >/dev/null; then
+  lintian --fail-on error "$package" >"$scratch/lintian.txt" 2>&1 ||
+    fail "lintian finds errors: $(cat "$scratch/lintian.txt")"
+  cat "$scratch/lintian.txt"
+fi
+
+# Removing the package leaves no "config-files" record: it has neither configuration
+# files nor a removal script. Installed and removed by dpkg in a scratch root.
+admin=$scratch/dpkg-root/var/lib/dpkg
+mkdir -p "$admin/info" "$admin/updates"
+touch "$admin/status"
+dpkg_root=(dpkg --root="$scratch/dpkg-root" --log=/dev/null --force-not-root)
+"${dpkg_root[@]}" --force-depends -i "$package" >/dev/null || fail "dpkg could not install the package"
+"${dpkg_root[@]}" -r tolvane >/dev/null || fail "dpkg could not remove the package"
+record=$(dpkg-query --root="$scratch/dpkg-root" -W -f='${db:Status-Abbrev}' tolvane 2>/dev/null || true)
+[[ -z $record || $record == un* ]] || fail "the removed package leaves a record: $record"
+
 # ---- A short game with the installed program -------------------------------------------
 
 # A 4 x 4 puzzle holding CAT (a word) and QZX (a path of letters that is none).
@@ -82,7 +100,7 @@ puzzle=$scratch/CAT.TVN
 mkdir "$scratch/elsewhere" "$scratch/home"
 cd "$scratch/elsewhere"
 # By name through PATH, as a player types it: the program has only its own file to go by.
-output=$(PATH=$root/usr/bin:$PATH HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/config \
+output=$(PATH=$root/usr/games:$PATH HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/config \
   XDG_DATA_HOME=$scratch/home/data QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=$plugins \
   QT_QPA_GENERIC_PLUGINS=tolvaneprobe:$puzzle timeout 60 tolvane) ||
   fail "the installed game did not run to its end (status $?): $output"

@@ -96,7 +96,16 @@ void TLetterLook::BackgroundClick() {
   if (chosen.isEmpty()) return;
   // The name is kept even if the picture does not read, so the choice is not lost.
   settings_.LetterBitmap = PathToBytes(chosen).substr(0, 255);
-  QImage loaded = LoadTilePicture(PathToBytes(chosen));
+  TilePictureFault fault = TilePictureFault::None;
+  QImage loaded = LoadTilePicture(PathToBytes(chosen), &fault);
+  if (fault == TilePictureFault::TooLarge) {
+    host.Services().ShowMessage(this,
+                                 "The picture " + chosen +
+                                     " is too large: a tile picture may have at most 16,777,216 "
+                                     "pixels (4096 x 4096).",
+                                 "Error");
+    return;
+  }
   if (loaded.isNull()) {
     host.Services().ShowMessage(this, "The picture " + chosen + " could not be read.", "Error");
     return;

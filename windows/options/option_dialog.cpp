@@ -1,6 +1,7 @@
 #include "windows/options/option_dialog.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,20 @@ namespace {
 
 constexpr int kDesignFontPixels = 17;
 
+// Whatever brings the focus to a number (the dialog opening, Tab, a refused value),
+// typing replaces the number: a full one-character box would otherwise take nothing.
+// A click still places the cursor where it lands.
+class NumberField : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason) selectAll();
+  }
+};
+
 }  // namespace
 
 QLabel* TOptionDialog::MakeFieldLabel(QLineEdit* field, const QString& name, const QString& text,
@@ -28,7 +43,7 @@ QLabel* TOptionDialog::MakeFieldLabel(QLineEdit* field, const QString& name, con
 
 QLineEdit* TOptionDialog::MakeNumberField(QWidget* parent, const QString& name, const QRect& bounds,
                                           int maxLength, int32_t value) {
-  auto* field = new QLineEdit(parent);
+  auto* field = new NumberField(parent);
   field->setObjectName(name);
   field->setGeometry(bounds);
   field->setFont(ArialPixels(kDesignFontPixels));

@@ -1,38 +1,25 @@
 #include "windows/play/guess_list_view.h"
 
 #include <QEvent>
-#include <QStyledItemDelegate>
 #include <algorithm>
 
-namespace {
-
-constexpr int kRowHeight = 19;
-
-class FixedRowHeight : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
-  }
-};
-
-}  // namespace
+#include "platform/widget_makers.h"
 
 TGuessList::TGuessList(QWidget* parent) : QListWidget(parent) {
   setObjectName("GuessList");
-  setUniformItemSizes(true);
-  setItemDelegate(new FixedRowHeight(this));
+  SetListRowHeight(*this, 1.0);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setFlow(QListView::TopToBottom);
   setResizeMode(QListView::Adjust);
 }
 
-void TGuessList::ApplyColumns(int columns) {
+void TGuessList::ApplyColumns(int columns, double scaleFactor) {
+  SetListRowHeight(*this, scaleFactor);
   columns = std::clamp(columns, 1, 3);
   // Items run down a column and wrap into the next, as a multi-column list box does.
   setWrapping(columns > 1);
-  setGridSize(columns > 1 ? QSize(width() / columns, kRowHeight) : QSize());
+  setGridSize(columns > 1 ? QSize(width() / columns, ListRowHeight(*this)) : QSize());
 }
 
 void TGuessList::AddGuess(const QString& guess) {

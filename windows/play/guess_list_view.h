@@ -10,8 +10,9 @@ class TGuessList : public QListWidget {
  public:
   explicit TGuessList(QWidget* parent);
 
-  // At most three columns and at least one, whatever the settings file holds.
-  void ApplyColumns(int columns);
+  // At most three columns and at least one, whatever the settings file holds; rows as
+  // high as the window size and the list's font need.
+  void ApplyColumns(int columns, double scaleFactor);
   void AddGuess(const QString& guess);
 
   // A mouse button was released over the list; returns true when the list should not act

@@ -14,17 +14,9 @@
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
-#include "presentation/layout_scaling.h"
 #include "words/engine/spelling_engine.h"
 #include "words/engine/user_list_file.h"
 #include "words/user_word_list.h"
-
-namespace {
-
-// Room for any word the engine judges; longer entries could never be found.
-constexpr int kItemHeight = 19;
-
-}  // namespace
 
 TMyEditBox::TMyEditBox(GameHost& host, int16_t listMode)
     : TScaledDialog(host, "MyEditBox", "Dictionary Maintenance", {262, 442}),
@@ -46,11 +38,15 @@ TMyEditBox::TMyEditBox(GameHost& host, int16_t listMode)
   TheList->setObjectName("TheList");
   TheList->setGeometry(12, 108, 237, 241);
   TheList->setFont(ArialPixels(17));
-  TheList->setUniformItemSizes(true);
 
   DeleteButton = MakeButton(this, "DeleteButton", "&Delete", {77, 356, 107, 29});
   OkButton = MakeButton(this, "OkButton", "&Ok", {8, 400, 117, 33});
   CancelButton = MakeButton(this, "CancelButton", "&Cancel", {136, 400, 117, 33});
+  // A dialog makes the first button after the focus its default when shown, and a
+  // focused button the default while it has the focus: Enter typed in the entry box would
+  // then delete the selected entry, or save. No button may ever be the default here.
+  for (QPushButton* button : {AddButton, DeleteButton, OkButton, CancelButton})
+    button->setAutoDefault(false);
 
   connect(AddButton, &QPushButton::clicked, this, &TMyEditBox::AddButtonClick);
   connect(DeleteButton, &QPushButton::clicked, this, &TMyEditBox::DeleteButtonClick);
@@ -71,14 +67,18 @@ std::string TMyEditBox::ListPath() const {
 }
 
 void TMyEditBox::FormShow() {
-  itemHeight_ = ScaleRound(kItemHeight, LayoutRatio(host.ScaleFactor()), 100);
+  SetListRowHeight(*TheList, host.ScaleFactor());
   TheList->clear();
   HeadLabel->setText(EditsAdditions()
                          ? "These words will be added to the dictionary and counted as valid."
                          : "These words will be excluded from the dictionary and will be invalid.");
   const std::optional<std::vector<std::string>> words = ReadUserWordList(ListPath());
   if (words) {
-    for (const std::string& word : *words) AppendEntry(word);
+    // All in one insertion: a list of a million words fills in a second.
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(words->size()));
+    for (const std::string& word : *words) entries.append(TextFromBytes(word));
+    TheList->addItems(entries);
   } else {
     host.Services().ShowMessage(this, "The word list could not be read.", "Error");
   }
@@ -86,15 +86,16 @@ void TMyEditBox::FormShow() {
   if (TheList->count() > 0) TheList->setCurrentRow(0);
 }
 
-void TMyEditBox::AppendEntry(const std::string& word) {
-  auto* item = new QListWidgetItem(TextFromBytes(word), TheList);
-  item->setSizeHint(QSize(0, itemHeight_));
-}
-
 void TMyEditBox::AddButtonClick() {
-  const std::string word = TrimBlanks(TextToBytes(AddInfo->text()));
+  const std::optional<std::string> typed = ExactTextToBytes(AddInfo->text());
+  if (!typed) {
+    host.Services().ShowMessage(this, kNotSingleByteMessage, "Error");
+    AddInfo->setFocus();
+    return;
+  }
+  const std::string word = TrimBlanks(*typed);
   // A pasted line break could not be stored in the list, so such a text is not taken.
-  if (IsStorableWord(word)) AppendEntry(word);
+  if (IsStorableWord(word)) TheList->addItem(TextFromBytes(word));
   AddInfo->clear();
   AddInfo->setFocus();
 }

@@ -28,9 +28,7 @@ class TMyEditBox : public TScaledDialog {
 
   bool EditsAdditions() const { return ListMode == 2; }
   std::string ListPath() const;
-  void AppendEntry(const std::string& word);
 
-  int itemHeight_ = 19;
 
   QLabel* HeadLabel = nullptr;
   QLineEdit* AddInfo = nullptr;

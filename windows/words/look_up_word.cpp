@@ -41,7 +41,13 @@ TLookUpWord::TLookUpWord(GameHost& host)
 
 void TLookUpWord::CheckButtonClick() {
   Platform& services = host.Services();
-  const std::string word = TrimBlanks(TextToBytes(TheWord->text()));
+  const std::optional<std::string> typed = ExactTextToBytes(TheWord->text());
+  if (!typed) {
+    services.ShowMessage(this, kNotSingleByteMessage, "Error");
+    TheWord->setFocus();
+    return;
+  }
+  const std::string word = TrimBlanks(*typed);
   if (word.empty()) {
     services.ShowMessage(this, "No word entered. Please enter a word.", "Error");
     TheWord->setFocus();

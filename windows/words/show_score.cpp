@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kItemHeight = 19;
-
 QLabel* ScoreLabel(QWidget* parent, const QString& name, const QString& text, const QRect& bounds,
                    int pixelSize, Qt::Alignment alignment) {
   return MakeLabel(parent, name, text, bounds, ArialPixels(pixelSize),
@@ -28,15 +26,15 @@ QListWidget* MakeList(QWidget* parent, const QString& name, const QRect& bounds)
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
   list->setGeometry(bounds);
-  list->setUniformItemSizes(true);
   return list;
 }
 
-void Fill(QListWidget* list, const std::vector<std::string>& words) {
-  for (const std::string& word : words) {
-    auto* item = new QListWidgetItem(QString::fromLatin1(word), list);
-    item->setSizeHint(QSize(0, kItemHeight));
-  }
+void Fill(QListWidget* list, const std::vector<std::string>& words, double scaleFactor) {
+  SetListRowHeight(*list, scaleFactor);
+  QStringList entries;
+  entries.reserve(static_cast<qsizetype>(words.size()));
+  for (const std::string& word : words) entries.append(TextFromBytes(word));
+  list->addItems(entries);
 }
 
 }  // namespace
@@ -136,10 +134,11 @@ void TShowScore::ClearLists() {
 }
 
 void TShowScore::ShowSheet(const ScoreSheet& sheet) {
-  Fill(ValidWords, sheet.ValidWords);
-  Fill(NotInPuzzle, sheet.NotInPuzzle);
-  Fill(Misspelled, sheet.Misspelled);
-  Fill(TooShort, sheet.TooShort);
+  const double scaleFactor = host.ScaleFactor();
+  Fill(ValidWords, sheet.ValidWords, scaleFactor);
+  Fill(NotInPuzzle, sheet.NotInPuzzle, scaleFactor);
+  Fill(Misspelled, sheet.Misspelled, scaleFactor);
+  Fill(TooShort, sheet.TooShort, scaleFactor);
   const ScoreTexts texts = MakeScoreTexts(sheet);
   for (int line = 0; line < kLengthLines; ++line) {
     LetterLabels[line]->setText(TextFromBytes(texts.LetterLabels[line]));

@@ -111,6 +111,9 @@ int32_t LoadLexicon(const char* path, Lexicon& lexicon) {
   if (!list) return SE_ERROR_BAD_FILE;
   lexicon.List.Kind = list->Kind;
   lexicon.List.Language = list->Language;
+  // Sized once: grown word by word, a list of a million words is rehashed twenty times.
+  lexicon.Folded.reserve(list->Words.size());
+  lexicon.List.Words.reserve(list->Words.size());
   for (std::string& word : list->Words) lexicon.Add(std::move(word));
   lexicon.Path = path;
   return 0;

@@ -147,6 +147,22 @@ TEST_F(LetterLookTest, AnUnreadablePictureIsReportedAndTheTileStays) {
   EXPECT_EQ(host.platform.messages.size(), 1u);
 }
 
+TEST_F(LetterLookTest, APictureTooLargeIsCalledSoNotUnreadable) {
+  QImage huge(4500, 4500, QImage::Format_Mono);  // one bit a pixel: a small file
+  huge.fill(1);
+  const std::string path = folder.File("huge.png");
+  ASSERT_TRUE(huge.save(QString::fromStdString(path), "PNG"));
+  Show([&](TLetterLook&) {
+    host.platform.openAnswers.push_back(QString::fromStdString(path));
+    Click("Background");
+  });
+  ASSERT_EQ(host.platform.messages.size(), 1u);
+  EXPECT_EQ(host.platform.messages[0].text,
+            "The picture " + QString::fromStdString(path) +
+                " is too large: a tile picture may have at most 16,777,216 pixels (4096 x 4096).");
+  EXPECT_EQ(Look().SavedImage, TLetterLook::BuiltInTile());
+}
+
 TEST_F(LetterLookTest, AMissingPictureAtStartUpGivesTheBuiltInTileAndKeepsTheSetting) {
   host.settings.LetterBitmap = folder.File("gone.bmp");
   EXPECT_EQ(Look().SavedImage, TLetterLook::BuiltInTile());

@@ -52,4 +52,25 @@ TEST(TilePicture, HugePictureOrNoPictureGivesTheBuiltInTile) {
   EXPECT_TRUE(LoadTilePicture(zeros).isNull());
 }
 
+// A bitmap may store its top row first, and then gives its height as a negative number.
+TEST(TilePicture, ABitmapStoredTopRowFirstIsRead) {
+  // 1 x 2 pixels, 24 bits: red on top of blue, each row padded to four bytes.
+  // clang-format off
+  const unsigned char header[54] = {
+      'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,   // file: size 62, pixels at 54
+      40, 0, 0, 0, 1, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF,  // width 1, height -2
+      1, 0, 24, 0, 0, 0, 0, 0, 8, 0, 0, 0,              // 24 bits, not compressed
+      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  // clang-format on
+  const unsigned char rows[8] = {0, 0, 255, 0, 255, 0, 0, 0};  // blue, green, red order
+  TempFolder folder;
+  const std::string path = folder.Write(
+      "topdown.bmp", std::string(reinterpret_cast<const char*>(header), sizeof header) +
+                         std::string(reinterpret_cast<const char*>(rows), sizeof rows));
+  const QImage picture = LoadTilePicture(path);
+  ASSERT_EQ(picture.size(), QSize(1, 2));
+  EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(picture.pixel(0, 1), qRgb(0, 0, 255));
+}
+
 }  // namespace

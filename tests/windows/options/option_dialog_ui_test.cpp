@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <functional>
 #include <memory>
 
@@ -80,6 +81,31 @@ TEST(OptionDialogLayoutTest, EveryDialogIsScaledToTheWindowSizeAndCentredWhenSho
     const QRect outer = dialog->frameGeometry();
     EXPECT_EQ(outer.left(), (1024 - outer.width()) / 2);
     EXPECT_EQ(outer.top(), (768 - outer.height()) / 2);
+  }
+}
+
+// However a number box gets the focus (the dialog opening, a refused value sending the
+// player back), typing replaces its number: a full box would otherwise take nothing.
+TEST(OptionDialogFieldsTest, TypingIntoANumberBoxReplacesItsNumber) {
+  FakeGameHost host;
+  for (const DialogMaker& make : EveryDialog()) {
+    const std::unique_ptr<QDialog> dialog = make(host);
+    if (dialog->objectName() == "DesignIt") continue;  // letter boxes, typed one by one
+    SCOPED_TRACE(dialog->objectName().toStdString());
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    const auto typeInto = [](QLineEdit* field) {
+      const QString digit = field->text() == "7" ? "8" : "7";
+      QTest::keyClicks(field, digit);
+      EXPECT_EQ(field->text(), digit) << field->objectName().toStdString();
+    };
+    if (auto* opened = qobject_cast<QLineEdit*>(dialog->focusWidget())) typeInto(opened);
+    for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+      field->clearFocus();
+      field->setFocus();
+      typeInto(field);
+    }
   }
 }
 

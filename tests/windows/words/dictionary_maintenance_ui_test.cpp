@@ -95,6 +95,41 @@ TEST_F(DictionaryMaintenanceTest, TabOrderAndNoDefaultButton) {
   EXPECT_FALSE(std::filesystem::exists(ListPath(2)));
 }
 
+// Opened with the focus on a list whose first entry is selected: the dialog would make
+// "&Delete" its default, and Enter in the entry box would delete that entry.
+TEST_F(DictionaryMaintenanceTest, EnterInTheEntryBoxNeitherDeletesNorAddsAndNoButtonIsDefault) {
+  WriteList(2, {"keep", "these"});
+  TMyEditBox& dialog = Show(2);
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  auto* entry = Find<QLineEdit>("AddInfo");
+  for (const char* focused : {"TheList", "DeleteButton", "OkButton"}) {
+    SCOPED_TRACE(focused);
+    Find<QWidget>(focused)->setFocus();
+    entry->setFocus();
+    entry->setText("cat");
+    QTest::keyClick(entry, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Entries(), (QStringList{"keep", "these"}));
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+      EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+  }
+}
+
+TEST_F(DictionaryMaintenanceTest, AWordBeyondSingleByteTextIsRefusedAndNothingIsAdded) {
+  Show(2);
+  Add(QString::fromUtf8("Ωmega"));
+  Add(QString::fromUtf8("日本"));
+  EXPECT_THAT(Entries(), IsEmpty());
+  ASSERT_EQ(host_.platform.messages.size(), 2u);
+  EXPECT_EQ(host_.platform.messages[0].text,
+            "The word contains a character the dictionary cannot hold.");
+  EXPECT_EQ(host_.platform.messages[0].caption, "Error");
+  EXPECT_EQ(Find<QLineEdit>("AddInfo")->text(), QString::fromUtf8("日本")) << "left to correct";
+  Add(QString::fromUtf8("café"));
+  EXPECT_EQ(Entries(), QStringList{QString::fromUtf8("café")});
+}
+
 TEST_F(DictionaryMaintenanceTest, ShowsTheChosenListInStoredOrderWithTheFirstEntrySelected) {
   const std::string longWord(60, 'L');
   WriteList(2, {"Zeta", "alpha", "Zeta", longWord});
@@ -261,8 +296,8 @@ TEST_F(DictionaryMaintenanceTest, ListRowsGrowWithTheWindow) {
   Show(2);
   EXPECT_EQ(dialog_->size(), QSize(419, 707));
   Add("two");
-  EXPECT_EQ(List()->item(0)->sizeHint().height(), 30);
-  EXPECT_EQ(List()->item(1)->sizeHint().height(), 30);
+  EXPECT_EQ(List()->visualItemRect(List()->item(0)).height(), 30);
+  EXPECT_EQ(List()->visualItemRect(List()->item(1)).height(), 30);
 }
 
 }  // namespace

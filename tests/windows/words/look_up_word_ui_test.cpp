@@ -86,4 +86,15 @@ TEST_F(LookUpWordTest, ThePlayersListsDecideAndEveryCheckReadsThemAfresh) {
   EXPECT_EQ(Check("colour"), "Result: colour NOT FOUND in dictionary.");
 }
 
+TEST_F(LookUpWordTest, AWordBeyondSingleByteTextIsRefusedNotTurnedIntoQuestionMarks) {
+  Show();
+  WriteList(kAdditionListFile, SE_KIND_ADDITION, {"?mega"});
+  for (const QString& typed : {QString::fromUtf8("Ωmega"), QString::fromUtf8("日本")}) {
+    EXPECT_EQ(Check(typed), "Error: The word contains a character the dictionary cannot hold.");
+    EXPECT_EQ(dialog_->findChild<QLineEdit*>("TheWord")->text(), typed);
+  }
+  EXPECT_EQ(Check(QString::fromUtf8("café")),
+            QString::fromUtf8("Result: café NOT FOUND in dictionary."));
+}
+
 }  // namespace

@@ -192,4 +192,23 @@ TEST_F(ShowScoreTest, EachShowingScalesTheDesignLayoutToTheWindowSizeInForce) {
   EXPECT_EQ(exit->font().pixelSize(), 17);
 }
 
+// The lists' fonts grow with the window; so must their rows, or the words overprint.
+TEST_F(ShowScoreTest, ListRowsGrowWithTheWindowAndHoldALineOfTheirFont) {
+  CopyMainLexicons();
+  host_.guesses = {"CAT", "XQZ", "HOUS", "AT"};
+  for (const double factor : {1.0, 1.25, 1.6, 2.0}) {
+    SCOPED_TRACE(factor);
+    host_.scaleFactor = factor;
+    Show();
+    for (const char* name : {"ValidWords", "NotInPuzzle", "Misspelled", "TooShort"}) {
+      SCOPED_TRACE(name);
+      auto* list = dialog_->findChild<QListWidget*>(name);
+      ASSERT_EQ(list->count(), 1);
+      const int height = list->visualItemRect(list->item(0)).height();
+      EXPECT_GE(height, list->fontMetrics().height());
+      EXPECT_GE(height, static_cast<int>(19 * factor));
+    }
+  }
+}
+
 }  // namespace
