@@ -12,6 +12,7 @@
 
 #include "app/main_menu.h"
 #include "base/paths.h"
+#include "game/board_tiles.h"
 #include "game/board_view.h"
 #include "game/gauge.h"
 #include "game/guess_list_view.h"
@@ -71,6 +72,8 @@ void TMainWin::CreateComponents() {
   board_ = new TBoardView(*this, this);
   board_->setFixedSize(kClientWidth, kClientHeight);
   board_->onLetterPicked = [this](char letter) { LetterPicked(letter); };
+  board_->onLetterTakenBack = [this] { LetterTakenBack(); };
+  board_->Tiles().onEnter = [this] { BoardTilesEnter(); };
   setCentralWidget(board_);
   // Not resizable: the window is exactly the client area plus its menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -81,6 +84,7 @@ void TMainWin::CreateComponents() {
 
   GuessList = new TGuessList(board_);
   GuessList->setGeometry(348, 40, 181, 333);
+  GuessList->setAccessibleName("Word Guesses");
   GuessList->onMouseUp = [this] { return GuessListMouseUp(); };
 
   CheckList = MakeButton(board_, "CheckList", "&Check List", {348, 380, 181, 33});
@@ -95,6 +99,10 @@ void TMainWin::CreateComponents() {
   WordEntry->setGeometry(92, 4, 233, 29);
   WordEntry->setFont(ArialPixels(17));
   WordEntry->installEventFilter(this);
+  WordEntry->setAccessibleName("Word");
+  // Letters typed or deleted by hand make the word the player's own, not a path.
+  connect(WordEntry, &QLineEdit::textEdited, this, [this] { board_->ForgetPicks(); });
+  setTabOrder(WordEntry, &board_->Tiles());
 
   QFrame* timeHeadPanel =
       MakePanel(board_, "TimeHeadPanel", {548, 12, 69, 53}, QFrame::Raised, kTeal);
@@ -104,11 +112,14 @@ void TMainWin::CreateComponents() {
                         Qt::AlignCenter);
   TimePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   TimePanel->setLineWidth(1);
+  // Its name is the time itself, spoken as it changes.
+  TimePanel->setAccessibleDescription("Timer");
 
   MyGauge = new TGauge(board_);
   MyGauge->setObjectName("MyGauge");
   MyGauge->setGeometry(556, 76, 53, 297);
   MyGauge->setFont(ArialPixels(17));
+  MyGauge->setAccessibleName("Game progress");
 
   playingControls_ = {wordPanel, guessPanel, GuessList,  timeHeadPanel, Scramble,
                       Start,     CheckList,  ExitButton, MyGauge};
@@ -200,13 +211,16 @@ void TMainWin::MyTimerTimer() {
   const TickOutcome outcome = game_.Tick();
   const TimeUpAnnouncement announce = AnnouncementFor(settings_.TimeUpNotification);
   if (outcome != TickOutcome::TimeUp) {
-    if (outcome == TickOutcome::TenSecondWarning && announce.Sound)
-      platform_.Audio().PlayAsync("TENSECS.WAV");
+    if (outcome == TickOutcome::TenSecondWarning) {
+      if (announce.Sound) platform_.Audio().PlayAsync("TENSECS.WAV");
+      platform_.Alert(this, "10 seconds left");
+    }
     AdvanceGauge();
     return;
   }
   StopGame();
   AdvanceGauge();
+  platform_.Alert(this, "Time is up.");
   if (announce.Sound) platform_.Audio().PlayToEnd("TIMEUP.WAV");
   if (announce.Message) platform_.ShowMessage(this, "Time is up.", "Notice");
 }
@@ -234,12 +248,26 @@ void TMainWin::AddGuess() {
   if (!game_.AddGuess(TextToBytes(WordEntry->text().left(255)))) return;
   GuessList->AddGuess(TextFromBytes(game_.Guesses().back()));
   WordEntry->clear();
+  board_->ForgetPicks();
   WordEntry->setFocus();
 }
 
 void TMainWin::LetterPicked(char letter) {
   WordEntry->setText(WordEntry->text() + QChar::fromLatin1(letter));
   WordEntry->end(false);
+}
+
+void TMainWin::LetterTakenBack() {
+  QString word = WordEntry->text();
+  word.chop(1);
+  WordEntry->setText(word);
+}
+
+// Enter on the board enters the word as Enter in the word box does, and the player
+// goes on picking from the board.
+void TMainWin::BoardTilesEnter() {
+  AddGuess();
+  board_->Tiles().setFocus();
 }
 
 // During a game the list takes no part in the click: the new guess stays selected.
@@ -307,12 +335,12 @@ void TMainWin::MenuOpenClick() {
 
 void TMainWin::BoardResized() {
   Apply(GameEvent::BoardResized);
-  board_->repaint();
+  board_->BoardChanged();
 }
 
 void TMainWin::BoardLoaded() {
   Apply(GameEvent::PuzzleLoaded);
-  board_->repaint();
+  board_->BoardChanged();
 }
 
 void TMainWin::RepaintBoard() { board_->repaint(); }

@@ -84,6 +84,8 @@ class TMainWin : public QMainWindow, public GameHost {
   void AddGuess();
   bool GuessListMouseUp();
   void LetterPicked(char letter);
+  void LetterTakenBack();
+  void BoardTilesEnter();
   bool IsMenuShortcut(const QKeyEvent& key) const;
 
   Platform& platform_;
