@@ -41,6 +41,7 @@ TMyEditBox::TMyEditBox(GameHost& host) : QDialog(host.Window()), host_(host) {
 
   AddInfo = new QLineEdit(this);
   AddInfo->setObjectName("AddInfo");
+  AddInfo->setAccessibleName("Word");
   AddInfo->setGeometry(12, 72, 149, 27);
   AddInfo->setFont(ArialPixels(17));
   AddInfo->setMaxLength(static_cast<int>(kLongestCheckedWord));
@@ -48,6 +49,7 @@ TMyEditBox::TMyEditBox(GameHost& host) : QDialog(host.Window()), host_(host) {
 
   TheList = new QListWidget(this);
   TheList->setObjectName("TheList");
+  TheList->setAccessibleName("Words");
   TheList->setGeometry(12, 108, 237, 241);
   TheList->setFont(ArialPixels(17));
   TheList->setUniformItemSizes(true);
