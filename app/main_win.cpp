@@ -245,11 +245,15 @@ void TMainWin::ShowTime() {
 }
 
 void TMainWin::AddGuess() {
-  if (!game_.AddGuess(TextToBytes(WordEntry->text().left(255)))) return;
+  if (EnterGuess()) WordEntry->setFocus();
+}
+
+bool TMainWin::EnterGuess() {
+  if (!game_.AddGuess(TextToBytes(WordEntry->text().left(255)))) return false;
   GuessList->AddGuess(TextFromBytes(game_.Guesses().back()));
   WordEntry->clear();
   board_->ForgetPicks();
-  WordEntry->setFocus();
+  return true;
 }
 
 void TMainWin::LetterPicked(char letter) {
@@ -263,11 +267,10 @@ void TMainWin::LetterTakenBack() {
   WordEntry->setText(word);
 }
 
-// Enter on the board enters the word as Enter in the word box does, and the player
-// goes on picking from the board.
+// Enter on the board enters the word as Enter in the word box does, and the focus
+// stays on the board for the next word.
 void TMainWin::BoardTilesEnter() {
-  AddGuess();
-  board_->Tiles().setFocus();
+  if (game_.Running()) EnterGuess();
 }
 
 // During a game the list takes no part in the click: the new guess stays selected.

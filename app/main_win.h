@@ -82,6 +82,8 @@ class TMainWin : public QMainWindow, public GameHost {
   void ShowTime();
   void AdvanceGauge();
   void AddGuess();
+  // The word box's text into the guess list, and the box emptied; false when blank.
+  bool EnterGuess();
   bool GuessListMouseUp();
   void LetterPicked(char letter);
   void LetterTakenBack();

@@ -31,6 +31,14 @@ void TBoardTiles::LettersChanged() {
   if (!QAccessible::isActive()) return;
   QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
   QAccessible::updateAccessibility(&event);
+  QAccessibleEvent described(this, QAccessible::DescriptionChanged);  // "no letters yet"
+  QAccessible::updateAccessibility(&described);
+  // Not every bridge passes the reset on; a new name per tile reaches every screen reader.
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+  for (int index = 0; index < table->childCount(); ++index) {
+    QAccessibleEvent renamed(table->child(index), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+  }
 }
 
 void TBoardTiles::PickChanged(int cell) {
@@ -99,7 +107,8 @@ void TBoardTiles::AnnounceFocusedCell() {
 void TBoardTiles::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   update();
-  AnnounceFocusedCell();
+  // After the board's own focus news, so the tile is what a screen reader says last.
+  QMetaObject::invokeMethod(this, &TBoardTiles::AnnounceFocusedCell, Qt::QueuedConnection);
 }
 
 void TBoardTiles::focusOutEvent(QFocusEvent* event) {

@@ -35,6 +35,8 @@ void RaiseAlert(QWidget* window, const QString& text) {
     QAccessible::registerAccessibleInterface(new AlertAccessible(source));
   }
   source->setProperty("text", text);
+  QAccessibleEvent renamed(source, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&renamed);
   // Screen readers on the desktop bus speak a notification when it shows; the alert
   // itself is what the other platforms pass on.
   QAccessibleEvent shown(source, QAccessible::ObjectShow);

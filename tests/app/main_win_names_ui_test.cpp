@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QDialog>
 
+#include "platform/font_chooser.h"
+#include "platform/help_window.h"
 #include "tests/app/main_win_fixture.h"
 #include "words/show_score.h"
 
@@ -21,7 +23,6 @@ bool NeedsName(QAccessible::Role role) {
     case QAccessible::Tree:
     case QAccessible::Table:
     case QAccessible::ProgressBar:
-    case QAccessible::Grouping:
       return true;
     default:
       return false;
@@ -65,6 +66,15 @@ TEST_F(MainWinTest, EveryControlOfEveryWindowSpeaksItsName) {
         item->objectName() != "MenuExit")
       item->trigger();
   EXPECT_GE(windows, 12);
+  // The two the platform itself opens.
+  FontDialogRequest fontRequest;
+  fontRequest.effects = true;
+  TFontChooser fonts(&Window(), fontRequest);
+  fonts.show();
+  CollectUnnamed(fonts, unnamed);
+  THelpWindow help(&Window(), TOLVANE_SOURCE_DIR "/assets/TOLVANE.HLP");
+  help.show();
+  CollectUnnamed(help, unnamed);
   EXPECT_EQ(unnamed.join('\n').toStdString(), "");
 }
 
