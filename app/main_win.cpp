@@ -12,6 +12,7 @@
 
 #include "app/main_menu.h"
 #include "base/paths.h"
+#include "windows/play/board_tiles.h"
 #include "windows/play/board_view.h"
 #include "windows/play/gauge.h"
 #include "windows/play/guess_list_view.h"
@@ -76,6 +77,8 @@ void TMainWin::CreateComponents() {
   board_ = new TBoardView(*this, this);
   board_->setFixedSize(kClientWidth, kClientHeight);
   board_->onLetterPicked = [this](char letter) { LetterPicked(letter); };
+  board_->onLetterTakenBack = [this] { LetterTakenBack(); };
+  board_->Tiles().onEnter = [this] { BoardTilesEnter(); };
   setCentralWidget(board_);
   // Not resizable: the window is exactly the client area plus its menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -86,6 +89,7 @@ void TMainWin::CreateComponents() {
 
   GuessList = new TGuessList(board_);
   GuessList->setGeometry(348, 40, 181, 333);
+  GuessList->setAccessibleName("Word Guesses");
   GuessList->onMouseUp = [this] { return GuessListMouseUp(); };
 
   CheckList = MakeButton(board_, "CheckList", "&Check List", {348, 380, 181, 33});
@@ -100,6 +104,10 @@ void TMainWin::CreateComponents() {
   WordEntry->setGeometry(92, 4, 233, 29);
   WordEntry->setFont(ArialPixels(17));
   WordEntry->installEventFilter(this);
+  WordEntry->setAccessibleName("Word");
+  // Letters typed or deleted by hand make the word the player's own, not a path.
+  connect(WordEntry, &QLineEdit::textEdited, this, [this] { board_->ForgetPicks(); });
+  setTabOrder(WordEntry, &board_->Tiles());
 
   QFrame* timeHeadPanel =
       MakePanel(board_, "TimeHeadPanel", {548, 12, 69, 53}, QFrame::Raised, kTeal);
@@ -109,11 +117,14 @@ void TMainWin::CreateComponents() {
                         Qt::AlignCenter);
   TimePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   TimePanel->setLineWidth(1);
+  // Its name is the time itself, spoken as it changes.
+  TimePanel->setAccessibleDescription("Timer");
 
   MyGauge = new TGauge(board_);
   MyGauge->setObjectName("MyGauge");
   MyGauge->setGeometry(556, 76, 53, 297);
   MyGauge->setFont(ArialPixels(17));
+  MyGauge->setAccessibleName("Game progress");
 
   playingControls_ = {wordPanel, guessPanel, GuessList,  timeHeadPanel, Scramble,
                       Start,     CheckList,  ExitButton, MyGauge};
@@ -205,13 +216,16 @@ void TMainWin::MyTimerTimer() {
   const TickOutcome outcome = game_.Tick();
   const TimeUpAnnouncement announce = AnnouncementFor(settings_.TimeUpNotification);
   if (outcome != TickOutcome::TimeUp) {
-    if (outcome == TickOutcome::TenSecondWarning && announce.Sound)
-      platform_.Audio().PlayAsync("TENSECS.WAV");
+    if (outcome == TickOutcome::TenSecondWarning) {
+      if (announce.Sound) platform_.Audio().PlayAsync("TENSECS.WAV");
+      platform_.Alert(this, "10 seconds left");
+    }
     AdvanceGauge();
     return;
   }
   StopGame();
   AdvanceGauge();
+  platform_.Alert(this, "Time is up.");
   if (announce.Sound) platform_.Audio().PlayToEnd("TIMEUP.WAV");
   if (announce.Message) platform_.ShowMessage(this, "Time is up.", "Notice");
 }
@@ -236,15 +250,32 @@ void TMainWin::ShowTime() {
 }
 
 void TMainWin::AddGuess() {
-  if (!game_.AddGuess(TextToBytes(WordEntry->text().left(255)))) return;
+  if (EnterGuess()) WordEntry->setFocus();
+}
+
+bool TMainWin::EnterGuess() {
+  if (!game_.AddGuess(TextToBytes(WordEntry->text().left(255)))) return false;
   GuessList->AddGuess(TextFromBytes(game_.Guesses().back()));
   WordEntry->clear();
-  WordEntry->setFocus();
+  board_->ForgetPicks();
+  return true;
 }
 
 void TMainWin::LetterPicked(char letter) {
   WordEntry->setText(WordEntry->text() + QChar::fromLatin1(letter));
   WordEntry->end(false);
+}
+
+void TMainWin::LetterTakenBack() {
+  QString word = WordEntry->text();
+  word.chop(1);
+  WordEntry->setText(word);
+}
+
+// Enter on the board enters the word as Enter in the word box does, and the focus
+// stays on the board for the next word.
+void TMainWin::BoardTilesEnter() {
+  if (game_.Running()) EnterGuess();
 }
 
 // During a game the list takes no part in the click: the new guess stays selected.
@@ -312,12 +343,12 @@ void TMainWin::MenuOpenClick() {
 
 void TMainWin::BoardResized() {
   Apply(GameEvent::BoardResized);
-  board_->repaint();
+  board_->BoardChanged();
 }
 
 void TMainWin::BoardLoaded() {
   Apply(GameEvent::PuzzleLoaded);
-  board_->repaint();
+  board_->BoardChanged();
 }
 
 void TMainWin::RepaintBoard() { board_->repaint(); }

@@ -82,8 +82,12 @@ class TMainWin : public QMainWindow, public GameHost {
   void ShowTime();
   void AdvanceGauge();
   void AddGuess();
+  // The word box's text into the guess list, and the box emptied; false when blank.
+  bool EnterGuess();
   bool GuessListMouseUp();
   void LetterPicked(char letter);
+  void LetterTakenBack();
+  void BoardTilesEnter();
   bool IsMenuShortcut(const QKeyEvent& key) const;
 
   Platform& platform_;

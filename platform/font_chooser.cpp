@@ -37,9 +37,10 @@ QIcon Swatch(const QColor& color) {
   return QIcon(swatch);
 }
 
-QListWidget* MakeList(QWidget* parent, const char* name) {
+QListWidget* MakeList(QWidget* parent, const char* name, const QString& spokenName) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
+  list->setAccessibleName(spokenName);
   return list;
 }
 
@@ -61,9 +62,9 @@ TFontChooser::TFontChooser(QWidget* owner, const FontDialogRequest& request)
     : QDialog(owner), request_(request) {
   setObjectName("FontChooser");
   setWindowTitle(request.title.isEmpty() ? QString("Font") : request.title);
-  FamilyList = MakeList(this, "FontFamily");
-  StyleList = MakeList(this, "FontStyle");
-  SizeList = MakeList(this, "FontSizes");
+  FamilyList = MakeList(this, "FontFamily", "Font");
+  StyleList = MakeList(this, "FontStyle", "Font style");
+  SizeList = MakeList(this, "FontSizes", "Size");
   SizeEdit = new QLineEdit(this);
   SizeEdit->setObjectName("FontSize");
   SizeEdit->setValidator(new QIntValidator(0, 999, SizeEdit));

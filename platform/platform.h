@@ -65,6 +65,9 @@ class Platform {
 
   // A modal message box with one OK button, owned by `owner`.
   virtual void ShowMessage(QWidget* owner, const QString& text, const QString& caption) = 0;
+  // Has a screen reader speak `text` at once, as an alert of `owner`'s window; nothing
+  // shows on the screen.
+  virtual void Alert(QWidget* owner, const QString& text) = 0;
   // Shows `dialog` modally and returns its result code.
   virtual int ExecDialog(QDialog& dialog) = 0;
 

@@ -5,6 +5,7 @@
 
 #include "base/clock.h"
 #include "base/random_source.h"
+#include "platform/accessible_alert.h"
 #include "platform/platform.h"
 
 class QFileDialog;
@@ -20,6 +21,7 @@ class QtPlatform : public Platform {
   ~QtPlatform() override;
 
   void ShowMessage(QWidget* owner, const QString& text, const QString& caption) override;
+  void Alert(QWidget* owner, const QString& text) override { RaiseAlert(owner, text); }
   int ExecDialog(QDialog& dialog) override;
   RandomSource& Random() override { return *random_; }
   Clock& MsClock() override { return *clock_; }

@@ -59,6 +59,7 @@ class FakePlatform : public Platform {
   FakePlatform();
 
   void ShowMessage(QWidget* owner, const QString& text, const QString& caption) override;
+  void Alert(QWidget*, const QString& text) override { alerts.push_back(text); }
   int ExecDialog(QDialog& dialog) override;
   RandomSource& Random() override { return random; }
   Clock& MsClock() override { return clock; }
@@ -92,6 +93,7 @@ class FakePlatform : public Platform {
   std::string userDataDirectory = dataFolder.File("tolvane");
 
   std::vector<RecordedMessage> messages;
+  std::vector<QString> alerts;
   // Dialogs shown modally: each is shown (not run) and left for the test to inspect;
   // `onExec` may act on it before ExecDialog returns `execResult`.
   std::vector<QDialog*> dialogsShown;

@@ -32,6 +32,7 @@ TPrintOpt::TPrintOpt(GameHost& host)
   Font = MakeButton(this, "Font", "&Puzzle Font", {20, 16, 141, 29});
   FontName = new QLineEdit(this);
   FontName->setObjectName("FontName");
+  FontName->setAccessibleName("Puzzle Font");
   FontName->setGeometry(20, 52, 141, 25);
   FontName->setFont(ArialPixels(17));
   FontName->setReadOnly(true);

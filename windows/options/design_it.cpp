@@ -55,6 +55,7 @@ void TDesignIt::FormCreate() {
   for (int i = 1; i <= LetterGrid::kCells; ++i) {
     auto* box = new QLineEdit(this);
     box->setObjectName("Box" + QString::number(i));
+    box->setAccessibleName(QString("Row %1, column %2").arg((i - 1) / 5 + 1).arg((i - 1) % 5 + 1));
     box->setGeometry(((i - 1) % 5) * kBoxPitch + kGridMargin,
                      ((i - 1) / 5) * kBoxPitch + kGridMargin, kBoxSize, kBoxSize);
     box->setMaxLength(1);

@@ -2,9 +2,11 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "base/clock.h"
 #include "base/random_source.h"
+#include "windows/play/board_tiles.h"
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "windows/play/grid_cursor.h"
@@ -18,6 +20,7 @@ TBoardView::TBoardView(GameHost& host, QWidget* parent)
   setMouseTracking(true);
   backImage_ = QImage(":/assets/background.png").convertToFormat(QImage::Format_RGB32);
   whiteImage_ = QImage(120, 120, QImage::Format_RGB32);
+  tiles_ = new TBoardTiles(*this);
 }
 
 // Made on the first game: start-up does not unpack the cursor's bitmaps.
@@ -36,10 +39,52 @@ QRect TBoardView::CellRect(int cell) const {
   return QRect(bounds.Left, bounds.Top, bounds.Size, bounds.Size);
 }
 
+const LetterGrid& TBoardView::Board() const { return host_.Board(); }
+
 void TBoardView::SetPicking(bool picking) {
   picking_ = picking;
   pressedCell_ = -1;
+  ForgetPicks();
+  tiles_->SetFocusable(picking);
   if (!picking) unsetCursor();
+}
+
+void TBoardView::PickCell(int cell) {
+  if (!picking_) return;
+  picked_.push_back(cell);
+  tiles_->PickChanged(cell);
+  if (onLetterPicked) onLetterPicked(host_.Board().Letters[cell]);
+}
+
+void TBoardView::TakeBackLetter() {
+  if (!picking_) return;
+  if (!picked_.empty()) {
+    const int cell = picked_.back();
+    picked_.pop_back();
+    tiles_->PickChanged(cell);
+  }
+  if (onLetterTakenBack) onLetterTakenBack();
+}
+
+void TBoardView::ForgetPicks() {
+  std::vector<int> forgotten;
+  forgotten.swap(picked_);
+  for (int cell : forgotten) tiles_->PickChanged(cell);
+}
+
+bool TBoardView::IsPicked(int cell) const {
+  return std::find(picked_.begin(), picked_.end(), cell) != picked_.end();
+}
+
+void TBoardView::BoardChanged() {
+  repaint();
+  tiles_->update();
+  tiles_->LettersChanged();
+}
+
+void TBoardView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  tiles_->setGeometry(rect());
 }
 
 void TBoardView::PlayScrambleAnimation() {
@@ -60,7 +105,7 @@ void TBoardView::PlayScrambleAnimation() {
     }
   }
   animating_ = false;
-  repaint();
+  BoardChanged();
 }
 
 void TBoardView::ShowPath(const std::vector<int>& cells) {
@@ -130,7 +175,7 @@ void TBoardView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   const int cell = GetLetterIndex(Geometry(), host_.Board(), at.x(), at.y());
   if (cell == -1 || cell != pressedCell_) return;
-  if (onLetterPicked) onLetterPicked(host_.Board().Letters[cell]);
+  PickCell(cell);
 }
 
 void TBoardView::mouseMoveEvent(QMouseEvent* event) {

@@ -10,6 +10,7 @@
 #include "game/board_geometry.h"
 
 class GameHost;
+class TBoardTiles;
 
 // The main window's client area: the background picture and the board are painted on it,
 // a tile is picked with the mouse during a game, and a new board appears cell by cell.
@@ -29,17 +30,32 @@ class TBoardView : public QWidget {
   // Outlines the tiles of `cells` in order and joins their centres; empty clears it.
   void ShowPath(const std::vector<int>& cells);
 
+  // The one picking routine of a click and of Space on the board: during a game the
+  // tile's letter goes into the word, and the tile is marked picked.
+  void PickCell(int cell);
+  // Backspace on the board: the last letter goes back out of the word.
+  void TakeBackLetter();
+  // The word was entered, emptied or edited by hand: no tile is marked picked any more.
+  void ForgetPicks();
+  bool IsPicked(int cell) const;
+  // New letters on the board (scramble, puzzle, design, size): repainted and announced.
+  void BoardChanged();
+  TBoardTiles& Tiles() const { return *tiles_; }
+
   BoardGeometry Geometry() const;
+  const LetterGrid& Board() const;
   // "GridCurs", shown over the board during a game.
   const QCursor& GridCursor();
   // A tile was clicked (pressed and released on the same cell) during a game.
   std::function<void(char letter)> onLetterPicked;
+  std::function<void()> onLetterTakenBack;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QRect CellRect(int cell) const;
@@ -57,4 +73,6 @@ class TBoardView : public QWidget {
   int animatedCell_ = 0;
   char animatedLetter_ = ' ';
   std::vector<int> path_;
+  std::vector<int> picked_;
+  TBoardTiles* tiles_ = nullptr;
 };

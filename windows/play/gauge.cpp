@@ -1,9 +1,12 @@
 #include "windows/play/gauge.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <algorithm>
 
-TGauge::TGauge(QWidget* parent) : QWidget(parent) {}
+#include "windows/play/accessible_factory.h"
+
+TGauge::TGauge(QWidget* parent) : QWidget(parent) { InstallAccessibleFactory(); }
 
 void TGauge::SetRange(int minValue, int maxValue) {
   minValue_ = minValue;
@@ -14,6 +17,10 @@ void TGauge::SetRange(int minValue, int maxValue) {
 void TGauge::SetProgress(int progress) {
   progress_ = std::clamp(progress, minValue_, maxValue_);
   update();
+  if (QAccessible::isActive()) {
+    QAccessibleValueChangeEvent event(this, PercentDone());
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 int TGauge::PercentDone() const {

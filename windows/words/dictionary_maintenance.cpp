@@ -29,6 +29,7 @@ TMyEditBox::TMyEditBox(GameHost& host, int16_t listMode)
 
   AddInfo = new QLineEdit(this);
   AddInfo->setObjectName("AddInfo");
+  AddInfo->setAccessibleName("Word");
   AddInfo->setGeometry(12, 72, 149, 27);
   AddInfo->setFont(ArialPixels(17));
   AddInfo->setMaxLength(static_cast<int>(kLongestCheckedWord));
@@ -36,6 +37,7 @@ TMyEditBox::TMyEditBox(GameHost& host, int16_t listMode)
 
   TheList = new QListWidget(this);
   TheList->setObjectName("TheList");
+  TheList->setAccessibleName("Words");
   TheList->setGeometry(12, 108, 237, 241);
   TheList->setFont(ArialPixels(17));
 

@@ -24,6 +24,7 @@ TLookUpWord::TLookUpWord(GameHost& host)
             Qt::AlignRight | Qt::AlignVCenter);
   TheWord = new QLineEdit(this);
   TheWord->setObjectName("TheWord");
+  TheWord->setAccessibleName("Word To Verify");
   TheWord->setGeometry(156, 8, 209, 27);
   TheWord->setFont(ArialPixels(17));
   TheWord->setMaxLength(kLongestWord);

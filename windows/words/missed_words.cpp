@@ -21,6 +21,7 @@ enum Column { kWordColumn, kPointsColumn };
 QTreeWidget* MakeWordTable(QWidget* parent, const QRect& bounds) {
   auto* table = new QTreeWidget(parent);
   table->setObjectName("MissedList");
+  table->setAccessibleName("Missed Words");
   table->setGeometry(bounds);
   table->setColumnCount(2);
   table->setHeaderHidden(true);

@@ -22,9 +22,11 @@ QLabel* ScoreLabel(QWidget* parent, const QString& name, const QString& text, co
                    alignment | Qt::AlignVCenter);
 }
 
-QListWidget* MakeList(QWidget* parent, const QString& name, const QRect& bounds) {
+QListWidget* MakeList(QWidget* parent, const QString& name, const QString& title,
+                      const QRect& bounds) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
+  list->setAccessibleName(title);
   list->setGeometry(bounds);
   return list;
 }
@@ -47,10 +49,10 @@ TShowScore::TShowScore(GameHost& host)
   ScoreLabel(this, "NotInPuzzleTitle", "Not In Puzzle", {172, 8, 153, 21}, 18, centred);
   ScoreLabel(this, "MisspelledTitle", "Misspelled", {172, 172, 153, 21}, 18, centred);
   ScoreLabel(this, "TooShortTitle", "Too Short", {172, 336, 153, 21}, 18, centred);
-  ValidWords = MakeList(this, "ValidWords", {8, 36, 153, 401});
-  NotInPuzzle = MakeList(this, "NotInPuzzle", {172, 36, 153, 125});
-  Misspelled = MakeList(this, "Misspelled", {172, 200, 153, 125});
-  TooShort = MakeList(this, "TooShort", {172, 364, 153, 73});
+  ValidWords = MakeList(this, "ValidWords", "Valid Words", {8, 36, 153, 401});
+  NotInPuzzle = MakeList(this, "NotInPuzzle", "Not In Puzzle", {172, 36, 153, 125});
+  Misspelled = MakeList(this, "Misspelled", "Misspelled", {172, 200, 153, 125});
+  TooShort = MakeList(this, "TooShort", "Too Short", {172, 364, 153, 73});
 
   auto* bevel = new QFrame(this);
   bevel->setObjectName("ScoringBevel");

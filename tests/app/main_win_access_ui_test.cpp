@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QTest>
+
+#include "windows/play/board_tiles.h"
+#include "tests/app/main_win_fixture.h"
+
+namespace {
+
+const char* kBoard =
+    "CATS "
+    "HOUS "
+    "DOGE "
+    "MILK "
+    "     ";
+
+// A player with the keyboard alone: Tab from the word box to the board, the arrows to a
+// tile, Space to pick its letter, Backspace to take one back and Enter to enter the word.
+TEST_F(MainWinTest, AKeyboardOnlyPlayerPicksAWordFromTheBoard) {
+  PlaceBoard(kBoard, 4, 4);
+  Button("Start")->click();
+  auto* tiles = Find<TBoardTiles>("BoardTiles");
+  ASSERT_TRUE(WordEntry()->hasFocus());
+  QTest::keyClick(WordEntry(), Qt::Key_Tab);
+  ASSERT_TRUE(tiles->hasFocus());
+
+  QTest::keyClick(tiles, Qt::Key_Left);  // stays at the edge
+  QTest::keyClick(tiles, Qt::Key_Up);
+  QTest::keyClick(tiles, Qt::Key_Space);  // C
+  QTest::keyClick(tiles, Qt::Key_Right);
+  QTest::keyClick(tiles, Qt::Key_Space);  // A
+  QTest::keyClick(tiles, Qt::Key_Down);
+  QTest::keyClick(tiles, Qt::Key_Space);  // O
+  QTest::keyClick(tiles, Qt::Key_Backspace);
+  QTest::keyClick(tiles, Qt::Key_Right);
+  QTest::keyClick(tiles, Qt::Key_Up);
+  QTest::keyClick(tiles, Qt::Key_Space);  // T
+  EXPECT_EQ(WordEntry()->text(), "CAT");
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(tiles);
+  EXPECT_TRUE(table->tableInterface()->cellAt(0, 1)->state().selected);
+  EXPECT_FALSE(table->tableInterface()->cellAt(1, 1)->state().selected) << "taken back";
+  EXPECT_TRUE(table->focusChild()->state().focused);
+  EXPECT_EQ(table->focusChild()->text(QAccessible::Name), "T, row 1, column 3");
+
+  QTest::keyClick(tiles, Qt::Key_Return);
+  EXPECT_EQ(GuessItems(), QStringList{"CAT"});
+  EXPECT_EQ(WordEntry()->text(), "");
+  EXPECT_TRUE(tiles->hasFocus()) << "the player goes on picking";
+  EXPECT_EQ(table->tableInterface()->selectedCellCount(), 0);
+
+  // The same rules as a click: no neighbour rule, a tile may be picked again.
+  for (int times = 0; times < 2; ++times) QTest::keyClick(tiles, Qt::Key_Space);
+  EXPECT_EQ(WordEntry()->text(), "TT");
+
+  Button("ExitButton")->click();  // Abort
+  EXPECT_EQ(tiles->focusPolicy(), Qt::NoFocus) << "outside a game the board takes no keys";
+}
+
+// The warning and the end are spoken whatever the chimes do.
+TEST_F(MainWinTest, TheWarningAndTheEndRaiseAlerts) {
+  TMainWin& w = Window();
+  PlaceBoard(kBoard, 4, 4);
+  w.Settings().Minutes = 0;
+  w.Settings().Seconds = 12;
+  w.Settings().TimeUpNotification = 2;  // no chimes
+  Button("Start")->click();
+  Tick();
+  EXPECT_TRUE(platform.alerts.empty());
+  Tick();
+  EXPECT_EQ(platform.alerts, std::vector<QString>{"10 seconds left"});
+  Tick(10);
+  EXPECT_EQ(platform.alerts, (std::vector<QString>{"10 seconds left", "Time is up."}));
+  EXPECT_TRUE(platform.sound.played.empty());
+
+  QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(Find<TGauge>("MyGauge"));
+  EXPECT_EQ(gauge->valueInterface()->currentValue().toInt(), 100);
+  EXPECT_EQ(gauge->text(QAccessible::Value), "100%");
+}
+
+}  // namespace
