@@ -185,8 +185,9 @@ Definition DefinitionFromGcideEntry(std::string_view entry, std::string_view hea
   if (close != std::string::npos) {
     at = close + 1;
     definition.PartOfSpeech = PartOfSpeech(text, at);
-  } else {
-    at = std::min(text.find(','), firstLineEnd);
+  } else if (text.find(',') < firstLineEnd) {
+    at = text.find(',');
+    definition.PartOfSpeech = PartOfSpeech(text, at);
   }
   // The etymology and the inflected forms, in brackets.
   for (at = SkipBlanks(text, at); at < text.size() && text[at] == '['; at = SkipBlanks(text, at)) {
@@ -222,6 +223,7 @@ std::vector<Definition> Gcide::Define(std::string_view word) const {
   };
   const std::string key = CollationKey(word);
   std::vector<Definition> definitions;
+  std::vector<uint64_t> offsetsRead;  // the index names some entries twice
   std::size_t start = LowerBoundLine(index, key, byKey);
   for (std::size_t scanned = 0; scanned < kMaxLinesScanned && start < index.size(); ++scanned) {
     const std::string_view line = LineAt(index, start);
@@ -234,6 +236,8 @@ std::vector<Definition> Gcide::Define(std::string_view word) const {
     if (!ParseBase64(line.substr(tab + 1, secondTab - tab - 1), offset) ||
         !ParseBase64(line.substr(secondTab + 1), length))
       continue;
+    if (std::find(offsetsRead.begin(), offsetsRead.end(), offset) != offsetsRead.end()) continue;
+    offsetsRead.push_back(offset);
     const auto entry = text_->Read(offset, length);
     if (!entry) continue;
     Definition definition = DefinitionFromGcideEntry(*entry, word);

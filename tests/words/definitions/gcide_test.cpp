@@ -1,0 +1,155 @@
+// The collaborative dictionary's readers on small hand-made files.
+
+#include "words/definitions/gcide.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include "tests/temp_folder.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// `text` as a dictzip file of `chunkLength`-byte chunks, each deflated on its own.
+std::string DictzipBytes(const std::string& text, unsigned chunkLength) {
+  std::string chunks, sizes;
+  for (std::size_t at = 0; at < text.size(); at += chunkLength) {
+    const std::string chunk = text.substr(at, chunkLength);
+    z_stream stream{};
+    deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    std::string out(deflateBound(&stream, chunk.size()) + 16, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(chunk.data()));
+    stream.avail_in = static_cast<uInt>(chunk.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    deflate(&stream, Z_FULL_FLUSH);
+    out.resize(out.size() - stream.avail_out);
+    deflateEnd(&stream);
+    chunks += out;
+    sizes += {static_cast<char>(out.size() & 0xFF), static_cast<char>(out.size() >> 8)};
+  }
+  const auto u16 = [](std::size_t v) {
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+  };
+  const std::string field = u16(1) + u16(chunkLength) + u16(sizes.size() / 2) + sizes;
+  const std::string extra = "RA" + u16(field.size()) + field;
+  return std::string("\x1f\x8b\x08\x0c\0\0\0\0\x02\x03", 10) + u16(extra.size()) + extra +
+         "name" + std::string(1, '\0') + chunks;
+}
+
+std::string Base64(std::size_t value) {
+  static const char* kDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string digits;
+  do {
+    digits.insert(digits.begin(), kDigits[value % 64]);
+    value /= 64;
+  } while (value != 0);
+  return digits;
+}
+
+const char* const kCaterEntry =
+    "Cater \\Ca\"ter\\, v. i. [imp. & p. p. {Catered}; p. pr. & vb. n.\n"
+    "   {Catering}.] [From {Cater}, n.]\n"
+    "   1. To provide food; to buy, procure, or prepare provisions.\n"
+    "      [1913 Webster]\n"
+    "\n"
+    "            [He] providently caters for the sparrow. --Shak.\n"
+    "      [1913 Webster]\n"
+    "\n"
+    "   2. By extension: To supply what is needed or desired, at\n"
+    "      theatrical or musical entertainments.\n"
+    "      [1913 Webster]\n";
+const char* const kStearinEntry =
+    "Stearin \\Ste\"a*rin\\ (st[=e]\"[.a]*r[i^]n), n. [Gr. ste`ar tallow,\n"
+    "   suet: cf. F. st['e]arine.] (Physiol. Chem.)\n"
+    "   One of the constituents of animal fats. [Obs.] --Chaucer.\n"
+    "   [1913 Webster]\n";
+
+TEST(GcideEntry, GivesPartOfSpeechNumberedSensesAndTheirQuotations) {
+  const Definition cater = DefinitionFromGcideEntry(kCaterEntry, "cater");
+  EXPECT_EQ(cater.PartOfSpeech, "v. i.");
+  ASSERT_EQ(cater.Senses.size(), 2u);
+  EXPECT_EQ(cater.Senses[0].Gloss, "To provide food; to buy, procure, or prepare provisions.");
+  EXPECT_EQ(cater.Senses[0].Example, "[He] providently caters for the sparrow.");
+  EXPECT_EQ(cater.Senses[1].Gloss,
+            "By extension: To supply what is needed or desired, at theatrical or musical "
+            "entertainments.");
+
+  const Definition stearin = DefinitionFromGcideEntry(kStearinEntry, "stearin");
+  EXPECT_EQ(stearin.PartOfSpeech, "n.");
+  ASSERT_EQ(stearin.Senses.size(), 1u);
+  EXPECT_EQ(stearin.Senses[0].Gloss, "(Physiol. Chem.) One of the constituents of animal fats. [Obs.]");
+  // The text is UTF-8; the game's texts are Latin-1.
+  const Definition cafe =
+      DefinitionFromGcideEntry("Caf\xc3\xa9, n. A coffee house \xe2\x80\x94 bar.", "cafe");
+  EXPECT_EQ(cafe.PartOfSpeech, "n.");
+  EXPECT_EQ(cafe.Senses[0].Gloss, "A coffee house ? bar.");
+}
+
+class GcideFiles : public ::testing::Test {
+ protected:
+  // An index sorted as the dictionary server sorts it: letters, digits and blanks only,
+  // case ignored.
+  void WriteDictionary(unsigned chunkLength = 64) {
+    const std::string text = std::string(kCaterEntry) + kStearinEntry;
+    const std::size_t caterSize = std::string(kCaterEntry).size();
+    index_ = "00-database-info\tA\tB\nCat-a-mount\tA\tC\nCater\t" + Base64(0) + "\t" +
+             Base64(caterSize) + "\nCater-cousin\tA\tB\nStearin\t" + Base64(caterSize) + "\t" +
+             Base64(text.size() - caterSize) + "\n";
+    folder_.Write("gcide.index", index_);
+    dictzip_ = DictzipBytes(text, chunkLength);
+    folder_.Write("gcide.dict.dz", dictzip_);
+  }
+  std::vector<std::string> Glosses(const char* word) {
+    std::vector<std::string> glosses;
+    const auto gcide = Gcide::Open(folder_.Path());
+    if (gcide)
+      for (const Definition& d : gcide->Define(word)) glosses.push_back(d.Senses[0].Gloss);
+    return glosses;
+  }
+  TempFolder folder_;
+  std::string index_, dictzip_;
+};
+
+TEST_F(GcideFiles, FindsAnEntryByItsHeadwordAcrossChunks) {
+  for (const unsigned chunkLength : {7u, 64u, 4096u}) {
+    WriteDictionary(chunkLength);
+    EXPECT_THAT(Glosses("cater"),
+                ElementsAre("To provide food; to buy, procure, or prepare provisions."));
+    EXPECT_THAT(Glosses("stearin"), ElementsAre(::testing::StartsWith("(Physiol. Chem.) One")));
+    EXPECT_THAT(Glosses("caterer"), IsEmpty());
+  }
+}
+
+TEST_F(GcideFiles, ADamagedFileGivesNoDefinition) {
+  WriteDictionary();
+  const std::string cater = "Cater\tA\t" + Base64(std::string(kCaterEntry).size());
+  const std::vector<std::pair<std::string, std::string>> damagedIndexes = {
+      {"length beyond the text", "Cater\tA\t////\n"},
+      {"offset beyond the text", "Cater\t////////\tB\n"},
+      {"number too long", "Cater\tAAAAAAAAAB\tB\n"},
+      {"not base 64", "Cater\tA*\tB\n"},
+      {"no length", "Cater\tA\n"},
+  };
+  for (const auto& [what, index] : damagedIndexes) {
+    folder_.Write("gcide.index", index);
+    EXPECT_THAT(Glosses("cater"), IsEmpty()) << what;
+  }
+  folder_.Write("gcide.index", index_);
+  const std::vector<std::pair<std::string, std::string>> damagedTexts = {
+      {"truncated", dictzip_.substr(0, dictzip_.size() - 20)},
+      {"chunk table cut", dictzip_.substr(0, 20)},
+      {"chunk sizes beyond the file", dictzip_.substr(0, 30)},
+      {"not deflated", std::string(dictzip_).replace(dictzip_.find("name") + 5, 30, 30, '\xff')},
+      {"not gzip", "plain text"},
+  };
+  for (const auto& [what, text] : damagedTexts) {
+    folder_.Write("gcide.dict.dz", text);
+    EXPECT_THAT(Glosses("cater"), IsEmpty()) << what;
+  }
+}
+
+}  // namespace
