@@ -116,6 +116,26 @@ void VisitKeys(Visitor& file, GameSettings& s) {
   file.YesNo("Italic", s.WordListFontItalic);
 }
 
+// Keys the game added later, in sections older copies never read. A key is written only
+// once it differs from its default or the file holds it, so that a file of defaults keeps
+// the bytes it always had.
+constexpr char kMissedWordsSection[] = "Missed Words";
+constexpr char kCommonWordsOnlyKey[] = "Common Words Only";
+
+void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
+  SettingsReader reader(profile);
+  reader.Section(kMissedWordsSection);
+  reader.YesNo(kCommonWordsOnlyKey, s.CommonWordsOnly);
+}
+
+void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
+  // No value read from a line holds a line feed, so this default means "not there".
+  const bool held = profile.GetString(kMissedWordsSection, kCommonWordsOnlyKey, "\n",
+                                      kShortBuffer) != "\n";
+  if (held || s.CommonWordsOnly != GameSettings{}.CommonWordsOnly)
+    profile.WriteString(kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly));
+}
+
 void SetStyle(FontDescription& font, bool bold, bool italic, bool underline, bool strikeout) {
   font.Bold = bold;
   font.Italic = italic;
@@ -166,6 +186,7 @@ void LoadSettings(GameSettings& settings, const std::string& iniPath) {
   profile.Load();
   SettingsReader reader(profile);
   VisitKeys(reader, settings);
+  LoadAddedKeys(profile, settings);
   FontStylesFromFlags(settings);
   ReplaceUnplayableValues(settings);
 }
@@ -176,5 +197,6 @@ bool SaveSettings(GameSettings& settings, const std::string& iniPath) {
   FlagsFromFontStyles(settings);
   SettingsWriter writer(profile);
   VisitKeys(writer, settings);
+  SaveAddedKeys(profile, settings);
   return profile.Save();
 }
