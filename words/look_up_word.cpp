@@ -11,6 +11,7 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
+#include "words/definition_window.h"
 #include "words/host_check_session.h"
 
 namespace {
@@ -23,7 +24,8 @@ TLookUpWord::TLookUpWord(GameHost& host) : QDialog(host.Window()), host_(host) {
   setObjectName("LookUpWord");
   setWindowTitle("Look Up Word");
   setFont(ArialPixels(17));
-  setFixedSize(376, 89);
+  // One row taller than the original, for "&Define" below the other buttons.
+  setFixedSize(376, 126);
 
   MakeLabel(this, "WordLabel", "Word To Verify", {16, 12, 129, 21}, ArialPixels(17),
             Qt::AlignRight | Qt::AlignVCenter);
@@ -37,10 +39,13 @@ TLookUpWord::TLookUpWord(GameHost& host) : QDialog(host.Window()), host_(host) {
   CheckButton->setDefault(true);
   ExitButton = MakeButton(this, "ExitButton", "E&xit", {192, 48, 153, 29});
   connect(CheckButton, &QPushButton::clicked, this, &TLookUpWord::CheckButtonClick);
+  DefineButton = MakeButton(this, "DefineButton", "&Define", {110, 85, 153, 29});
   connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(DefineButton, &QPushButton::clicked, this, &TLookUpWord::DefineButtonClick);
 
   setTabOrder(TheWord, CheckButton);
   setTabOrder(CheckButton, ExitButton);
+  setTabOrder(ExitButton, DefineButton);
   SaveDimensions(this, Dimensions);
 }
 
@@ -51,14 +56,26 @@ void TLookUpWord::showEvent(QShowEvent* event) {
     ScaleDialog(*this, Dimensions, host_.ScaleFactor(), host_.ScreenSize());
 }
 
-void TLookUpWord::CheckButtonClick() {
-  Platform& services = host_.Services();
+std::string TLookUpWord::EnteredWord() {
   const std::string word = TrimBlanks(TextToBytes(TheWord->text()));
   if (word.empty()) {
-    services.ShowMessage(this, "No word entered. Please enter a word.", "Error");
+    host_.Services().ShowMessage(this, "No word entered. Please enter a word.", "Error");
     TheWord->setFocus();
-    return;
   }
+  return word;
+}
+
+void TLookUpWord::DefineButtonClick() {
+  const std::string word = EnteredWord();
+  if (word.empty()) return;
+  ShowDefinition(host_, *this, definitions_, word);
+  TheWord->setFocus();
+}
+
+void TLookUpWord::CheckButtonClick() {
+  Platform& services = host_.Services();
+  const std::string word = EnteredWord();
+  if (word.empty()) return;
 
   CheckSession session;
   if (!OpenCheckSession(session, host_, this)) return;

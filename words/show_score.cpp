@@ -11,6 +11,7 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/dialog_scaling.h"
+#include "words/definition_window.h"
 #include "words/host_check_session.h"
 #include "words/missed_words.h"
 #include "words/path_search.h"
@@ -57,6 +58,7 @@ TShowScore::TShowScore(GameHost& host) : QDialog(host.Window()), host_(host) {
   NotInPuzzle = MakeList(this, "NotInPuzzle", {172, 36, 153, 125});
   Misspelled = MakeList(this, "Misspelled", {172, 200, 153, 125});
   TooShort = MakeList(this, "TooShort", {172, 364, 153, 73});
+  connect(ValidWords, &QListWidget::itemDoubleClicked, this, &TShowScore::ValidWordsDoubleClick);
 
   auto* bevel = new QFrame(this);
   bevel->setObjectName("ScoringBevel");
@@ -134,6 +136,11 @@ void TShowScore::MissedWordsClick() {
   for (int row = 0; row < ValidWords->count(); ++row)
     validWords.push_back(TextToBytes(ValidWords->item(row)->text()));
   ShowMissedWords(host_, *this, validWords);
+}
+
+void TShowScore::ValidWordsDoubleClick() {
+  if (ValidWords->currentItem() == nullptr) return;
+  ShowDefinition(host_, *this, definitions_, TextToBytes(ValidWords->currentItem()->text()));
 }
 
 void TShowScore::ClearLists() {

@@ -8,6 +8,7 @@
 #include "presentation/saved_dimensions.h"
 #include "settings/game_settings.h"
 #include "words/check_session.h"
+#include "words/definitions/word_definitions.h"
 #include "words/scoring.h"
 
 class GameHost;
@@ -17,7 +18,8 @@ class QListWidget;
 class QPushButton;
 
 // "Puzzle Score": judges the main window's guess list every time it is shown and sets
-// out the valid words, the bad guesses and the score.
+// out the valid words, the bad guesses and the score. A double-click on a valid word
+// shows what it means.
 class TShowScore : public QDialog {
   Q_OBJECT
  public:
@@ -34,8 +36,10 @@ class TShowScore : public QDialog {
   void ClearLists();
   void ShowSheet(const ScoreSheet& sheet);
   void MissedWordsClick();
+  void ValidWordsDoubleClick();
 
   GameHost& host_;
+  WordDefinitions definitions_;  // opened on the first word defined
 
   QListWidget* ValidWords = nullptr;
   QListWidget* NotInPuzzle = nullptr;
