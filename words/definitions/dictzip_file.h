@@ -20,6 +20,7 @@ class DictzipFile {
   // text, is longer than kMaxRead, or a chunk it needs does not inflate.
   std::optional<std::string> Read(uint64_t offset, uint64_t length) const;
 
+  // Three times the longest entry of the installed dictionary.
   static constexpr uint64_t kMaxRead = 1u << 16;
 
  private:

@@ -8,7 +8,8 @@
 namespace {
 
 constexpr std::size_t kMaxIndexSize = 64u << 20;
-// The longest entry of the dictionary is about 40 kB; a gloss is cut well before that.
+// The longest entry of the installed dictionary is about 20 kB; a gloss is cut well short
+// of that.
 constexpr std::size_t kMaxGlossSize = 1000;
 // Headwords that only differ in case or punctuation sit together; a damaged index could
 // make a run of equal keys as long as the file.

@@ -4,13 +4,13 @@
 #include <functional>
 #include <string_view>
 
-// Binary search over the lines of a sorted text file. The file is never trusted to be sorted: an unsorted file
-// only makes a search miss, and every step stays inside `text`.
+// Binary search over the lines of a sorted text file. The file is never trusted to be
+// sorted: an unsorted file only makes a search miss, and every step stays inside `text`.
 
 // The line of `text` that begins at `start` (without its line feed).
 std::string_view LineAt(std::string_view text, std::size_t start);
 
-// The first field of `line`.
+// The first field of `line`: the bytes up to its first blank or tab.
 std::string_view FirstField(std::string_view line);
 
 // Orders a line against the key sought: negative, zero or positive.
