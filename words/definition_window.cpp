@@ -16,6 +16,7 @@ QPlainTextEdit* MakeDefinitionPane(QWidget* parent, const QRect& bounds) {
   pane->setObjectName("DefinitionText");
   pane->setGeometry(bounds);
   pane->setReadOnly(true);
+  pane->setTabChangesFocus(true);
   pane->setFont(ArialPixels(15));
   return pane;
 }
