@@ -56,6 +56,9 @@ struct GameSettings {
   bool AmericanDictionary = true;
   bool ShowBackgroundBitmap = true;
 
+  // Missed Words: count only the words of the common word lists against the player.
+  bool CommonWordsOnly = true;
+
   // Points for a valid word of `length` letters (3..11; 12 and more share one value).
   int32_t PointsForLength(int length) const;
 };

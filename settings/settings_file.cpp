@@ -109,6 +109,28 @@ void VisitKeys(Visitor& file, GameSettings& s) {
   file.YesNo("Italic", s.WordListFont.Italic);
 }
 
+// Keys the game added later, in sections older copies never read. A key is written only
+// once it differs from its default or the file holds it, so that a file of defaults keeps
+// the bytes it always had.
+constexpr char kMissedWordsSection[] = "Missed Words";
+constexpr char kCommonWordsOnlyKey[] = "Common Words Only";
+
+void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
+  SettingsReader reader(profile);
+  reader.Section(kMissedWordsSection);
+  reader.YesNo(kCommonWordsOnlyKey, s.CommonWordsOnly);
+}
+
+void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
+  // No value read from a line holds a line feed, so this default means "not there".
+  const bool held = profile.GetString(kMissedWordsSection, kCommonWordsOnlyKey, "
+",
+                                      kShortBuffer) != "
+";
+  if (held || s.CommonWordsOnly != GameSettings{}.CommonWordsOnly)
+    profile.WriteString(kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly));
+}
+
 // The board holds at most 5 x 5 cells, and the game clock cannot run a negative time
 // (nor one beyond its 32-bit second count).
 void ReplaceUnplayableValues(GameSettings& s) {
@@ -130,6 +152,7 @@ void LoadSettings(GameSettings& settings, const std::string& iniPath) {
   profile.Load();
   SettingsReader reader(profile);
   VisitKeys(reader, settings);
+  LoadAddedKeys(profile, settings);
   settings.WordListFont.Underline = false;
   settings.WordListFont.Strikeout = false;
   ReplaceUnplayableValues(settings);
@@ -140,5 +163,6 @@ bool SaveSettings(GameSettings& settings, const std::string& iniPath) {
   profile.Load();
   SettingsWriter writer(profile);
   VisitKeys(writer, settings);
+  SaveAddedKeys(profile, settings);
   return profile.Save();
 }

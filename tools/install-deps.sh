@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
   fonts-liberation2 scowl
+  zlib1g-dev wordnet-base dict-gcide  # definitions of words, read from their own files
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file lintian  # the install test and the Debian package
   poppler-utils  # the printing test reads back its PDF

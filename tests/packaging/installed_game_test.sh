@@ -22,7 +22,7 @@ program=$root/usr/lib/tolvane
 share=$root/usr/share
 
 for name in tolvane libtolvane_sound.so libtolvane_print.so SPELAMC.TLX SPELAMM.CLX \
-  SPELBRC.TLX SPELBRM.CLX TOLVANE.HLP TIMEUP.WAV TENSECS.WAV; do
+  SPELBRC.TLX SPELBRM.CLX SPELAMC.SIZ SPELAMM.SIZ SPELBRC.SIZ SPELBRM.SIZ TOLVANE.HLP TIMEUP.WAV TENSECS.WAV; do
   [[ -s $program/$name ]] || fail "the program's folder lacks $name"
 done
 [[ -x $program/tolvane ]] || fail "the installed program cannot be run"

@@ -109,6 +109,21 @@ TEST_F(SettingsFileTest, FirstRunWritesEveryKeyInOrderAndSecondSaveChangesNothin
   EXPECT_EQ(ReadFile(), kDefaultFile);
 }
 
+TEST_F(SettingsFileTest, CommonWordsChoiceIsKeptInItsOwnSectionOnceItWasChanged) {
+  GameSettings settings = DefaultSettings(kStart);
+  settings.CommonWordsOnly = false;
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  EXPECT_EQ(ReadFile(), std::string(kDefaultFile) + "\n[Missed Words]\nCommon Words Only=No\n");
+  GameSettings loaded = DefaultSettings(kStart);
+  LoadSettings(loaded, path_);
+  EXPECT_FALSE(loaded.CommonWordsOnly);
+
+  // Back to the default: the key stays, now saying so.
+  loaded.CommonWordsOnly = true;
+  ASSERT_TRUE(SaveSettings(loaded, path_));
+  EXPECT_EQ(ReadFile(), std::string(kDefaultFile) + "\n[Missed Words]\nCommon Words Only=Yes\n");
+}
+
 TEST_F(SettingsFileTest, ValuesRoundTrip) {
   GameSettings settings = DefaultSettings(kStart);
   settings.LetterFont = {0x00ff8040, "Times New Roman", 30, false, true, true, true};

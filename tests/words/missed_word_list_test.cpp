@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 using ::testing::ElementsAre;
@@ -38,6 +40,32 @@ TEST(MissedWordListTest, CountsOnlyTheFindsTheBoardHolds) {
   EXPECT_EQ(list.Summary, "You found 1 of 1 words: 1 of 1 points.");
   EXPECT_EQ(ListMissedWords({}, {}, GameSettings{}).Summary,
             "You found 0 of 0 words: 0 of 0 points.");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MissedWordListTest, CommonWordsOnlyCountsAndShowsTheWordsOfTheCommonLists) {
+  const std::map<std::string, int> sizes = {{"CAT", 10}, {"CATS", 35}, {"SCAT", 50},
+                                            {"CASTE", 55}, {"TEAS", 70}};
+  const ListSizeFn listSize = [&](const std::string& word) {
+    return sizes.contains(word) ? sizes.at(word) : 0;
+  };
+  const std::vector<BoardWord> board{{"CAT", {}},  {"CATS", {}}, {"SCAT", {}},
+                                     {"CASTE", {}}, {"TEAS", {}}, {"ZAX", {}}};
+  const MissedWordList list = ListMissedWords(board, {"CAT", "TEAS"}, GameSettings{}, listSize);
+  EXPECT_EQ(list.Summary, "You found 2 of 6 words: 2 of 7 points.");
+  // A word of no list (ZAX) is one the player added: it counts as common.
+  EXPECT_EQ(list.CommonSummary, "You found 1 of 4 common words: 1 of 4 points.");
+  EXPECT_THAT(Words({ShownMissedWords(list, true), "", ""}), ElementsAre("CATS", "SCAT", "ZAX"));
+  EXPECT_THAT(Words({ShownMissedWords(list, false), "", ""}),
+              ElementsAre("CASTE", "CATS", "SCAT", "ZAX"));
+
+  // With no size known, there is no telling common words: all are shown.
+  const MissedWordList unknown = ListMissedWords(board, {"CAT"}, GameSettings{});
+  EXPECT_EQ(unknown.CommonSummary, "");
+  EXPECT_EQ(ShownMissedWords(unknown, true).size(), 5u);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
+#include "windows/words/definition_window.h"
 #include "windows/words/host_check_session.h"
 
 namespace {
@@ -17,9 +18,9 @@ constexpr int kLongestWord = 25;
 
 }  // namespace
 
+// One row taller than the original, for "&Define" below the other buttons.
 TLookUpWord::TLookUpWord(GameHost& host)
-    : TScaledDialog(host, "LookUpWord", "Look Up Word", {376, 89}) {
-
+    : TScaledDialog(host, "LookUpWord", "Look Up Word", {376, 126}) {
   MakeLabel(this, "WordLabel", "Word To Verify", {16, 12, 129, 21}, ArialPixels(17),
             Qt::AlignRight | Qt::AlignVCenter);
   TheWord = new QLineEdit(this);
@@ -32,35 +33,45 @@ TLookUpWord::TLookUpWord(GameHost& host)
   CheckButton = MakeButton(this, "CheckButton", "&Check Word", {28, 48, 153, 29});
   CheckButton->setDefault(true);
   ExitButton = MakeButton(this, "ExitButton", "E&xit", {192, 48, 153, 29});
+  DefineButton = MakeButton(this, "DefineButton", "&Define", {110, 85, 153, 29});
   connect(CheckButton, &QPushButton::clicked, this, &TLookUpWord::CheckButtonClick);
   connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(DefineButton, &QPushButton::clicked, this, &TLookUpWord::DefineButtonClick);
 
   setTabOrder(TheWord, CheckButton);
   setTabOrder(CheckButton, ExitButton);
+  setTabOrder(ExitButton, DefineButton);
   RecordDesignLayout();
 }
 
-void TLookUpWord::CheckButtonClick() {
-  Platform& services = host.Services();
+std::string TLookUpWord::EnteredWord() {
   const std::optional<std::string> typed = ExactTextToBytes(TheWord->text());
-  if (!typed) {
-    services.ShowMessage(this, kNotSingleByteMessage, "Error");
-    TheWord->setFocus();
-    return;
-  }
-  const std::string word = TrimBlanks(*typed);
+  const std::string word = typed ? TrimBlanks(*typed) : std::string();
   if (word.empty()) {
-    services.ShowMessage(this, "No word entered. Please enter a word.", "Error");
+    host.Services().ShowMessage(
+        this, typed ? "No word entered. Please enter a word." : kNotSingleByteMessage, "Error");
     TheWord->setFocus();
-    return;
   }
+  return word;
+}
+
+void TLookUpWord::DefineButtonClick() {
+  const std::string word = EnteredWord();
+  if (word.empty()) return;
+  ShowDefinition(host, *this, definitions_, word);
+  TheWord->setFocus();
+}
+
+void TLookUpWord::CheckButtonClick() {
+  const std::string word = EnteredWord();
+  if (word.empty()) return;
 
   CheckSession session;
   if (!OpenCheckSession(session, host, this)) return;
   // Checked as typed: unlike a guess, the word is not put into capitals.
   const bool found = InSpeller(session, word);
   const std::string answer = word + (found ? " FOUND" : " NOT FOUND") + " in dictionary.";
-  services.ShowMessage(this, TextFromBytes(answer), "Result");
+  host.Services().ShowMessage(this, TextFromBytes(answer), "Result");
   TheWord->setFocus();
   CloseCheckSession(session);
 }

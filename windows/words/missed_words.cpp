@@ -1,8 +1,11 @@
 #include "windows/words/missed_words.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 #include "base/text_utils.h"
@@ -11,19 +14,21 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "words/check_session.h"
+#include "windows/words/definition_window.h"
 #include "windows/words/host_check_session.h"
+#include "words/word_commonness.h"
 #include "words/word_finder.h"
 
 namespace {
 
-enum Column { kWordColumn, kPointsColumn };
+enum Column { kWordColumn, kPointsColumn, kCommonnessColumn };
 
 QTreeWidget* MakeWordTable(QWidget* parent, const QRect& bounds) {
   auto* table = new QTreeWidget(parent);
   table->setObjectName("MissedList");
   table->setAccessibleName("Missed Words");
   table->setGeometry(bounds);
-  table->setColumnCount(2);
+  table->setColumnCount(3);
   table->setHeaderHidden(true);
   table->setRootIsDecorated(false);
   table->setUniformRowHeights(true);
@@ -31,25 +36,29 @@ QTreeWidget* MakeWordTable(QWidget* parent, const QRect& bounds) {
   table->header()->setStretchLastSection(false);
   table->header()->setSectionResizeMode(kWordColumn, QHeaderView::Stretch);
   table->header()->setSectionResizeMode(kPointsColumn, QHeaderView::ResizeToContents);
+  table->header()->setSectionResizeMode(kCommonnessColumn, QHeaderView::ResizeToContents);
   return table;
 }
 
 }  // namespace
 
 TMissedWords::TMissedWords(GameHost& host, QWidget* owner, MissedWordList list)
-    : TScaledDialog(host, "MissedWords", "Missed Words", {377, 445}, owner),
+    : TScaledDialog(host, "MissedWords", "Missed Words", {745, 445}, owner),
       list_(std::move(list)) {
 
-  MakeLabel(this, "FoundLine", TextFromBytes(list_.Summary), {8, 8, 361, 21}, ArialPixels(15),
-            Qt::AlignHCenter | Qt::AlignVCenter);
+  FoundLine = MakeLabel(this, "FoundLine", "", {8, 8, 361, 21}, ArialPixels(15),
+                        Qt::AlignHCenter | Qt::AlignVCenter);
   MissedList = MakeWordTable(this, {8, 36, 361, 365});
-  for (const MissedWord& word : list_.Words) {
-    const QString points = TextFromBytes(FormatCount(word.Points));
-    auto* item = new QTreeWidgetItem(MissedList, {TextFromBytes(word.Word), points});
-    item->setTextAlignment(kPointsColumn, Qt::AlignRight | Qt::AlignVCenter);
-  }
-  // The longest word is chosen from the start, so the board shows a path at once.
-  if (MissedList->topLevelItemCount() > 0) MissedList->setCurrentItem(MissedList->topLevelItem(0));
+  DefinitionText = MakeDefinitionPane(this, {377, 36, 360, 365});
+  CommonWordsOnly = new QCheckBox("&Common words only", this);
+  CommonWordsOnly->setObjectName("CommonWordsOnly");
+  CommonWordsOnly->setGeometry(377, 412, 250, 21);
+  CommonWordsOnly->setFont(ArialPixels(15));
+  CommonWordsOnly->setChecked(host.Settings().CommonWordsOnly);
+  // Without the word sizes there are no common words to tell apart.
+  CommonWordsOnly->setEnabled(!list_.CommonSummary.empty());
+  connect(CommonWordsOnly, &QCheckBox::clicked, this, &TMissedWords::CommonWordsOnlyClick);
+  FillList();
   connect(MissedList, &QTreeWidget::currentItemChanged, this,
           &TMissedWords::MissedListCurrentChanged);
 
@@ -59,13 +68,38 @@ TMissedWords::TMissedWords(GameHost& host, QWidget* owner, MissedWordList list)
   RecordDesignLayout();
 }
 
+void TMissedWords::FillList() {
+  const bool commonOnly = CommonWordsOnly->isEnabled() && CommonWordsOnly->isChecked();
+  FoundLine->setText(TextFromBytes(commonOnly ? list_.CommonSummary : list_.Summary));
+  shown_ = ShownMissedWords(list_, commonOnly);
+  const QSignalBlocker quiet(MissedList);
+  MissedList->clear();
+  for (const MissedWord& word : shown_) {
+    const QString points = TextFromBytes(FormatCount(word.Points));
+    const QString commonness = TextFromBytes(CommonnessName(word.ListSize));
+    auto* item = new QTreeWidgetItem(MissedList, {TextFromBytes(word.Word), points, commonness});
+    item->setTextAlignment(kPointsColumn, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  // The longest word is chosen from the start, so the board shows a path at once.
+  if (MissedList->topLevelItemCount() > 0) MissedList->setCurrentItem(MissedList->topLevelItem(0));
+}
+
+void TMissedWords::CommonWordsOnlyClick() {
+  host.Settings().CommonWordsOnly = CommonWordsOnly->isChecked();
+  FillList();
+  MissedListCurrentChanged();
+}
+
 void TMissedWords::MissedListCurrentChanged() {
   const int row = MissedList->indexOfTopLevelItem(MissedList->currentItem());
   if (row < 0) {
     host.ShowPath({});
+    DefinitionText->clear();
     return;
   }
-  host.ShowPath(list_.Words[static_cast<std::size_t>(row)].Path);
+  const MissedWord& word = shown_[static_cast<std::size_t>(row)];
+  host.ShowPath(word.Path);
+  ShowDefinitionIn(*DefinitionText, definitions_, word.Word);
 }
 
 void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses) {
@@ -76,6 +110,9 @@ void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::stri
       host.Board(), session, settings.MinimumWordLength, settings.RepeatingLettersAllowed);
   CloseCheckSession(session);
 
-  ShowDialog<TMissedWords>(host, &owner, ListMissedWords(boardWords, validGuesses, settings));
+  const WordCommonness commonness(host.ProgramDirectory(), settings.AmericanDictionary);
+  const auto listSize = [&](const std::string& word) { return commonness.SmallestSize(word); };
+  ShowDialog<TMissedWords>(host, &owner,
+                           ListMissedWords(boardWords, validGuesses, settings, listSize));
   host.ShowPath({});
 }

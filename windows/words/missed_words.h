@@ -4,14 +4,19 @@
 #include <vector>
 
 #include "windows/scaled_dialog.h"
+#include "words/definitions/word_definitions.h"
 #include "words/missed_word_list.h"
 
+class QCheckBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 
-// "Missed Words": the words of the board the player did not find, each with its points;
-// choosing one shows its path on the main window's board.
+// "Missed Words": the words of the board the player did not find, each with its points
+// and how common it is; choosing one shows its path on the main window's board and what
+// it means beside the list. "&Common words only" (kept in the settings) leaves out the
+// rare words, from the list and from the count alike.
 class TMissedWords : public TScaledDialog {
   Q_OBJECT
  public:
@@ -20,10 +25,17 @@ class TMissedWords : public TScaledDialog {
  private:
   void FormShow() override { MissedListCurrentChanged(); }
   void MissedListCurrentChanged();
+  void CommonWordsOnlyClick();
+  void FillList();
 
   MissedWordList list_;
+  std::vector<MissedWord> shown_;  // the rows of the list
+  WordDefinitions definitions_;
 
+  QLabel* FoundLine = nullptr;
   QTreeWidget* MissedList = nullptr;
+  QPlainTextEdit* DefinitionText = nullptr;
+  QCheckBox* CommonWordsOnly = nullptr;
 };
 
 // Finds every word on the host's board with a check session of its own and shows those

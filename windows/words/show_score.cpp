@@ -10,6 +10,7 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "windows/dialog_scaling.h"
+#include "windows/words/definition_window.h"
 #include "windows/words/host_check_session.h"
 #include "windows/words/missed_words.h"
 #include "words/board_search/board_search.h"
@@ -53,6 +54,7 @@ TShowScore::TShowScore(GameHost& host)
   NotInPuzzle = MakeList(this, "NotInPuzzle", "Not In Puzzle", {172, 36, 153, 125});
   Misspelled = MakeList(this, "Misspelled", "Misspelled", {172, 200, 153, 125});
   TooShort = MakeList(this, "TooShort", "Too Short", {172, 364, 153, 73});
+  connect(ValidWords, &QListWidget::itemDoubleClicked, this, &TShowScore::ValidWordsDoubleClick);
 
   auto* bevel = new QFrame(this);
   bevel->setObjectName("ScoringBevel");
@@ -126,6 +128,11 @@ void TShowScore::MissedWordsClick() {
   for (int row = 0; row < ValidWords->count(); ++row)
     validWords.push_back(TextToBytes(ValidWords->item(row)->text()));
   ShowMissedWords(host, *this, validWords);
+}
+
+void TShowScore::ValidWordsDoubleClick() {
+  if (ValidWords->currentItem() == nullptr) return;
+  ShowDefinition(host, *this, definitions_, TextToBytes(ValidWords->currentItem()->text()));
 }
 
 void TShowScore::ClearLists() {

@@ -7,6 +7,7 @@
 #include "windows/scaled_dialog.h"
 #include "settings/game_settings.h"
 #include "words/check_session.h"
+#include "words/definitions/word_definitions.h"
 #include "words/scoring.h"
 
 class QLabel;
@@ -14,7 +15,8 @@ class QListWidget;
 class QPushButton;
 
 // "Puzzle Score": judges the main window's guess list every time it is shown and sets
-// out the valid words, the bad guesses and the score.
+// out the valid words, the bad guesses and the score. A double-click on a valid word
+// shows what it means.
 class TShowScore : public TScaledDialog {
   Q_OBJECT
  public:
@@ -26,6 +28,9 @@ class TShowScore : public TScaledDialog {
   void ClearLists();
   void ShowSheet(const ScoreSheet& sheet);
   void MissedWordsClick();
+  void ValidWordsDoubleClick();
+
+  WordDefinitions definitions_;  // opened on the first word defined
 
   QListWidget* ValidWords = nullptr;
   QListWidget* NotInPuzzle = nullptr;

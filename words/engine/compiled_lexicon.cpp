@@ -80,6 +80,7 @@ std::unique_ptr<CompiledLexicon> CompiledLexicon::FromBytes(const unsigned char*
   lexicon->language_ = static_cast<uint16_t>(language);
   lexicon->wordCount_ = wordCount;
   lexicon->textSize_ = textSize;
+  lexicon->checksum_ = ReadUint32(bytes + kCompiledLexiconChecksumOffset);
   lexicon->text_ = bytes + kCompiledLexiconHeaderSize + tableSize;
   if (lexicon->Offset(0) != 0 || lexicon->Offset(wordCount) != textSize) return nullptr;
   return lexicon;
@@ -109,24 +110,24 @@ uint32_t CompiledLexicon::Offset(uint32_t index) const {
   return ReadUint32(bytes_ + kCompiledLexiconHeaderSize + 4 * static_cast<std::size_t>(index));
 }
 
-bool CompiledLexicon::Contains(std::string_view word) const {
+std::optional<uint32_t> CompiledLexicon::IndexOf(std::string_view word) const {
   uint32_t low = 0;
   uint32_t high = wordCount_;
   while (low < high) {
     const uint32_t middle = low + (high - low) / 2;
     const uint32_t start = Offset(middle);
     const uint32_t end = Offset(middle + 1);
-    if (start > end || end > textSize_) return false;
+    if (start > end || end > textSize_) return std::nullopt;
     const std::string_view entry(reinterpret_cast<const char*>(text_) + start, end - start);
     const int order = CompareBytes(entry, word);
-    if (order == 0) return true;
+    if (order == 0) return middle;
     if (order < 0) {
       low = middle + 1;
     } else {
       high = middle;
     }
   }
-  return false;
+  return std::nullopt;
 }
 
 std::string_view CompiledLexicon::WordAt(uint32_t index) const {

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,10 +42,15 @@ class CompiledLexicon {
   CompiledLexicon& operator=(const CompiledLexicon&) = delete;
 
   // `word` must already be lower case. A corrupt entry met on the way means "not held".
-  bool Contains(std::string_view word) const;
+  bool Contains(std::string_view word) const { return IndexOf(word).has_value(); }
+  // Where `word` (lower case) sits among the sorted words, when held.
+  std::optional<uint32_t> IndexOf(std::string_view word) const;
 
   uint32_t WordCount() const { return wordCount_; }
   uint16_t Language() const { return language_; }
+  // The checksum the header holds: it names these exact words, so a file that goes with
+  // a lexicon's word order can tell whether it still fits.
+  uint32_t Checksum() const { return checksum_; }
 
   // Walking the words by their beginnings: a range [First, Last) of word indexes. The
   // words are sorted, so the words that begin alike always form one range.
@@ -71,6 +77,7 @@ class CompiledLexicon {
   uint16_t language_ = 0;
   uint32_t wordCount_ = 0;
   uint32_t textSize_ = 0;
+  uint32_t checksum_ = 0;
   const unsigned char* text_ = nullptr;
 };
 

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -11,9 +13,11 @@
 #include "tests/app/main_win_fixture.h"
 #include "tests/fake_game_host.h"
 #include "tests/temp_folder.h"
+#include "words/definitions/word_definitions.h"
 #include "words/engine/compiled_lexicon.h"
 #include "windows/words/missed_words.h"
 #include "windows/words/show_score.h"
+#include "words/word_commonness.h"
 
 namespace {
 
@@ -120,7 +124,7 @@ TEST_F(MissedWordsTest, IsScaledAndCentredLikeEveryDialog) {
   host_.screen = QSize(1280, 1024);
   TMissedWords dialog(host_, nullptr, MissedWordList{{{"CATS", 1, {1, 2, 3, 7}}}, "Summary"});
   dialog.show();
-  EXPECT_EQ(dialog.size(), QSize(603, 712));
+  EXPECT_EQ(dialog.size(), QSize(1192, 712));
   EXPECT_EQ(dialog.findChild<QPushButton*>("OKButton")->geometry(), QRect(448, 653, 142, 46));
   const QPoint centre = dialog.frameGeometry().center();
   EXPECT_NEAR(centre.x(), 640, 2);
@@ -136,6 +140,64 @@ TEST_F(MissedWordsTest, ADictionaryGoneSinceJudgingIsReportedAndNoWindowShown) {
   ASSERT_EQ(host_.platform.messages.size(), 1u);
   EXPECT_EQ(host_.platform.messages[0].text, "Could not find one of the dictionary files.");
   EXPECT_EQ(host_.platform.messages[0].owner, &score);
+}
+
+TEST_F(MissedWordsTest, ByDefaultCountsTheCommonWordsOnlyAndTheChoiceIsKept) {
+  WriteLexicons();
+  const auto writeSizes = [&](const char* lexicon, const std::vector<uint8_t>& sizes) {
+    const std::string bytes = ReadFileBytes(folder_.File(lexicon));
+    const auto parsed = CompiledLexicon::FromBytes(
+        reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    folder_.Write(WordSizesFileName(lexicon), WordSizesBytes(sizes, parsed->Checksum()));
+  };
+  // ase at caste cat cats eat scat tea teas zebra; seat
+  writeSizes("SPELAMC.TLX", {60, 10, 55, 10, 20, 10, 50, 10, 35, 40});
+  writeSizes("SPELAMM.CLX", {70});
+  TShowScore& score = ShowScore({"SEAT", "CAT"});
+  bool shown = false;
+  host_.platform.onExec = [&](QDialog& dialog) {
+    shown = true;
+    auto* found = dialog.findChild<QLabel*>("FoundLine");
+    auto* list = dialog.findChild<QTreeWidget*>("MissedList");
+    auto* commonOnly = dialog.findChild<QCheckBox*>("CommonWordsOnly");
+    EXPECT_TRUE(commonOnly->isChecked());
+    EXPECT_EQ(found->text(), "You found 1 of 6 common words: 1 of 6 points.");
+    EXPECT_THAT(Column(list, 0), ElementsAre("CATS", "SCAT", "TEAS", "EAT", "TEA"));
+    EXPECT_THAT(Column(list, 2),
+                ElementsAre("common", "less common", "common", "common", "common"));
+
+    QTest::mouseClick(commonOnly, Qt::LeftButton);
+    EXPECT_FALSE(host_.settings.CommonWordsOnly);
+    EXPECT_EQ(found->text(), "You found 2 of 9 words: 2 of 10 points.");
+    EXPECT_THAT(Column(list, 0), ElementsAre("CASTE", "CATS", "SCAT", "TEAS", "ASE", "EAT", "TEA"));
+    EXPECT_EQ(Column(list, 2)[0], "rare");
+    // The list starts again at its longest word, and the board follows.
+    EXPECT_THAT(host_.shownPaths.back(), ElementsAre(1, 2, 7, 3, 8));
+  };
+  QTest::mouseClick(score.findChild<QPushButton*>("MissedWordsButton"), Qt::LeftButton);
+  ASSERT_TRUE(shown);
+
+  // Opened again, the window starts with the choice the player made.
+  host_.platform.onExec = [&](QDialog& dialog) {
+    EXPECT_FALSE(dialog.findChild<QCheckBox*>("CommonWordsOnly")->isChecked());
+    EXPECT_EQ(dialog.findChild<QTreeWidget*>("MissedList")->topLevelItemCount(), 7);
+  };
+  QTest::mouseClick(score.findChild<QPushButton*>("MissedWordsButton"), Qt::LeftButton);
+}
+
+TEST_F(MissedWordsTest, ShowsWhatTheChosenWordMeansBesideTheList) {
+  TMissedWords dialog(host_, nullptr,
+                      MissedWordList{{{"CATS", 1, {1, 2, 3, 7}}, {"GEESE", 1, {}}}, "Summary"});
+  dialog.show();
+  auto* pane = dialog.findChild<QPlainTextEdit*>("DefinitionText");
+  ASSERT_NE(pane, nullptr);
+  EXPECT_TRUE(pane->isReadOnly());
+  EXPECT_EQ(pane->toPlainText(), QString::fromLatin1(WordDefinitions().Describe("CATS")));
+  auto* list = dialog.findChild<QTreeWidget*>("MissedList");
+  list->setCurrentItem(list->topLevelItem(1));
+  EXPECT_EQ(pane->toPlainText(), QString::fromLatin1(WordDefinitions().Describe("GEESE")));
+  // No sizes known: every word is shown and nothing can be left out.
+  EXPECT_FALSE(dialog.findChild<QCheckBox*>("CommonWordsOnly")->isEnabled());
 }
 
 // The whole road: a game on the main window, its score, and the words it left.

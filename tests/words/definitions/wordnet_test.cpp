@@ -1,0 +1,121 @@
+// The word database reader on small hand-made files, and once against the installed one.
+
+#include "words/definitions/wordnet.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "tests/temp_folder.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Headword and part of speech of each definition, as "cater verb".
+std::vector<std::string> Heads(const std::vector<Definition>& definitions) {
+  std::vector<std::string> heads;
+  for (const Definition& d : definitions) heads.push_back(d.Headword + " " + d.PartOfSpeech);
+  return heads;
+}
+
+// One part of speech's index and data files: each lemma gets one synset per gloss.
+struct PartFiles {
+  std::string Index = "  1 This software and database is being provided to you\n";
+  std::string Data = "  1 This software and database is being provided to you\n";
+};
+
+PartFiles MakePart(const std::map<std::string, std::vector<std::string>>& glosses) {
+  PartFiles files;
+  std::string index;
+  for (const auto& [lemma, lemmaGlosses] : glosses) {
+    std::string offsets;
+    for (const std::string& gloss : lemmaGlosses) {
+      char offset[16];
+      std::snprintf(offset, sizeof offset, "%08zu", files.Data.size());
+      files.Data += std::string(offset) + " 05 n 01 " + lemma + " 0 000 | " + gloss + "  \n";
+      offsets += " " + std::string(offset);
+    }
+    files.Index += lemma + " n " + std::to_string(lemmaGlosses.size()) + " 1 @ " +
+                   std::to_string(lemmaGlosses.size()) + " 0" + offsets + "  \n";
+  }
+  return files;
+}
+
+class WordNetFiles : public ::testing::Test {
+ protected:
+  WordNetFiles() {
+    Write("noun", MakePart({{"catering", {"providing food; \"she ran a catering business\""}},
+                            {"goose", {"web-footed bird", "a man who is a stupid fool"}},
+                            {"stearin", {"glyceryl ester of stearic acid"}}}));
+    Write("verb", MakePart({{"cater", {"provide food; \"Joe catered; for us\"; \"no\""}}}));
+    folder_.Write("noun.exc", "aardwolves aardwolf\ngeese goose\n");
+  }
+  void Write(const std::string& part, const PartFiles& files) {
+    folder_.Write("index." + part, files.Index);
+    folder_.Write("data." + part, files.Data);
+  }
+  TempFolder folder_;
+};
+
+TEST_F(WordNetFiles, FindsEachWordByItsExceptionsItselfAndItsSuffixRules) {
+  const auto wordNet = WordNet::Open(folder_.Path());
+  ASSERT_NE(wordNet, nullptr);
+  EXPECT_THAT(Heads(wordNet->Define("geese")), ElementsAre("goose noun"));
+  EXPECT_THAT(Heads(wordNet->Define("stearins")), ElementsAre("stearin noun"));
+  EXPECT_THAT(Heads(wordNet->Define("catering")), ElementsAre("catering noun", "cater verb"));
+  EXPECT_THAT(Heads(wordNet->Define("catered")), ElementsAre("cater verb"));
+  EXPECT_THAT(wordNet->Define("stearing"), IsEmpty());
+  EXPECT_THAT(wordNet->Define(""), IsEmpty());
+}
+
+TEST_F(WordNetFiles, SplitsAGlossIntoSensesAndExamples) {
+  const auto wordNet = WordNet::Open(folder_.Path());
+  const auto goose = wordNet->Define("goose");
+  ASSERT_EQ(goose.size(), 1u);
+  ASSERT_EQ(goose[0].Senses.size(), 2u);
+  EXPECT_EQ(goose[0].Senses[1].Gloss, "a man who is a stupid fool");
+  const auto cater = wordNet->Define("cater");
+  ASSERT_EQ(cater.size(), 1u);
+  EXPECT_EQ(cater[0].Senses[0].Gloss, "provide food");
+  // The first example only, and one holding "; " stays whole.
+  EXPECT_EQ(cater[0].Senses[0].Example, "Joe catered; for us");
+}
+
+TEST_F(WordNetFiles, ADamagedFileGivesNoDefinitionForTheWordsItConcerns) {
+  const PartFiles good = MakePart({{"goose", {"web-footed bird"}}});
+  const std::size_t offset = good.Data.find("00000");
+  const std::vector<std::pair<std::string, PartFiles>> damaged = {
+      {"offset beyond the data", {std::string(good.Index).replace(good.Index.rfind("000"), 3, "999"), good.Data}},
+      {"offset inside a line", {std::string(good.Index).replace(good.Index.rfind(" 000") + 8, 1, "9"), good.Data}},
+      {"data line of another offset", {good.Index, std::string(good.Data).replace(offset, 8, "00000001")}},
+      {"more synsets than offsets", {std::string(good.Index).replace(good.Index.find(" n 1"), 4, " n 9"), good.Data}},
+      {"pointer count beyond the line", {std::string(good.Index).replace(good.Index.find(" 1 @"), 4, " 99999999999999999999 @"), good.Data}},
+      {"truncated data", {good.Index, good.Data.substr(0, offset + 12)}},
+      {"no gloss", {good.Index, std::string(good.Data).replace(good.Data.find(" | "), 3, "   ")}},
+      {"truncated index", {good.Index.substr(0, good.Index.size() - 8), good.Data}},
+  };
+  for (const auto& [what, files] : damaged) {
+    Write("noun", files);
+    const auto wordNet = WordNet::Open(folder_.Path());
+    ASSERT_NE(wordNet, nullptr) << what;
+    EXPECT_THAT(wordNet->Define("goose"), IsEmpty()) << what;
+  }
+}
+
+TEST(InstalledWordNet, DefinesKnownWordsAndTheirBaseForms) {
+  if (!std::filesystem::exists("/usr/share/wordnet/index.noun"))
+    GTEST_SKIP() << "the package wordnet-base is not installed";
+  const auto wordNet = WordNet::Open("/usr/share/wordnet");
+  ASSERT_NE(wordNet, nullptr);
+  EXPECT_THAT(Heads(wordNet->Define("geese")), ElementsAre("goose noun"));
+  EXPECT_THAT(Heads(wordNet->Define("stearins")), ElementsAre("stearin noun"));
+  const auto catering = wordNet->Define("catering");
+  EXPECT_THAT(Heads(catering), ElementsAre("catering noun", "cater verb"));
+  EXPECT_THAT(catering[0].Senses[0].Gloss, ::testing::HasSubstr("food"));
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#include "windows/words/definition_window.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "platform/game_host.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+#include "platform/widget_makers.h"
+#include "words/definitions/word_definitions.h"
+
+QPlainTextEdit* MakeDefinitionPane(QWidget* parent, const QRect& bounds) {
+  auto* pane = new QPlainTextEdit(parent);
+  pane->setObjectName("DefinitionText");
+  pane->setGeometry(bounds);
+  pane->setReadOnly(true);
+  pane->setTabChangesFocus(true);
+  pane->setFont(ArialPixels(15));
+  return pane;
+}
+
+void ShowDefinitionIn(QPlainTextEdit& pane, WordDefinitions& definitions, const std::string& word) {
+  pane.setPlainText(TextFromBytes(definitions.Describe(word)));
+}
+
+TDefinitionWindow::TDefinitionWindow(GameHost& host, QWidget* owner, WordDefinitions& definitions,
+                                     const std::string& word)
+    : TScaledDialog(host, "DefinitionWindow", "Definition", {377, 300}, owner) {
+  ShowDefinitionIn(*MakeDefinitionPane(this, {8, 8, 361, 247}), definitions, word);
+  QPushButton* exit = MakeButton(this, "OKButton", "E&xit", {280, 263, 89, 29});
+  exit->setDefault(true);
+  connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+  RecordDesignLayout();
+}

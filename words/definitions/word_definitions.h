@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "words/definitions/definition.h"
+
+class Gcide;
+class WordNet;
+
+inline constexpr const char* kWordNetFolder = "/usr/share/wordnet";
+inline constexpr const char* kGcideFolder = "/usr/share/dictd";
+
+// What a word means, from the word database and, where it has nothing, the collaborative
+// dictionary. The installed files are opened on the first look-up, not before, and stay
+// open while the object lives.
+class WordDefinitions {
+ public:
+  explicit WordDefinitions(std::string wordNetFolder = kWordNetFolder,
+                           std::string gcideFolder = kGcideFolder);
+  ~WordDefinitions();
+
+  // The definitions of `word` (any case); none for a word that is not all letters.
+  std::vector<Definition> Define(std::string_view word);
+
+  // Whether either source could be opened (opens them when not yet done).
+  bool AnySourceInstalled();
+
+  // The text of the definitions pane for `word`: the definitions, or one line saying
+  // that none was found or that no source is installed.
+  std::string Describe(std::string_view word);
+
+ private:
+  void OpenSources();
+
+  std::string wordNetFolder_, gcideFolder_;
+  bool opened_ = false;
+  std::unique_ptr<WordNet> wordNet_;
+  std::unique_ptr<Gcide> gcide_;
+};
+
+// Definitions as lines of text: "cater (verb)", then "1. gloss" and the example set in
+// below it, a blank line between headwords.
+std::string FormatDefinitions(const std::vector<Definition>& definitions);

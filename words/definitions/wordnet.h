@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "words/definitions/definition.h"
+#include "words/definitions/mapped_file.h"
+#include "words/definitions/wordnet_morphology.h"
+
+// The word database's own files in one folder (index.noun, data.noun, noun.exc and the
+// same for verb, adj and adv), mapped and read in place. An index is sorted, so a look-up
+// is a binary search; a data line is reached by the byte offset the index gives and must
+// begin with that offset, so a damaged file gives no definition rather than a wrong one.
+class WordNet {
+ public:
+  // Null when the folder holds no index of any part of speech.
+  static std::unique_ptr<WordNet> Open(const std::string& folder);
+
+  // The definitions of `word` (lower case) and of its base forms, noun first.
+  std::vector<Definition> Define(std::string_view word) const;
+
+  // Whether some part of speech has `lemma` in its index.
+  bool Holds(std::string_view lemma) const;
+
+ private:
+  struct PartFiles {
+    std::unique_ptr<MappedFile> Index, Data, Exceptions;
+  };
+  static std::string_view Text(const std::unique_ptr<MappedFile>& file);
+  std::vector<Sense> Senses(const PartFiles& files, std::string_view lemma) const;
+
+  std::array<PartFiles, 4> parts_;
+};
