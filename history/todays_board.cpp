@@ -2,6 +2,8 @@
 
 #include "base/random_source.h"
 #include "game/scramble.h"
+#include "history/game_record.h"
+#include "history/utc_time.h"
 
 namespace {
 
@@ -26,4 +28,15 @@ PuzzleRecord TodaysBoard(int64_t dayNumber) {
   XorShiftRandom random(SeedFor(dayNumber));
   ScrambleLetters(grid, settings, random);
   return PuzzleRecordFromBoard(grid, settings.Height, settings.Width);
+}
+
+std::string DayOfBoard(const GameRecord& record) {
+  if (record.Height != 5 || record.Width != 5) return "";
+  const int64_t playedOn = DayNumber(record.PlayedAt);
+  for (const int64_t day : {playedOn, playedOn - 1}) {
+    const PuzzleRecord board = TodaysBoard(day);
+    if (std::string(board.PuzzleLetters.begin(), board.PuzzleLetters.end()) == record.Letters)
+      return DateText(day);
+  }
+  return "";
 }

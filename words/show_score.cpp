@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "history/record_game.h"
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
@@ -124,9 +125,10 @@ void TShowScore::FormShow() {
         return InPuzzle(host_.Board(), word, settings.RepeatingLettersAllowed);
       },
       [&](const std::string& word) { return InSpeller(session, word); });
-  CloseCheckSession(session);
   ShowSheet(sheet);
   MissedWordsButton->setEnabled(true);
+  RecordJudgedGame(host_, this, session);
+  CloseCheckSession(session);
 }
 
 void TShowScore::MissedWordsClick() {
