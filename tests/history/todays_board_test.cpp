@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "history/game_record.h"
 #include "history/utc_time.h"
 
 namespace {
@@ -24,6 +25,21 @@ TEST(TodaysBoardTest, EachDayHasItsOwnFullBoardThatNeverChanges) {
   std::set<std::string> boards;
   for (int64_t d = day; d < day + 365; ++d) boards.insert(Letters(TodaysBoard(d)));
   EXPECT_EQ(boards.size(), 365u);
+}
+
+TEST(TodaysBoardTest, AGameOnTheBoardOfTheDayIsMarkedWithItsDayUntilTheNextDayEnds) {
+  const int64_t day = *ReadDate("2026-12-09");
+  GameRecord game;
+  game.Height = game.Width = 5;
+  game.Letters = Letters(TodaysBoard(day));
+  for (const auto& [playedOn, marked] : {std::pair{day, "2026-12-09"}, {day + 1, "2026-12-09"},
+                                         {day + 2, ""}, {day - 1, ""}}) {
+    game.PlayedAt = playedOn * kSecondsPerDay + 3600;
+    EXPECT_EQ(DayOfBoard(game), marked) << playedOn - day;
+  }
+  game.Letters[0] = game.Letters[0] == 'A' ? 'B' : 'A';
+  game.PlayedAt = day * kSecondsPerDay;
+  EXPECT_EQ(DayOfBoard(game), "");
 }
 
 }  // namespace
