@@ -166,15 +166,21 @@ std::optional<GameRecord> ReadRecord(const std::vector<std::string>& fields) {
 std::string PercentText(double percent) {
   const long long tenths = std::llround(percent * 10);
   const long long whole = tenths / 10;
-  return (tenths < 0 && whole == 0 ? "-" : "") + std::to_string(whole) + "." +
-         std::to_string(std::llabs(tenths % 10));
+  std::string text = tenths < 0 && whole == 0 ? "-" : "";
+  text += std::to_string(whole);
+  text += '.';
+  text += std::to_string(std::llabs(tenths % 10));
+  return text;
 }
 
 std::string HistoryCsv(const std::vector<GameRecord>& records) {
   std::string text = std::string(kHeader) + "\r\n";
   for (const GameRecord& record : records) {
     const std::vector<std::string> fields = Fields(record);
-    for (size_t i = 0; i < fields.size(); ++i) text += (i ? "," : "") + Quoted(fields[i]);
+    for (size_t i = 0; i < fields.size(); ++i) {
+      if (i > 0) text += ',';
+      text += Quoted(fields[i]);
+    }
     text += "\r\n";
   }
   return text;
@@ -184,7 +190,10 @@ std::optional<std::vector<GameRecord>> ReadHistoryCsv(const std::string& text) {
   const auto lines = ParseCsv(text);
   if (!lines || lines->empty()) return std::nullopt;
   std::string header;
-  for (size_t i = 0; i < lines->front().size(); ++i) header += (i ? "," : "") + lines->front()[i];
+  for (size_t i = 0; i < lines->front().size(); ++i) {
+    if (i > 0) header += ',';
+    header += lines->front()[i];
+  }
   if (header != kHeader) return std::nullopt;
   std::vector<GameRecord> records;
   for (size_t i = 1; i < lines->size(); ++i) {
