@@ -30,7 +30,7 @@ std::vector<ScoreEntry> BestTen(std::vector<ScoreEntry> entries) {
 int RecordPlace(const std::vector<ScoreEntry>& entries, int64_t gameId) {
   const std::vector<ScoreEntry> best = BestTen(entries);
   for (size_t i = 0; i < best.size(); ++i)
-    if (best[i].GameId == gameId) return static_cast<int>(i + 1);
+    if (best[i].GameId == gameId) return i + 1 < entries.size() ? static_cast<int>(i + 1) : 0;
   return 0;
 }
 

@@ -34,8 +34,10 @@ inline constexpr size_t kRecordPlaces = 10;
 // higher place: a record is only taken by beating it.
 std::vector<ScoreEntry> BestTen(std::vector<ScoreEntry> entries);
 
-// The place (1..10) of game `gameId` among the ten best of `entries`; 0 when it is not
-// among them.
+// The place (1..10) game `gameId` took among the ten best of `entries` by beating an
+// earlier game there; 0 when it is not among them or beat none of them (as the first
+// game of a mode, which is no record worth telling). `entries` holds at least the
+// eleven best, so that a game taking the tenth place is seen to push another out.
 int RecordPlace(const std::vector<ScoreEntry>& entries, int64_t gameId);
 
 // What the player is told at the end of Check List when the game took place `place`.

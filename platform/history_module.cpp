@@ -151,7 +151,7 @@ class SqlHistory : public GameHistory {
         "game_seconds = ? AND american = ? ORDER BY total_score DESC, played_at, id LIMIT ?");
     for (const QVariant& value : {QVariant(mode.Height), QVariant(mode.Width),
                                   QVariant(mode.GameSeconds), QVariant(mode.AmericanDictionary),
-                                  QVariant(static_cast<int>(kRecordPlaces))})
+                                  QVariant(static_cast<int>(kRecordPlaces + 1))})
       query.addBindValue(value);
     if (!Run(query)) return entries;
     while (query.next())

@@ -16,7 +16,10 @@ TEST(BestTenTest, HighestFirstTheEarlierGameKeepsATieAndOnlyTenStay) {
   EXPECT_EQ(RecordPlace(entries, 14), 1);
   EXPECT_EQ(RecordPlace(entries, 11), 10);
   EXPECT_EQ(RecordPlace(entries, 6), 0);
-  EXPECT_EQ(RecordPlace({}, 1), 0);
+  // Only a score that beat an earlier one is a record: not the first, nor the last.
+  EXPECT_EQ(RecordPlace({{1, 10, 5}}, 1), 0);
+  EXPECT_EQ(RecordPlace({{1, 10, 5}, {2, 20, 3}}, 2), 0);
+  EXPECT_EQ(RecordPlace({{1, 10, 5}, {2, 20, 6}}, 2), 1);
 }
 
 TEST(BestTenTest, TheNoticeNamesTheScoreThePlaceAndTheMode) {
