@@ -37,8 +37,10 @@ GameRecord TypicalGame(int i) {
   game.Width = 4 + i % 2;
   game.Letters = "ABCDEFGHIJKLMNOPQRSTUVWXY";
   game.GameSeconds = 180;
-  for (int g = 0; g < 40; ++g) game.Guesses.push_back({"GUESS" + std::to_string(g), GuessVerdict::Valid, 2});
-  for (int w = 0; w < 300; ++w) game.PossibleWords.push_back({"WORD" + std::to_string(w), 1 + w % 5});
+  for (int g = 0; g < 40; ++g)
+    game.Guesses.push_back({"GUESS" + std::to_string(g), GuessVerdict::Valid, 2});
+  for (int w = 0; w < 300; ++w)
+    game.PossibleWords.push_back({"WORD" + std::to_string(w), 1 + w % 5});
   game.TotalScore = (i * 7919) % 97;
   return game;
 }

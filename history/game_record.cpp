@@ -14,8 +14,8 @@ constexpr std::array<char, 5> kVerdictCodes = {'V', 'N', 'M', 'S', 'R'};
 
 int64_t ChargedPoints(bool charged) { return charged ? -1 : 0; }
 
-JudgedGuess Judge(const std::string& whole, const GameSettings& settings,
-                  const WordTest& inPuzzle, const WordTest& inSpeller) {
+JudgedGuess Judge(const std::string& whole, const GameSettings& settings, const WordTest& inPuzzle,
+                  const WordTest& inSpeller) {
   if (whole.find("(DUP)") != std::string::npos) return {whole, GuessVerdict::Repeat, 0};
   std::string guess = whole.substr(0, kMaxGuessLength);
   switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
@@ -29,7 +29,8 @@ JudgedGuess Judge(const std::string& whole, const GameSettings& settings,
       break;
   }
   // A word under three letters has no length line and so no points.
-  const int64_t points = guess.size() < 3 ? 0 : settings.PointsForLength(static_cast<int>(guess.size()));
+  const int64_t points =
+      guess.size() < 3 ? 0 : settings.PointsForLength(static_cast<int>(guess.size()));
   return {std::move(guess), GuessVerdict::Valid, points};
 }
 
@@ -148,7 +149,8 @@ GameRecord MakeGameRecord(int64_t playedAt, const LetterGrid& grid, const GameSe
   record.Height = settings.Height;
   record.Width = settings.Width;
   for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
-    record.Letters[static_cast<size_t>(cell - 1)] = grid.CellOnBoard[cell] ? grid.Letters[cell] : ' ';
+    record.Letters[static_cast<size_t>(cell - 1)] =
+        grid.CellOnBoard[cell] ? grid.Letters[cell] : ' ';
   record.AmericanDictionary = settings.AmericanDictionary;
   record.MinimumWordLength = settings.MinimumWordLength;
   record.RepeatingLettersAllowed = settings.RepeatingLettersAllowed;

@@ -15,8 +15,18 @@ constexpr const char* kHeader =
 constexpr size_t kColumns = 16;
 
 enum Column : size_t {
-  kDate, kHeight, kWidth, kLetters, kDictionary, kMinimumLength, kRepeating, kSeconds, kScore,
-  kBoardOfTheDay = 13, kGuesses, kPossible
+  kDate,
+  kHeight,
+  kWidth,
+  kLetters,
+  kDictionary,
+  kMinimumLength,
+  kRepeating,
+  kSeconds,
+  kScore,
+  kBoardOfTheDay = 13,
+  kGuesses,
+  kPossible
 };
 
 std::string Quoted(const std::string& field) {
@@ -123,7 +133,8 @@ bool ReadLetters(const std::string& text, GameRecord& record) {
     const size_t start = static_cast<size_t>(row) * rowLength;
     if (row > 0 && text[start - 1] != '-') return false;
     for (int column = 0; column < record.Width; ++column)
-      record.Letters[static_cast<size_t>(row * 5 + column)] = text[start + static_cast<size_t>(column)];
+      record.Letters[static_cast<size_t>(row * 5 + column)] =
+          text[start + static_cast<size_t>(column)];
   }
   return true;
 }

@@ -120,7 +120,8 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   chart_ = host.Services().MakeProgressChart(records);
   if (chart_) chart_->Widget()->setGeometry(252, 36, 484, 392);
 
-  PlayAgainButton = MakeButton(this, "PlayAgainButton", "&Play This Board Again", {8, 480, 180, 29});
+  PlayAgainButton =
+      MakeButton(this, "PlayAgainButton", "&Play This Board Again", {8, 480, 180, 29});
   QPushButton* exportButton = MakeButton(this, "ExportButton", "&Export...", {196, 480, 100, 29});
   DeleteButton = MakeButton(this, "DeleteButton", "&Delete", {304, 480, 100, 29});
   QPushButton* deleteAll = MakeButton(this, "DeleteAllButton", "Delete &All", {412, 480, 110, 29});
@@ -160,7 +161,8 @@ void THistoryWindow::Reload() {
   const QString chosenMode = ModeChoice->currentText();
   ModeChoice->blockSignals(true);
   ModeChoice->clear();
-  for (const RecordMode& mode : PlayedModes(rows_)) ModeChoice->addItem(TextFromBytes(ModeText(mode)));
+  for (const RecordMode& mode : PlayedModes(rows_))
+    ModeChoice->addItem(TextFromBytes(ModeText(mode)));
   ModeChoice->setCurrentIndex(std::max(0, ModeChoice->findText(chosenMode)));
   ModeChoice->blockSignals(false);
   ModeChosen();
@@ -170,7 +172,7 @@ void THistoryWindow::Reload() {
 const HistoryRow* THistoryWindow::ChosenGame() const {
   const int row = GameList->currentIndex().row();
   return row >= 0 && row < static_cast<int>(rows_.size()) ? &rows_[static_cast<size_t>(row)]
-                                                           : nullptr;
+                                                          : nullptr;
 }
 
 void THistoryWindow::GameChosen() {
@@ -197,13 +199,14 @@ void THistoryWindow::ModeChosen() {
   const RecordMode mode = modes[static_cast<size_t>(index)];
   int place = 0;
   for (const ScoreEntry& entry : BestTen(history_.BestScores(mode)))
-    new QTreeWidgetItem(RecordsList, {QString::number(++place),
-                                      TextFromBytes(FormatCount(entry.TotalScore)),
-                                      TextFromBytes(DateTimeText(entry.PlayedAt))});
+    new QTreeWidgetItem(RecordsList,
+                        {QString::number(++place), TextFromBytes(FormatCount(entry.TotalScore)),
+                         TextFromBytes(DateTimeText(entry.PlayedAt))});
   if (!chart_) return;
   std::vector<ProgressPoint> points;
   for (const HistoryRow& row : rows_)
-    if (ModeOf(row) == mode) points.push_back({row.PlayedAt, row.TotalScore, row.PercentOfPossible});
+    if (ModeOf(row) == mode)
+      points.push_back({row.PlayedAt, row.TotalScore, row.PercentOfPossible});
   std::sort(points.begin(), points.end(),
             [](const ProgressPoint& a, const ProgressPoint& b) { return a.PlayedAt < b.PlayedAt; });
   chart_->Show(points);
@@ -252,8 +255,8 @@ void THistoryWindow::DeleteClick() {
 
 void THistoryWindow::DeleteAllClick() {
   if (rows_.empty()) return;
-  const QString text = "Delete all " + TextFromBytes(FormatCount(std::ssize(rows_))) +
-                       " games from the history?";
+  const QString text =
+      "Delete all " + TextFromBytes(FormatCount(std::ssize(rows_))) + " games from the history?";
   if (!host_.Services().Confirm(this, text, kCaption)) return;
   history_.RemoveAll();
   Reload();
@@ -267,9 +270,8 @@ void THistoryWindow::TellTrouble() {
 void ShowGameHistory(GameHost& host) {
   GameHistory* history = host.Services().History();
   if (!history) {
-    host.Services().ShowMessage(host.Window(),
-                                "The game history support of the game could not be loaded.",
-                                "Error");
+    host.Services().ShowMessage(
+        host.Window(), "The game history support of the game could not be loaded.", "Error");
     return;
   }
   THistoryWindow window(host, *history);

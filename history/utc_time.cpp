@@ -46,14 +46,16 @@ int Number(const std::string& text, size_t from, size_t count) {
 }
 
 int DaysInMonth(int64_t year, int month) {
-  return static_cast<int>(DaysFromCivil({month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1}) -
-                          DaysFromCivil({year, month, 1}));
+  return static_cast<int>(
+      DaysFromCivil({month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1}) -
+      DaysFromCivil({year, month, 1}));
 }
 
 }  // namespace
 
 int64_t DayNumber(int64_t seconds) {
-  return seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
+  return seconds >= 0 ? seconds / kSecondsPerDay
+                      : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
 }
 
 std::string DateText(int64_t dayNumber) {

@@ -122,8 +122,8 @@ class SqlHistory : public GameHistory {
     if (!Ready()) return rows;
     QSqlQuery query(Db());
     query.setForwardOnly(true);
-    if (!Run(query, QString("SELECT %1 FROM games ORDER BY played_at DESC, id DESC")
-                        .arg(kSummaryColumns)))
+    if (!Run(query,
+             QString("SELECT %1 FROM games ORDER BY played_at DESC, id DESC").arg(kSummaryColumns)))
       return rows;
     while (query.next()) rows.push_back(Summary(query));
     return rows;
@@ -132,8 +132,8 @@ class SqlHistory : public GameHistory {
   HistoryRow Game(int64_t id) override {
     if (!Ready()) return {};
     QSqlQuery query(Db());
-    query.prepare(QString("SELECT %1, guesses, possible_words FROM games WHERE id = ?")
-                      .arg(kSummaryColumns));
+    query.prepare(
+        QString("SELECT %1, guesses, possible_words FROM games WHERE id = ?").arg(kSummaryColumns));
     query.addBindValue(static_cast<qlonglong>(id));
     if (!Run(query) || !query.next()) return {};
     HistoryRow row = Summary(query);
@@ -149,14 +149,14 @@ class SqlHistory : public GameHistory {
     query.prepare(
         "SELECT id, played_at, total_score FROM games WHERE height = ? AND width = ? AND "
         "game_seconds = ? AND american = ? ORDER BY total_score DESC, played_at, id LIMIT ?");
-    for (const QVariant& value : {QVariant(mode.Height), QVariant(mode.Width),
-                                  QVariant(mode.GameSeconds), QVariant(mode.AmericanDictionary),
-                                  QVariant(static_cast<int>(kRecordPlaces + 1))})
+    for (const QVariant& value :
+         {QVariant(mode.Height), QVariant(mode.Width), QVariant(mode.GameSeconds),
+          QVariant(mode.AmericanDictionary), QVariant(static_cast<int>(kRecordPlaces + 1))})
       query.addBindValue(value);
     if (!Run(query)) return entries;
     while (query.next())
-      entries.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(),
-                         query.value(2).toLongLong()});
+      entries.push_back(
+          {query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toLongLong()});
     return entries;
   }
 
@@ -199,23 +199,26 @@ class SqlHistory : public GameHistory {
                ", and a new history was started.";
         break;
       case ::Trouble::Newer:
-        text = "The game history file was written by a newer version of the game. It is left "
-               "as it is, and the games of this run are not recorded.";
+        text =
+            "The game history file was written by a newer version of the game. It is left "
+            "as it is, and the games of this run are not recorded.";
         break;
       case ::Trouble::ReadOnly:
-        text = "The game history file may not be written. It is left as it is, and the games "
-               "of this run are not recorded.";
+        text =
+            "The game history file may not be written. It is left as it is, and the games "
+            "of this run are not recorded.";
         break;
       case ::Trouble::InUse:
         text = "The game history file is in use by another program. This game is not recorded.";
         break;
       case ::Trouble::DiskFull:
-        text = "The game could not be written to the disk; it may be full. This game is not "
-               "recorded, and every earlier game is kept.";
+        text =
+            "The game could not be written to the disk; it may be full. This game is not "
+            "recorded, and every earlier game is kept.";
         break;
       case ::Trouble::Failed:
-        text = "The game history file could not be used (" + detail +
-               "). This game is not recorded.";
+        text =
+            "The game history file could not be used (" + detail + "). This game is not recorded.";
         break;
     }
     if (!news_.empty()) news_ += "\n\n";
@@ -297,7 +300,8 @@ class SqlHistory : public GameHistory {
     }
     readOnly_ = QFileInfo::exists(path_) &&
                 (!Writable(path_) || !Writable(QFileInfo(path_).absolutePath()));
-    switch (Open()) {
+    const Opened opened = Open();
+    switch (opened) {
       case Opened::Yes:
         return open_ = true;
       case Opened::Busy:
@@ -305,10 +309,18 @@ class SqlHistory : public GameHistory {
         Tell(::Trouble::InUse);
         return false;
       case Opened::Damaged:
+      case Opened::Foreign: {
+        const ::Trouble why = opened == Opened::Damaged ? ::Trouble::Damaged : ::Trouble::Foreign;
         Close();
-        if (readOnly_ || !KeepAside(::Trouble::Damaged)) return false;
+        if (readOnly_) {
+          Tell(::Trouble::ReadOnly);
+          return false;
+        }
+        if (!KeepAside(why)) return false;
+        readOnly_ = false;
         if (Open() == Opened::Yes) return open_ = true;
         break;
+      }
       case Opened::No:
         break;
     }
@@ -316,7 +328,7 @@ class SqlHistory : public GameHistory {
     return false;
   }
 
-  enum class Opened { Yes, No, Busy, Damaged };
+  enum class Opened { Yes, No, Busy, Damaged, Foreign };
 
   Opened Open() {
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection_);
@@ -331,6 +343,10 @@ class SqlHistory : public GameHistory {
     if (query.value(0).toString() != "ok") return Opened::Damaged;
     if (!query.exec("PRAGMA user_version") || !query.next()) return Failure(query.lastError());
     const int version = query.value(0).toInt();
+    // Another program's database: never to be written into.
+    if (version == 0 && (!query.exec("SELECT count(*) FROM sqlite_master") || !query.next() ||
+                         query.value(0).toInt() > 0))
+      return Opened::Foreign;
     if (version > kSchemaVersion) {
       Tell(::Trouble::Newer);
       readOnly_ = true;
@@ -367,7 +383,8 @@ class SqlHistory : public GameHistory {
       bool ok = true;
       for (int step = from; ok && step < kSchemaVersion; ++step)
         for (const char* sql : kMigrations[static_cast<size_t>(step)]) ok = ok && query.exec(sql);
-      ok = ok && query.exec("PRAGMA user_version = " + QString::number(std::max(from, kSchemaVersion)));
+      ok = ok &&
+           query.exec("PRAGMA user_version = " + QString::number(std::max(from, kSchemaVersion)));
       if (ok && query.exec("COMMIT")) return true;
     }
     lastError_ = query.lastError();

@@ -21,8 +21,8 @@ TEST_F(MainWinBoardCodeTest, ACopiedCodePlaysTheSameBoardElsewhereAndABadOneChan
   PlaceBoard("ZZZZZZZZZZZZZZZZZZZZZZZZZ", 5, 5);
   Button("Scramble")->setEnabled(false);
   const auto before = Window().Board().Letters;
-  for (const QString& bad : {QString(), QString("4X5-ÄBCD"), code.left(code.size() - 1) + "?",
-                             QString(10000, 'A')}) {
+  for (const QString& bad :
+       {QString(), QString("4X5-ÄBCD"), code.left(code.size() - 1) + "?", QString(10000, 'A')}) {
     platform.textAnswers = {bad};
     Menu("MenuPlayCode")->trigger();
     EXPECT_EQ(Window().Board().Letters, before);

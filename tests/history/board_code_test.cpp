@@ -40,7 +40,8 @@ TEST(BoardCodeTest, EverySizeReadsBackAsTheSameBoardInAShortReadableCode) {
   const std::string code = *BoardCode(Board(4, 4, kLetters), 4, 4);
   std::string typed;
   for (const char c : code)
-    if (c != '-') typed += static_cast<char>(std::tolower(static_cast<unsigned char>(c))) + std::string(" ");
+    if (c != '-')
+      typed += static_cast<char>(std::tolower(static_cast<unsigned char>(c))) + std::string(" ");
   PuzzleRecord record;
   EXPECT_EQ(ReadBoardCode(typed, record), BoardCodeResult::Ok) << typed;
 }

@@ -8,13 +8,24 @@ namespace {
 
 // A fake board and dictionary: the board holds words without an X, the dictionary those
 // without a Z.
-const WordTest kInPuzzle = [](const std::string& word) { return word.find('X') == std::string::npos; };
-const WordTest kInSpeller = [](const std::string& word) { return word.find('Z') == std::string::npos; };
+const WordTest kInPuzzle = [](const std::string& word) {
+  return word.find('X') == std::string::npos;
+};
+const WordTest kInSpeller = [](const std::string& word) {
+  return word.find('Z') == std::string::npos;
+};
 
 TEST(GameRecordTest, TheGuessesAddUpToTheScoreDialogsTotalWhateverIsCharged) {
-  const std::vector<std::string> guesses = {
-      "CAT", "AT", "FOXES", "ZEBRA", "CAT (DUP)", "STRANGEST", std::string(300, 'A'),
-      "DOGS", "ZAX", "A" + std::string(254, 'B') + " (DUP)"};
+  const std::vector<std::string> guesses = {"CAT",
+                                            "AT",
+                                            "FOXES",
+                                            "ZEBRA",
+                                            "CAT (DUP)",
+                                            "STRANGEST",
+                                            std::string(300, 'A'),
+                                            "DOGS",
+                                            "ZAX",
+                                            "A" + std::string(254, 'B') + " (DUP)"};
   for (int charged = 0; charged < 8; ++charged) {
     GameSettings settings;
     settings.WordTooShort = charged & 1;
@@ -26,7 +37,8 @@ TEST(GameRecordTest, TheGuessesAddUpToTheScoreDialogsTotalWhateverIsCharged) {
     EXPECT_EQ(record.TotalScore, ScoreGuesses(guesses, settings, kInPuzzle, kInSpeller).TotalScore);
     EXPECT_EQ(record.FoundWords(), 4);
   }
-  const std::vector<JudgedGuess> judged = JudgeGuesses(guesses, GameSettings{}, kInPuzzle, kInSpeller);
+  const std::vector<JudgedGuess> judged =
+      JudgeGuesses(guesses, GameSettings{}, kInPuzzle, kInSpeller);
   EXPECT_EQ(judged[1], (JudgedGuess{"AT", GuessVerdict::TooShort, -1}));
   EXPECT_EQ(judged[4].Verdict, GuessVerdict::Repeat);
   EXPECT_EQ(judged[6].Word.size(), 255u);
@@ -53,9 +65,10 @@ TEST(GameRecordTest, TheRecordKeepsOnlyTheBoardsTilesAndMeasuresFindsAgainstTheB
 }
 
 TEST(GameRecordTest, ListsOfAnyWordsReadBackAndAnyOtherTextIsRefused) {
-  const std::vector<JudgedGuess> guesses = {
-      {"A:B|C%D", GuessVerdict::Misspelled, -1}, {"", GuessVerdict::TooShort, 0},
-      {"\x01\xE9\n", GuessVerdict::Repeat, 0}, {"LONGEST", GuessVerdict::Valid, 5}};
+  const std::vector<JudgedGuess> guesses = {{"A:B|C%D", GuessVerdict::Misspelled, -1},
+                                            {"", GuessVerdict::TooShort, 0},
+                                            {"\x01\xE9\n", GuessVerdict::Repeat, 0},
+                                            {"LONGEST", GuessVerdict::Valid, 5}};
   EXPECT_EQ(DecodeGuesses(EncodeGuesses(guesses)), guesses);
   EXPECT_EQ(DecodeGuesses(EncodeGuesses({})), std::vector<JudgedGuess>{});
   const std::vector<PossibleWord> words = {{"%41", 1}, {"X|Y", -3}};

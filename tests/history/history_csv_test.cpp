@@ -20,7 +20,8 @@ std::vector<GameRecord> VariedGames(int count) {
     game.MinimumWordLength = 3 + i % 2;
     game.RepeatingLettersAllowed = i % 4 == 0;
     game.GameSeconds = 60 * (i % 5);
-    game.Guesses = {{"CAT", GuessVerdict::Valid, 1}, {"a,\"b\"\r\nc", GuessVerdict::NotInPuzzle, -1}};
+    game.Guesses = {{"CAT", GuessVerdict::Valid, 1},
+                    {"a,\"b\"\r\nc", GuessVerdict::NotInPuzzle, -1}};
     game.TotalScore = i - 7;
     if (i % 2) game.PossibleWords = {{"CAT", 1}, {"SCATTER", 5}};
     if (i % 7 == 0) game.BoardOfTheDay = "2026-12-09";
@@ -42,8 +43,8 @@ TEST(HistoryCsvTest, AnyOtherTextIsRefused) {
   const std::string row = good.substr(good.find("\r\n") + 2);
   for (const std::string& text :
        {std::string(), std::string("Date,Height\r\n"), good.substr(0, good.size() - 40),
-        good + "\"open", good + "1,2,3\r\n", good + row.substr(0, row.find(',')) + "x" +
-        row.substr(row.find(','))})
+        good + "\"open", good + "1,2,3\r\n",
+        good + row.substr(0, row.find(',')) + "x" + row.substr(row.find(','))})
     EXPECT_FALSE(ReadHistoryCsv(text)) << text;
 }
 

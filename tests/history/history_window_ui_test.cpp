@@ -69,7 +69,8 @@ TEST_F(HistoryWindowTest, FiftyGamesAreListedRankedChartedExportedAndPlayedAgain
       modes->setCurrentIndex(mode);
       auto* records = In<QTreeWidget>(dialog, "RecordsList");
       ASSERT_EQ(records->topLevelItemCount(), 10);
-      EXPECT_GE(records->topLevelItem(0)->text(1).toInt(), records->topLevelItem(9)->text(1).toInt());
+      EXPECT_GE(records->topLevelItem(0)->text(1).toInt(),
+                records->topLevelItem(9)->text(1).toInt());
       auto* chart = In<QChartView>(dialog, "ProgressChart");
       ASSERT_EQ(chart->chart()->series().size(), 2);
       EXPECT_EQ(static_cast<QLineSeries*>(chart->chart()->series()[0])->count(), 25);
@@ -79,8 +80,7 @@ TEST_F(HistoryWindowTest, FiftyGamesAreListedRankedChartedExportedAndPlayedAgain
     In<QPushButton>(dialog, "ExportButton")->click();
     QFile csv(csvPath);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    const auto exported =
-        ReadHistoryCsv(QString::fromUtf8(csv.readAll()).toLatin1().toStdString());
+    const auto exported = ReadHistoryCsv(QString::fromUtf8(csv.readAll()).toLatin1().toStdString());
     ASSERT_TRUE(exported);
     std::vector<GameRecord> stored;
     for (const HistoryRow& row : platform.History()->Games())

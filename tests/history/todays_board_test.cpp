@@ -32,8 +32,8 @@ TEST(TodaysBoardTest, AGameOnTheBoardOfTheDayIsMarkedWithItsDayUntilTheNextDayEn
   GameRecord game;
   game.Height = game.Width = 5;
   game.Letters = Letters(TodaysBoard(day));
-  for (const auto& [playedOn, marked] : {std::pair{day, "2026-12-09"}, {day + 1, "2026-12-09"},
-                                         {day + 2, ""}, {day - 1, ""}}) {
+  for (const auto& [playedOn, marked] :
+       {std::pair{day, "2026-12-09"}, {day + 1, "2026-12-09"}, {day + 2, ""}, {day - 1, ""}}) {
     game.PlayedAt = playedOn * kSecondsPerDay + 3600;
     EXPECT_EQ(DayOfBoard(game), marked) << playedOn - day;
   }

@@ -9,7 +9,8 @@ TEST(UtcTimeTest, DatesAndTimesReadBackAcrossLeapYearsAndEraEdges) {
   EXPECT_EQ(DateTimeText(951782400 + 3661), "2000-02-29 01:01:01");
   EXPECT_EQ(DateTimeText(-1), "1969-12-31 23:59:59");
   for (int64_t day = -800; day < 80000; day += 7) {
-    const int64_t moment = day * kSecondsPerDay + ((day * 977) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
+    const int64_t moment =
+        day * kSecondsPerDay + ((day * 977) % kSecondsPerDay + kSecondsPerDay) % kSecondsPerDay;
     EXPECT_EQ(ReadDateTime(DateTimeText(moment)), moment) << DateTimeText(moment);
     EXPECT_EQ(ReadDate(DateText(day)), day);
     EXPECT_EQ(DayNumber(moment), day);

@@ -24,8 +24,8 @@
 namespace {
 
 std::unique_ptr<GameHistory> OpenHistory(const QString& path, int busyMs = 100) {
-  const auto open = reinterpret_cast<OpenHistoryFunction>(QLibrary::resolve(
-      QString(TOLVANE_PROGRAM_DIR) + "/" + kHistoryModule, kOpenHistorySymbol));
+  const auto open = reinterpret_cast<OpenHistoryFunction>(
+      QLibrary::resolve(QString(TOLVANE_PROGRAM_DIR) + "/" + kHistoryModule, kOpenHistorySymbol));
   EXPECT_NE(open, nullptr) << "the history module is missing from the program's folder";
   return std::unique_ptr<GameHistory>(open ? open(QFile::encodeName(path).constData(), busyMs)
                                            : nullptr);
@@ -84,6 +84,17 @@ TEST(HistoryModule, AFileTheGameCannotUseIsKeptAsideOrLeftAsItIsAndToldOnce) {
        "The game history file was not one the game can read"},
       {"folder", [](const QString& path) { QDir().mkpath(path); }, true,
        "The game history file was not one the game can read"},
+      {"another program's database",
+       [](const QString& path) {
+         {
+           QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_other");
+           db.setDatabaseName(path);
+           ASSERT_TRUE(db.open());
+           QSqlQuery(db).exec("CREATE TABLE notes (text TEXT)");
+         }
+         QSqlDatabase::removeDatabase("test_other");
+       },
+       true, "The game history file was not one the game can read"},
       {"damaged",
        [](const QString& path) {
          MakeHistory(path, 40);
@@ -131,7 +142,8 @@ TEST(HistoryModule, AReadOnlyFileIsReadButNeverWritten) {
   MakeHistory(path, 2);
   const QByteArray before = Bytes(path);
   ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
-  if (RunningAsRoot()) ASSERT_EQ(::chown(QFile::encodeName(path).constData(), kOrdinaryUser, kOrdinaryGroup), 0);
+  if (RunningAsRoot())
+    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), kOrdinaryUser, kOrdinaryGroup), 0);
   const std::string failure = AsOrdinaryUser(dir.path().toStdString(), [&]() -> std::string {
     auto history = OpenHistory(path);
     if (history->Add(Row(5)) != 0) return "recorded into a read-only file";
