@@ -7,6 +7,8 @@
 #include "app/main_win.h"
 #include "app/product_window.h"
 #include "base/paths.h"
+#include "windows/history/board_code_commands.h"
+#include "windows/history/history_window.h"
 #include "platform/qt_text.h"
 #include "windows/look/guess_font.h"
 #include "windows/look/letter_look.h"
@@ -27,6 +29,12 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::File, "MenuSave", "Sa&ve Puzzle", Qt::Key_V, [](TMainWin& w) { w.MenuSaveClick(); }},
       {M::File, "MenuDesign", "&Design Puzzle", Qt::Key_Z,
        [](TMainWin& w) { ShowDialog<TDesignIt>(w); }},
+      {M::File, "MenuCopyCode", "Copy &Board Code", 0, [](TMainWin& w) { CopyBoardCode(w); },
+       true},
+      {M::File, "MenuPlayCode", "P&lay Board Code...", 0, [](TMainWin& w) { PlayBoardCode(w); }},
+      {M::File, "MenuPlayToday", "Play &Today's Board", 0,
+       [](TMainWin& w) { PlayTodaysBoard(w); }},
+      {M::File, "MenuHistory", "Game &History", 0, [](TMainWin& w) { ShowGameHistory(w); }},
       {M::ScreenSize, "N640x480", "640x480", Qt::Key_F1,
        [](TMainWin& w) { ChooseWindowSize(w, 640); }, false, true},
       {M::ScreenSize, "N800x600", "800x600", Qt::Key_F2,

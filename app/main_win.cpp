@@ -175,6 +175,9 @@ void TMainWin::Apply(GameEvent event) {
     else
       MenuItem(name)->setEnabled(on);
   }
+  // A board is only changed or looked back on between games, as Open Puzzle is.
+  for (const char* name : {"MenuPlayCode", "MenuPlayToday", "MenuHistory"})
+    MenuItem(name)->setEnabled(MenuItem("MenuOpen")->isEnabled());
   if (changes.ExitCaption) ExitButton->setText(changes.ExitCaption);
   if (changes.HasFocus) findChild<QWidget*>(ControlName(changes.Focus))->setFocus();
 }
@@ -239,6 +242,7 @@ void TMainWin::AdvanceGauge() {
 void TMainWin::StopGame() {
   MyTimer->Stop();
   game_.Stop();
+  unjudgedGame_ = true;
   Apply(GameEvent::GameStopped);
   board_->SetPicking(false);
   GuessList->viewport()->unsetCursor();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/control_states.h"
@@ -48,6 +49,7 @@ class TMainWin : public QMainWindow, public GameHost {
   void ApplyWindowScale(double scaleFactor) override;
   bool SaveThePuzzle(PuzzleRecord& record) override;
   void ShowPath(const std::vector<int>& cells) override;
+  bool FirstJudging() override { return std::exchange(unjudgedGame_, false); }
 
   // The windows that live for the whole run.
   TLetterLook& LetterLook() { return *letterLook_; }
@@ -100,6 +102,7 @@ class TMainWin : public QMainWindow, public GameHost {
   int32_t ScreenHeight = 0;
   SavedDimensions dimensions_;
   bool shown_ = false;
+  bool unjudgedGame_ = false;
 
   TLetterLook* letterLook_ = nullptr;
   TShowScore* showScore_ = nullptr;

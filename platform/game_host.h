@@ -45,6 +45,9 @@ class GameHost {
   // Asks for a file name and saves `record` there, reporting any failure to the player.
   // False when nothing was saved (cancelled or failed).
   virtual bool SaveThePuzzle(PuzzleRecord& record) = 0;
+  // True once for each game played: at the first judging of its guesses, which is the
+  // one the game history records.
+  virtual bool FirstJudging() = 0;
   // Outlines `cells` (board indexes 1..25, in path order) on the board until called
   // again; an empty list shows the board as it was.
   virtual void ShowPath(const std::vector<int>& cells) = 0;

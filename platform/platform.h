@@ -12,6 +12,8 @@
 class QDialog;
 class QWidget;
 class Clock;
+class GameHistory;
+class ProgressChart;
 class RandomSource;
 struct PuzzlePrint;
 
@@ -68,6 +70,8 @@ class Platform {
   // Has a screen reader speak `text` at once, as an alert of `owner`'s window; nothing
   // shows on the screen.
   virtual void Alert(QWidget* owner, const QString& text) = 0;
+  // A modal question with Yes and No buttons; true for Yes.
+  virtual bool Confirm(QWidget* owner, const QString& text, const QString& caption) = 0;
   // Shows `dialog` modally and returns its result code.
   virtual int ExecDialog(QDialog& dialog) = 0;
 
@@ -93,6 +97,20 @@ class Platform {
   // Scalable fonts only; nothing when the player cancelled.
   virtual std::optional<FontDialogAnswer> GetFont(QWidget* owner,
                                                   const FontDialogRequest& request) = 0;
+
+  // The clipboard takes `text`, as Ctrl+C would give it.
+  virtual void SetClipboardText(const QString& text) = 0;
+  // A one-line text asked for in a small modal box; nothing when the player cancelled.
+  virtual std::optional<QString> GetText(QWidget* owner, const QString& title,
+                                         const QString& label) = 0;
+  // The time of day: seconds since 1970-01-01 00:00 UTC.
+  virtual int64_t UtcSeconds() = 0;
+
+  // The game history in the player's data folder, opened on first use; nothing when
+  // the history module cannot be loaded.
+  virtual GameHistory* History() = 0;
+  // A progress chart owned by `parent`, from the history module; nothing without it.
+  virtual std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) = 0;
 
   // Opens the help file at its contents.
   virtual void ShowHelp(QWidget* owner, const QString& helpFilePath) = 0;

@@ -1,10 +1,12 @@
 #pragma once
 
-// Sound and printing pull in large libraries (audio codecs, the print system) that a
-// player who only plays never needs, and that would slow start-up and swell memory.
-// They live in two modules beside the executable, loaded the first time they are used.
-// These are the functions each module exports.
+// Sound, printing and the game history pull in large libraries (audio codecs, the print
+// system, the database and charts) that a player who only plays never needs, and that
+// would slow start-up and swell memory. They live in modules beside the executable,
+// loaded the first time they are used. These are the functions each module exports.
 
+class GameHistory;
+class ProgressChart;
 class QPrinter;
 class QWidget;
 class Sound;
@@ -22,6 +24,11 @@ using PrintInProgressFunction = bool (*)();
 using PrintPuzzleFunction = bool (*)(const PuzzlePrint& job);
 // The one printer of the run, for a test to send a print to a file without a dialog.
 using ThePrinterFunction = QPrinter* (*)();
+// libtolvane_history.so: the history file at `path` (made when missing, a damaged or
+// foreign file kept aside first), waiting at most `busyMs` for another copy of the game
+// to finish a write; and a progress chart owned by `parent`.
+using OpenHistoryFunction = GameHistory* (*)(const char* path, int busyMs);
+using MakeProgressChartFunction = ProgressChart* (*)(QWidget* parent);
 }
 
 inline constexpr const char* kSoundModule = "tolvane_sound";
@@ -32,3 +39,6 @@ inline constexpr const char* kPrintDialogSymbol = "TolvanePrintDialog";
 inline constexpr const char* kPrintInProgressSymbol = "TolvanePrintInProgress";
 inline constexpr const char* kPrintPuzzleSymbol = "TolvanePrintPuzzle";
 inline constexpr const char* kThePrinterSymbol = "TolvaneThePrinter";
+inline constexpr const char* kHistoryModule = "tolvane_history";
+inline constexpr const char* kOpenHistorySymbol = "TolvaneOpenHistory";
+inline constexpr const char* kMakeProgressChartSymbol = "TolvaneMakeProgressChart";

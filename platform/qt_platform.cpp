@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QScreen>
@@ -179,6 +181,42 @@ QFileDialog* MakeSaveFileDialog(QWidget* owner, const FileDialogRequest& request
 QString QtPlatform::GetSaveFileName(QWidget* owner, const FileDialogRequest& request) {
   return RunFileDialog(MakeSaveFileDialog(owner, request));
 }
+
+bool QtPlatform::Confirm(QWidget* owner, const QString& text, const QString& caption) {
+  return QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtPlatform::SetClipboardText(const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+}
+
+std::optional<QString> QtPlatform::GetText(QWidget* owner, const QString& title,
+                                           const QString& label) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(owner, title, label, QLineEdit::Normal, {}, &ok);
+  if (!ok) return std::nullopt;
+  return text;
+}
+
+GameHistory* QtPlatform::History() {
+  if (!historyTried_) {
+    historyTried_ = true;
+    const auto open = reinterpret_cast<OpenHistoryFunction>(
+        QLibrary::resolve(ModulePath(kHistoryModule), kOpenHistorySymbol));
+    // Another copy of the game writes one game at a time: a few seconds is plenty.
+    if (open) history_.reset(open(JoinPath(UserDataDirectory(), "history.sqlite").c_str(), 5000));
+  }
+  return history_.get();
+}
+
+std::unique_ptr<ProgressChart> QtPlatform::MakeProgressChart(QWidget* parent) {
+  const auto make = reinterpret_cast<MakeProgressChartFunction>(
+      QLibrary::resolve(ModulePath(kHistoryModule), kMakeProgressChartSymbol));
+  return std::unique_ptr<ProgressChart>(make ? make(parent) : nullptr);
+}
+
+int64_t QtPlatform::UtcSeconds() { return QDateTime::currentSecsSinceEpoch(); }
 
 // One help window for the run: a second request brings it to the front.
 void QtPlatform::ShowHelp(QWidget* owner, const QString& helpFilePath) {

@@ -6,6 +6,7 @@
 #include "base/clock.h"
 #include "base/random_source.h"
 #include "platform/accessible_alert.h"
+#include "platform/game_history.h"
 #include "platform/platform.h"
 
 class QFileDialog;
@@ -22,6 +23,7 @@ class QtPlatform : public Platform {
 
   void ShowMessage(QWidget* owner, const QString& text, const QString& caption) override;
   void Alert(QWidget* owner, const QString& text) override { RaiseAlert(owner, text); }
+  bool Confirm(QWidget* owner, const QString& text, const QString& caption) override;
   int ExecDialog(QDialog& dialog) override;
   RandomSource& Random() override { return *random_; }
   Clock& MsClock() override { return *clock_; }
@@ -36,6 +38,12 @@ class QtPlatform : public Platform {
   QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<FontDialogAnswer> GetFont(QWidget* owner,
                                           const FontDialogRequest& request) override;
+  void SetClipboardText(const QString& text) override;
+  std::optional<QString> GetText(QWidget* owner, const QString& title,
+                                 const QString& label) override;
+  int64_t UtcSeconds() override;
+  GameHistory* History() override;
+  std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget* owner) override;
   bool PrintInProgress() override;
@@ -47,4 +55,6 @@ class QtPlatform : public Platform {
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<Sound> sound_;
   QPointer<QWidget> help_;
+  bool historyTried_ = false;
+  std::unique_ptr<GameHistory> history_;
 };

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/game_host.h"
@@ -35,6 +36,7 @@ class FakeGameHost : public GameHost {
     return saveSucceeds;
   }
   void ShowPath(const std::vector<int>& cells) override { shownPaths.push_back(cells); }
+  bool FirstJudging() override { return std::exchange(unjudgedGame, false); }
 
   QWidget owner;
   FakePlatform platform;
@@ -53,4 +55,5 @@ class FakeGameHost : public GameHost {
   bool saveSucceeds = true;
   std::vector<PuzzleRecord> savedPuzzles;
   std::vector<std::vector<int>> shownPaths;
+  bool unjudgedGame = false;  // a game judged for the first time is recorded
 };

@@ -2,6 +2,9 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLibrary>
+
+#include "platform/plugin_modules.h"
 
 FakePlatform::FakePlatform()
     : programDirectory(TOLVANE_PROGRAM_DIR), currentDirectory("/tmp"), settingsFile() {}
@@ -38,6 +41,28 @@ QString FakePlatform::GetOpenFileName(QWidget*, const FileDialogRequest& request
 QString FakePlatform::GetSaveFileName(QWidget*, const FileDialogRequest& request) {
   saveRequests.push_back(request);
   return NextAnswer(saveAnswers);
+}
+
+std::optional<QString> FakePlatform::GetText(QWidget*, const QString&, const QString&) {
+  if (textAnswers.empty()) return std::nullopt;
+  QString answer = textAnswers.front();
+  textAnswers.pop_front();
+  return answer;
+}
+
+GameHistory* FakePlatform::History() {
+  if (!history) {
+    const auto open = reinterpret_cast<OpenHistoryFunction>(QLibrary::resolve(
+        QString::fromStdString(programDirectory + "/" + kHistoryModule), kOpenHistorySymbol));
+    if (open) history.reset(open((userDataDirectory + "/history.sqlite").c_str(), 100));
+  }
+  return history.get();
+}
+
+std::unique_ptr<ProgressChart> FakePlatform::MakeProgressChart(QWidget* parent) {
+  const auto make = reinterpret_cast<MakeProgressChartFunction>(QLibrary::resolve(
+      QString::fromStdString(programDirectory + "/" + kHistoryModule), kMakeProgressChartSymbol));
+  return std::unique_ptr<ProgressChart>(make ? make(parent) : nullptr);
 }
 
 void FakePlatform::ShowHelp(QWidget*, const QString& helpFilePath) {

@@ -8,6 +8,7 @@
 
 #include "base/clock.h"
 #include "base/random_source.h"
+#include "platform/game_history.h"
 #include "platform/platform.h"
 #include "platform/puzzle_page.h"
 #include "tests/scripted_random.h"
@@ -60,6 +61,10 @@ class FakePlatform : public Platform {
 
   void ShowMessage(QWidget* owner, const QString& text, const QString& caption) override;
   void Alert(QWidget*, const QString& text) override { alerts.push_back(text); }
+  bool Confirm(QWidget*, const QString& text, const QString&) override {
+    confirmations.push_back(text);
+    return confirmAnswer;
+  }
   int ExecDialog(QDialog& dialog) override;
   RandomSource& Random() override { return random; }
   Clock& MsClock() override { return clock; }
@@ -74,6 +79,13 @@ class FakePlatform : public Platform {
   QString GetSaveFileName(QWidget* owner, const FileDialogRequest& request) override;
   std::optional<FontDialogAnswer> GetFont(QWidget* owner,
                                           const FontDialogRequest& request) override;
+  void SetClipboardText(const QString& text) override { clipboard = text; }
+  std::optional<QString> GetText(QWidget* owner, const QString& title,
+                                 const QString& label) override;
+  int64_t UtcSeconds() override { return utcSeconds; }
+  // The real history module, on a history file in the data folder.
+  GameHistory* History() override;
+  std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget*) override { ++printerSetups; }
   bool PrintInProgress() override { return printInProgress; }
@@ -94,6 +106,8 @@ class FakePlatform : public Platform {
 
   std::vector<RecordedMessage> messages;
   std::vector<QString> alerts;
+  std::vector<QString> confirmations;
+  bool confirmAnswer = true;
   // Dialogs shown modally: each is shown (not run) and left for the test to inspect;
   // `onExec` may act on it before ExecDialog returns `execResult`.
   std::vector<QDialog*> dialogsShown;
@@ -109,6 +123,11 @@ class FakePlatform : public Platform {
   std::deque<std::optional<FontDialogAnswer>> fontAnswers;
   std::vector<FontDialogRequest> fontRequests;
   std::vector<QString> helpShown;
+  QString clipboard;
+  // Answers of the text box, taken in order; none left is a cancel.
+  std::deque<QString> textAnswers;
+  int64_t utcSeconds = 1765269063;  // 2025-12-09 08:31:03 UTC
+  std::unique_ptr<GameHistory> history;
   int printerSetups = 0;
   // Printing: the print dialog's answers taken in order (none left is a cancel), and
   // each print asked for with the cursor shape the application showed meanwhile.

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+  libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev  # the game history module
   fonts-liberation2 scowl
   zlib1g-dev wordnet-base dict-gcide  # definitions of words, read from their own files
   libgtest-dev libgmock-dev libbenchmark-dev

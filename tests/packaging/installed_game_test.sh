@@ -21,8 +21,9 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 program=$root/usr/lib/tolvane
 share=$root/usr/share
 
-for name in tolvane libtolvane_sound.so libtolvane_print.so SPELAMC.TLX SPELAMM.CLX \
-  SPELBRC.TLX SPELBRM.CLX SPELAMC.SIZ SPELAMM.SIZ SPELBRC.SIZ SPELBRM.SIZ TOLVANE.HLP TIMEUP.WAV TENSECS.WAV; do
+for name in tolvane libtolvane_sound.so libtolvane_print.so libtolvane_history.so SPELAMC.TLX \
+  SPELAMM.CLX SPELBRC.TLX SPELBRM.CLX SPELAMC.SIZ SPELAMM.SIZ SPELBRC.SIZ SPELBRM.SIZ \
+  TOLVANE.HLP TIMEUP.WAV TENSECS.WAV; do
   [[ -s $program/$name ]] || fail "the program's folder lacks $name"
 done
 [[ -x $program/tolvane ]] || fail "the installed program cannot be run"
@@ -62,7 +63,8 @@ dpkg-deb --fsys-tarfile "$package" | tar -t | grep -v '/$' | sort >"$scratch/pac
 diff "$scratch/installed.txt" "$scratch/packaged.txt" >&2 ||
   fail "the package holds other files than the install"
 depends=$(dpkg-deb -f "$package" Depends)
-for needed in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation2; do
+for needed in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libqt6sql6-sqlite qt6-qpa-plugins \
+  fonts-liberation2; do
   [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
 

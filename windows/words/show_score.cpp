@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "windows/history/record_game.h"
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
@@ -118,9 +119,10 @@ void TShowScore::FormShow() {
         return InPuzzle(host.Board(), word, settings.RepeatingLettersAllowed);
       },
       [&](const std::string& word) { return InSpeller(session, word); });
-  CloseCheckSession(session);
   ShowSheet(sheet);
   MissedWordsButton->setEnabled(true);
+  RecordJudgedGame(host_, this, session);
+  CloseCheckSession(session);
 }
 
 void TShowScore::MissedWordsClick() {

@@ -1,0 +1,227 @@
+#include "history/game_record.h"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+constexpr size_t kMaxGuessLength = 255;
+
+// Verdict codes in the encoded lists, in the order of GuessVerdict.
+constexpr std::array<char, 5> kVerdictCodes = {'V', 'N', 'M', 'S', 'R'};
+
+int64_t ChargedPoints(bool charged) { return charged ? -1 : 0; }
+
+JudgedGuess Judge(const std::string& whole, const GameSettings& settings, const WordTest& inPuzzle,
+                  const WordTest& inSpeller) {
+  if (whole.find("(DUP)") != std::string::npos) return {whole, GuessVerdict::Repeat, 0};
+  std::string guess = whole.substr(0, kMaxGuessLength);
+  switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
+    case WordVerdict::TooShort:
+      return {guess, GuessVerdict::TooShort, ChargedPoints(settings.WordTooShort)};
+    case WordVerdict::NotInPuzzle:
+      return {guess, GuessVerdict::NotInPuzzle, ChargedPoints(settings.WordNotInPuzzle)};
+    case WordVerdict::Misspelled:
+      return {guess, GuessVerdict::Misspelled, ChargedPoints(settings.WordMisspelled)};
+    case WordVerdict::Valid:
+      break;
+  }
+  // A word under three letters has no length line and so no points.
+  const int64_t points =
+      guess.size() < 3 ? 0 : settings.PointsForLength(static_cast<int>(guess.size()));
+  return {std::move(guess), GuessVerdict::Valid, points};
+}
+
+bool NeedsEscape(char c) {
+  return c == '%' || c == ':' || c == '|' || static_cast<unsigned char>(c) < 0x20;
+}
+
+std::string Escape(const std::string& word) {
+  std::string out;
+  for (const char c : word) {
+    if (!NeedsEscape(c)) {
+      out += c;
+      continue;
+    }
+    char hex[4];
+    std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
+    out += hex;
+  }
+  return out;
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+std::optional<std::string> Unescape(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '%') {
+      out += text[i];
+      continue;
+    }
+    if (i + 2 >= text.size()) return std::nullopt;
+    const int high = HexValue(text[i + 1]);
+    const int low = HexValue(text[i + 2]);
+    if (high < 0 || low < 0) return std::nullopt;
+    out += static_cast<char>(high * 16 + low);
+    i += 2;
+  }
+  return out;
+}
+
+std::optional<int64_t> ReadPoints(std::string_view text) {
+  int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = text.find(separator, start);
+    parts.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+int64_t GameRecord::FoundWords() const {
+  int64_t found = 0;
+  for (const JudgedGuess& guess : Guesses) found += guess.Verdict == GuessVerdict::Valid;
+  return found;
+}
+
+int64_t GameRecord::FoundPoints() const {
+  int64_t points = 0;
+  for (const JudgedGuess& guess : Guesses)
+    if (guess.Verdict == GuessVerdict::Valid) points += guess.Points;
+  return points;
+}
+
+int64_t GameRecord::PossiblePoints() const {
+  int64_t points = 0;
+  for (const PossibleWord& word : PossibleWords) points += word.Points;
+  return points;
+}
+
+double GameRecord::PercentOfPossible() const {
+  const int64_t possible = PossiblePoints();
+  return possible > 0 ? 100.0 * static_cast<double>(FoundPoints()) / static_cast<double>(possible)
+                      : 0.0;
+}
+
+std::vector<JudgedGuess> JudgeGuesses(const std::vector<std::string>& guesses,
+                                      const GameSettings& settings, const WordTest& inPuzzle,
+                                      const WordTest& inSpeller) {
+  std::vector<JudgedGuess> judged;
+  judged.reserve(guesses.size());
+  for (const std::string& guess : guesses)
+    judged.push_back(Judge(guess, settings, inPuzzle, inSpeller));
+  return judged;
+}
+
+std::vector<PossibleWord> PriceBoardWords(const std::vector<BoardWord>& boardWords,
+                                          const GameSettings& settings) {
+  std::vector<PossibleWord> priced;
+  priced.reserve(boardWords.size());
+  for (const BoardWord& word : boardWords) {
+    const int length = static_cast<int>(word.Word.size());
+    priced.push_back({word.Word, length < 3 ? 0 : settings.PointsForLength(length)});
+  }
+  return priced;
+}
+
+GameRecord MakeGameRecord(int64_t playedAt, const LetterGrid& grid, const GameSettings& settings,
+                          std::vector<JudgedGuess> guesses,
+                          std::vector<PossibleWord> possibleWords) {
+  GameRecord record;
+  record.PlayedAt = playedAt;
+  record.Height = settings.Height;
+  record.Width = settings.Width;
+  for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
+    record.Letters[static_cast<size_t>(cell - 1)] =
+        grid.CellOnBoard[cell] ? grid.Letters[cell] : ' ';
+  record.AmericanDictionary = settings.AmericanDictionary;
+  record.MinimumWordLength = settings.MinimumWordLength;
+  record.RepeatingLettersAllowed = settings.RepeatingLettersAllowed;
+  record.GameSeconds = std::max(0, settings.Minutes) * 60 + std::max(0, settings.Seconds);
+  record.Guesses = std::move(guesses);
+  for (const JudgedGuess& guess : record.Guesses) record.TotalScore += guess.Points;
+  record.PossibleWords = std::move(possibleWords);
+  return record;
+}
+
+std::string VerdictText(GuessVerdict verdict) {
+  switch (verdict) {
+    case GuessVerdict::Valid:
+      return "Valid";
+    case GuessVerdict::NotInPuzzle:
+      return "Not In Puzzle";
+    case GuessVerdict::Misspelled:
+      return "Misspelled";
+    case GuessVerdict::TooShort:
+      return "Too Short";
+    case GuessVerdict::Repeat:
+      break;
+  }
+  return "Repeat";
+}
+
+std::string EncodeGuesses(const std::vector<JudgedGuess>& guesses) {
+  std::string text;
+  for (const JudgedGuess& guess : guesses) {
+    if (!text.empty()) text += '|';
+    text += Escape(guess.Word) + ':' + kVerdictCodes[static_cast<size_t>(guess.Verdict)] + ':' +
+            std::to_string(guess.Points);
+  }
+  return text;
+}
+
+std::optional<std::vector<JudgedGuess>> DecodeGuesses(const std::string& text) {
+  std::vector<JudgedGuess> guesses;
+  if (text.empty()) return guesses;
+  for (const std::string_view entry : Split(text, '|')) {
+    const std::vector<std::string_view> fields = Split(entry, ':');
+    if (fields.size() != 3 || fields[1].size() != 1) return std::nullopt;
+    const std::optional<std::string> word = Unescape(fields[0]);
+    const std::optional<int64_t> points = ReadPoints(fields[2]);
+    size_t code = 0;
+    while (code < kVerdictCodes.size() && kVerdictCodes[code] != fields[1][0]) ++code;
+    if (!word || !points || code == kVerdictCodes.size()) return std::nullopt;
+    guesses.push_back({*word, static_cast<GuessVerdict>(code), *points});
+  }
+  return guesses;
+}
+
+std::string EncodePossibleWords(const std::vector<PossibleWord>& words) {
+  std::string text;
+  for (const PossibleWord& word : words) {
+    if (!text.empty()) text += '|';
+    text += Escape(word.Word) + ':' + std::to_string(word.Points);
+  }
+  return text;
+}
+
+std::optional<std::vector<PossibleWord>> DecodePossibleWords(const std::string& text) {
+  std::vector<PossibleWord> words;
+  if (text.empty()) return words;
+  for (const std::string_view entry : Split(text, '|')) {
+    const std::vector<std::string_view> fields = Split(entry, ':');
+    if (fields.size() != 2) return std::nullopt;
+    const std::optional<std::string> word = Unescape(fields[0]);
+    const std::optional<int64_t> points = ReadPoints(fields[1]);
+    if (!word || !points) return std::nullopt;
+    words.push_back({*word, *points});
+  }
+  return words;
+}

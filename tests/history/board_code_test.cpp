@@ -1,0 +1,107 @@
+#include "history/board_code.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+LetterGrid Board(int height, int width, const std::string& letters) {
+  LetterGrid grid;
+  grid.Blank();
+  grid.ComputeCellOnBoard(height, width);
+  size_t next = 0;
+  for (int row = 1; row <= height; ++row)
+    for (int column = 1; column <= width; ++column)
+      grid.Letters[LetterGrid::CellIndex(row, column)] = letters[next++];
+  return grid;
+}
+
+const std::string kLetters = "QWERTYUIOPASDFGHJKLZXCVBN";
+
+TEST(BoardCodeTest, EverySizeReadsBackAsTheSameBoardInAShortReadableCode) {
+  for (const auto& [height, width] : {std::pair{4, 4}, {4, 5}, {5, 4}, {5, 5}}) {
+    const LetterGrid grid = Board(height, width, kLetters);
+    const std::optional<std::string> code = BoardCode(grid, height, width);
+    ASSERT_TRUE(code);
+    EXPECT_LE(code->size(), 40u);
+    EXPECT_EQ(code->find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-"), std::string::npos);
+    PuzzleRecord record;
+    ASSERT_EQ(ReadBoardCode(*code, record), BoardCodeResult::Ok) << *code;
+    LetterGrid read;
+    GameSettings settings;
+    PuzzleRecordToBoard(record, read, settings);
+    EXPECT_EQ(settings.Height, height);
+    EXPECT_EQ(settings.Width, width);
+    for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
+      if (grid.CellOnBoard[cell]) EXPECT_EQ(read.Letters[cell], grid.Letters[cell]) << *code;
+  }
+  // Read aloud and typed back: case, blanks and dashes do not matter.
+  const std::string code = *BoardCode(Board(4, 4, kLetters), 4, 4);
+  std::string typed;
+  for (const char c : code)
+    if (c != '-')
+      typed += static_cast<char>(std::tolower(static_cast<unsigned char>(c))) + std::string(" ");
+  PuzzleRecord record;
+  EXPECT_EQ(ReadBoardCode(typed, record), BoardCodeResult::Ok) << typed;
+}
+
+TEST(BoardCodeTest, AnyOneWrongCharacterOrTwoSwappedNeighboursAreCaught) {
+  const std::string code = *BoardCode(Board(5, 5, kLetters), 5, 5);
+  const std::string symbols = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  for (size_t i = 4; i < code.size(); ++i) {  // past the size, which has its own checks
+    if (code[i] == '-') continue;
+    for (const char other : symbols) {
+      if (other == code[i]) continue;
+      std::string typo = code;
+      typo[i] = other;
+      PuzzleRecord record;
+      EXPECT_NE(ReadBoardCode(typo, record), BoardCodeResult::Ok) << typo;
+    }
+  }
+  std::string letters = code;
+  std::erase(letters, '-');
+  for (size_t i = 3; i + 1 < letters.size(); ++i) {
+    if (letters[i] == letters[i + 1]) continue;
+    std::string swapped = letters;
+    std::swap(swapped[i], swapped[i + 1]);
+    PuzzleRecord record;
+    EXPECT_NE(ReadBoardCode(swapped, record), BoardCodeResult::Ok) << swapped;
+  }
+}
+
+TEST(BoardCodeTest, ATextThatIsNoCodeIsRefusedAndChangesNothing) {
+  const std::string good = *BoardCode(Board(4, 4, kLetters), 4, 4);
+  std::string wrongCheck = good;
+  wrongCheck.back() = wrongCheck.back() == 'A' ? 'B' : 'A';
+  const struct {
+    std::string code;
+    BoardCodeResult result;
+  } cases[] = {
+      {"", BoardCodeResult::NotABoardCode},
+      {std::string(10000, 'A'), BoardCodeResult::NotABoardCode},
+      {"4X4-ÄBCD-EFGH-IJKL-MNOP-Q", BoardCodeResult::NotABoardCode},
+      {"6X6-ABCD-EFGH-IJKL-MNOP-Q", BoardCodeResult::NotABoardCode},
+      {"4X4-ABCD-EFGH-IJKL-MNO-Q", BoardCodeResult::NotABoardCode},
+      {"4X4-ABCD-EFGH-IJKL-MN0P-Q", BoardCodeResult::NotABoardCode},
+      {"4X4-ABCD-EFGH-IJKL-MNOP-Q\n", BoardCodeResult::NotABoardCode},
+      {std::string("4X4\0ABCDEFGHIJKLMNOPQ", 21), BoardCodeResult::NotABoardCode},
+      {wrongCheck, BoardCodeResult::WrongCheck},
+  };
+  for (const auto& [code, result] : cases) {
+    PuzzleRecord record;
+    record.PuzzleHeight = 7;
+    EXPECT_EQ(ReadBoardCode(code, record), result) << code.substr(0, 40);
+    EXPECT_EQ(record.PuzzleHeight, 7);
+    EXPECT_FALSE(BoardCodeMessage(result).empty());
+  }
+}
+
+TEST(BoardCodeTest, ABoardWithATileThatIsNoLetterHasNoCode) {
+  EXPECT_FALSE(BoardCode(Board(4, 4, "ABCDEFGHIJKLMNO?"), 4, 4));
+  LetterGrid blank;
+  blank.Blank();
+  EXPECT_FALSE(BoardCode(blank, 4, 4));
+}
+
+}  // namespace

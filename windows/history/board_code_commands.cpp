@@ -1,0 +1,47 @@
+#include "windows/history/board_code_commands.h"
+
+#include "history/board_code.h"
+#include "history/todays_board.h"
+#include "history/utc_time.h"
+#include "platform/game_host.h"
+#include "platform/platform.h"
+#include "platform/qt_text.h"
+
+namespace {
+
+void LoadBoard(GameHost& host, const PuzzleRecord& record) {
+  PuzzleRecordToBoard(record, host.Board(), host.Settings());
+  host.BoardLoaded();
+}
+
+}  // namespace
+
+void CopyBoardCode(GameHost& host) {
+  const GameSettings& settings = host.Settings();
+  const std::optional<std::string> code = BoardCode(host.Board(), settings.Height, settings.Width);
+  if (!code) {
+    host.Services().ShowMessage(host.Window(), kNoBoardCode, "Error");
+    return;
+  }
+  host.Services().SetClipboardText(TextFromBytes(*code));
+}
+
+void PlayBoardCode(GameHost& host) {
+  Platform& platform = host.Services();
+  const std::optional<QString> typed =
+      platform.GetText(host.Window(), "Play Board Code", "Board code:");
+  if (!typed) return;
+  // Any character beyond Latin-1 is no code character: it must not turn into a "?".
+  const std::string bytes = typed->toUtf8().toStdString();
+  PuzzleRecord record;
+  const BoardCodeResult result = ReadBoardCode(bytes, record);
+  if (result != BoardCodeResult::Ok) {
+    platform.ShowMessage(host.Window(), TextFromBytes(BoardCodeMessage(result)), "Error");
+    return;
+  }
+  LoadBoard(host, record);
+}
+
+void PlayTodaysBoard(GameHost& host) {
+  LoadBoard(host, TodaysBoard(DayNumber(host.Services().UtcSeconds())));
+}
