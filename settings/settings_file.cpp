@@ -123,10 +123,8 @@ void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
 
 void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
   // No value read from a line holds a line feed, so this default means "not there".
-  const bool held = profile.GetString(kMissedWordsSection, kCommonWordsOnlyKey, "
-",
-                                      kShortBuffer) != "
-";
+  const bool held = profile.GetString(kMissedWordsSection, kCommonWordsOnlyKey, "\n",
+                                      kShortBuffer) != "\n";
   if (held || s.CommonWordsOnly != GameSettings{}.CommonWordsOnly)
     profile.WriteString(kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly));
 }
