@@ -121,7 +121,7 @@ void TShowScore::FormShow() {
       [&](const std::string& word) { return InSpeller(session, word); });
   ShowSheet(sheet);
   MissedWordsButton->setEnabled(true);
-  RecordJudgedGame(host_, this, session);
+  RecordJudgedGame(host, this, session);
   CloseCheckSession(session);
 }
 
