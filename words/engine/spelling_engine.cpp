@@ -9,6 +9,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -30,24 +31,36 @@ std::string FoldCase(std::string_view word) {
 struct Lexicon {
   std::unique_ptr<CompiledLexicon> Main;  // set for a compiled lexicon
 
-  // A user list: its words as added, and the same folded for checking.
+  // A user list: its words as added.
   UserList List;
-  std::unordered_set<std::string> Folded;
   std::size_t WordBytes = 0;  // what SE_GetLex needs: each word and its NUL
   std::string Path;
   bool Unsaved = false;
 
   bool Holds(std::string_view foldedWord) const {
     if (Main) return Main->Contains(foldedWord);
-    return Folded.count(std::string(foldedWord)) != 0;
+    return Folded().count(std::string(foldedWord)) != 0;
+  }
+  // A user list's words folded for checking, made at the first check: a list opened to
+  // be shown or saved never needs them, and for a list of millions they take seconds.
+  const std::unordered_set<std::string>& Folded() const {
+    if (!folded_) {
+      folded_.emplace();
+      folded_->reserve(List.Words.size());
+      for (const std::string& word : List.Words) folded_->insert(FoldCase(word));
+    }
+    return *folded_;
   }
   bool IsExclusion() const { return !Main && List.Kind == SE_KIND_EXCLUSION; }
 
   void Add(std::string word) {
-    Folded.insert(FoldCase(word));
+    if (folded_) folded_->insert(FoldCase(word));
     WordBytes += word.size() + 1;
     List.Words.push_back(std::move(word));
   }
+
+ private:
+  mutable std::optional<std::unordered_set<std::string>> folded_;
 };
 
 struct Session {
@@ -111,8 +124,6 @@ int32_t LoadLexicon(const char* path, Lexicon& lexicon) {
   if (!list) return SE_ERROR_BAD_FILE;
   lexicon.List.Kind = list->Kind;
   lexicon.List.Language = list->Language;
-  // Sized once: grown word by word, a list of a million words is rehashed twenty times.
-  lexicon.Folded.reserve(list->Words.size());
   lexicon.List.Words.reserve(list->Words.size());
   for (std::string& word : list->Words) lexicon.Add(std::move(word));
   lexicon.Path = path;
@@ -258,7 +269,7 @@ bool SE_GetSessionWords(int16_t session, SessionWords& words) {
       continue;
     }
     auto& into = lexicon.IsExclusion() ? words.Excluded : words.Listed;
-    into.insert(into.end(), lexicon.Folded.begin(), lexicon.Folded.end());
+    into.insert(into.end(), lexicon.Folded().begin(), lexicon.Folded().end());
   }
   for (auto* list : {&words.Listed, &words.Excluded}) {
     std::sort(list->begin(), list->end());
