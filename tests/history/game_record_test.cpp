@@ -31,7 +31,7 @@ TEST(GameRecordTest, TheGuessesAddUpToTheScoreDialogsTotalWhateverIsCharged) {
     settings.WordTooShort = charged & 1;
     settings.WordNotInPuzzle = charged & 2;
     settings.WordMisspelled = charged & 4;
-    settings.ScoreLargerWords = 40;
+    settings.LengthPoints[9] = 40;
     const std::vector<JudgedGuess> judged = JudgeGuesses(guesses, settings, kInPuzzle, kInSpeller);
     const GameRecord record = MakeGameRecord(0, LetterGrid{}, settings, judged, {});
     EXPECT_EQ(record.TotalScore, ScoreGuesses(guesses, settings, kInPuzzle, kInSpeller).TotalScore);
