@@ -387,6 +387,8 @@ class SqlHistory : public GameHistory {
     // finished transaction in the file.
     if (!query.exec("PRAGMA journal_mode = WAL") || !query.exec("PRAGMA synchronous = NORMAL"))
       return Failure(query.lastError());
+    // A file of this version is not written to until a game is recorded.
+    if (version == kSchemaVersion) return Opened::Yes;
     return Migrate() ? Opened::Yes : Failure(lastError_);
   }
 
