@@ -91,6 +91,12 @@ class SqlHistory : public GameHistory {
   }
 
   int64_t Add(const HistoryRow& row) override {
+    const int64_t id = AddOnce(row);
+    // A damaged file met on the way is set aside: the game goes into the new one.
+    return id == 0 && damaged_ ? AddOnce(row) : id;
+  }
+
+  int64_t AddOnce(const HistoryRow& row) {
     if (!Ready() || readOnly_) return 0;
     QSqlQuery query(Db());
     int64_t id = 0;
@@ -177,6 +183,7 @@ class SqlHistory : public GameHistory {
   }
 
   std::string Trouble() override {
+    if (damaged_) Ready();
     std::string told;
     told.swap(news_);
     return told;
@@ -246,8 +253,17 @@ class SqlHistory : public GameHistory {
 
   bool Run(QSqlQuery& query, const QString& sql = {}) {
     if (sql.isEmpty() ? query.exec() : query.exec(sql)) return true;
-    TellError(query.lastError());
+    if (!SetAsideIfDamaged(query.lastError())) TellError(query.lastError());
     return false;
+  }
+
+  // Damage met in use: once no query is left running, the file is kept aside and a new
+  // one started, as at opening (see Ready).
+  bool SetAsideIfDamaged(const QSqlError& error) {
+    const int code = ErrorCode(error);
+    if (code != kCorrupt && code != kNotADatabase) return false;
+    damaged_ = true;
+    return true;
   }
 
   // One transaction: all of `body` is written, or none of it.
@@ -255,14 +271,14 @@ class SqlHistory : public GameHistory {
   bool Write(Body body) {
     QSqlQuery control(Db());
     if (!control.exec("BEGIN IMMEDIATE")) {
-      TellError(control.lastError());
+      if (!SetAsideIfDamaged(control.lastError())) TellError(control.lastError());
       return false;
     }
     QSqlError error = body();
     if (!error.isValid() && control.exec("COMMIT")) return true;
     if (!error.isValid()) error = control.lastError();
     control.exec("ROLLBACK");
-    TellError(error);
+    if (!SetAsideIfDamaged(error)) TellError(error);
     return false;
   }
 
@@ -287,6 +303,15 @@ class SqlHistory : public GameHistory {
 
   // Opens the file on first use, and again after another copy of the game kept it busy.
   bool Ready() {
+    if (damaged_) {
+      damaged_ = false;
+      Close();
+      if (readOnly_) {
+        Tell(::Trouble::Failed, "the file is damaged");
+        return false;
+      }
+      if (!KeepAside(::Trouble::Damaged)) return false;
+    }
     if (open_) return true;
     if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
       Tell(::Trouble::Failed, "no folder for it");
@@ -338,10 +363,8 @@ class SqlHistory : public GameHistory {
     db.setConnectOptions(options);
     if (!db.open()) return Failure(db.lastError());
     QSqlQuery query(db);
-    if (!query.exec("PRAGMA quick_check") || !query.next())
+    if (!query.exec("PRAGMA user_version") || !query.next())
       return Failure(query.lastError(), Opened::Damaged);
-    if (query.value(0).toString() != "ok") return Opened::Damaged;
-    if (!query.exec("PRAGMA user_version") || !query.next()) return Failure(query.lastError());
     const int version = query.value(0).toInt();
     // Another program's database: never to be written into.
     if (version == 0 && (!query.exec("SELECT count(*) FROM sqlite_master") || !query.next() ||
@@ -352,6 +375,10 @@ class SqlHistory : public GameHistory {
       readOnly_ = true;
       return Opened::Yes;
     }
+    // Walking the list of games finds a damaged file at once. A full check would read
+    // every page, far too slow for the first opening; damage found later is met in Run.
+    if (version > 0 && (!query.exec("SELECT count(*) FROM games") || !query.next()))
+      return Failure(query.lastError(), Opened::Damaged);
     if (readOnly_) {
       Tell(::Trouble::ReadOnly);
       return version == kSchemaVersion ? Opened::Yes : Opened::No;
@@ -360,6 +387,8 @@ class SqlHistory : public GameHistory {
     // finished transaction in the file.
     if (!query.exec("PRAGMA journal_mode = WAL") || !query.exec("PRAGMA synchronous = NORMAL"))
       return Failure(query.lastError());
+    // A file of this version is not written to until a game is recorded.
+    if (version == kSchemaVersion) return Opened::Yes;
     return Migrate() ? Opened::Yes : Failure(lastError_);
   }
 
@@ -425,6 +454,7 @@ class SqlHistory : public GameHistory {
   QString connection_;
   bool open_ = false;
   bool readOnly_ = false;
+  bool damaged_ = false;  // met in use, to be set aside before the next use
   QSqlError lastError_;
   std::set<::Trouble> told_;
   std::string news_;
