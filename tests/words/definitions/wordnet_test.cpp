@@ -28,16 +28,27 @@ struct PartFiles {
   std::string Data = "  1 This software and database is being provided to you\n";
 };
 
+std::string EightDigits(std::size_t offset) {
+  char digits[24];
+  std::snprintf(digits, sizeof digits, "%08zu", offset);
+  return digits;
+}
+
+// `text` with its first `from` replaced by `to`.
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
 PartFiles MakePart(const std::map<std::string, std::vector<std::string>>& glosses) {
   PartFiles files;
   std::string index;
   for (const auto& [lemma, lemmaGlosses] : glosses) {
     std::string offsets;
     for (const std::string& gloss : lemmaGlosses) {
-      char offset[16];
-      std::snprintf(offset, sizeof offset, "%08zu", files.Data.size());
-      files.Data += std::string(offset) + " 05 n 01 " + lemma + " 0 000 | " + gloss + "  \n";
-      offsets += " " + std::string(offset);
+      const std::string offset = EightDigits(files.Data.size());
+      files.Data += offset + " 05 n 01 " + lemma + " 0 000 | " + gloss + "  \n";
+      offsets += " " + offset;
     }
     files.Index += lemma + " n " + std::to_string(lemmaGlosses.size()) + " 1 @ " +
                    std::to_string(lemmaGlosses.size()) + " 0" + offsets + "  \n";
@@ -87,15 +98,17 @@ TEST_F(WordNetFiles, SplitsAGlossIntoSensesAndExamples) {
 
 TEST_F(WordNetFiles, ADamagedFileGivesNoDefinitionForTheWordsItConcerns) {
   const PartFiles good = MakePart({{"goose", {"web-footed bird"}}});
-  const std::size_t offset = good.Data.find("00000");
+  const std::size_t start = good.Data.find('\n') + 1;
+  const std::string offset = EightDigits(start);
   const std::vector<std::pair<std::string, PartFiles>> damaged = {
-      {"offset beyond the data", {std::string(good.Index).replace(good.Index.rfind("000"), 3, "999"), good.Data}},
-      {"offset inside a line", {std::string(good.Index).replace(good.Index.rfind(" 000") + 8, 1, "9"), good.Data}},
-      {"data line of another offset", {good.Index, std::string(good.Data).replace(offset, 8, "00000001")}},
-      {"more synsets than offsets", {std::string(good.Index).replace(good.Index.find(" n 1"), 4, " n 9"), good.Data}},
-      {"pointer count beyond the line", {std::string(good.Index).replace(good.Index.find(" 1 @"), 4, " 99999999999999999999 @"), good.Data}},
-      {"truncated data", {good.Index, good.Data.substr(0, offset + 12)}},
-      {"no gloss", {good.Index, std::string(good.Data).replace(good.Data.find(" | "), 3, "   ")}},
+      {"offset beyond the data", {Replaced(good.Index, offset, "99999999"), good.Data}},
+      {"offset inside a line", {Replaced(good.Index, offset, EightDigits(start + 1)), good.Data}},
+      {"data line of another offset", {good.Index, Replaced(good.Data, offset, "00000001")}},
+      {"more synsets than offsets", {Replaced(good.Index, " n 1", " n 9"), good.Data}},
+      {"pointer count beyond the line",
+       {Replaced(good.Index, " 1 @", " 99999999999999999999 @"), good.Data}},
+      {"truncated data", {good.Index, good.Data.substr(0, start + 12)}},
+      {"no gloss", {good.Index, Replaced(good.Data, " | ", "   ")}},
       {"truncated index", {good.Index.substr(0, good.Index.size() - 8), good.Data}},
   };
   for (const auto& [what, files] : damaged) {
