@@ -93,6 +93,7 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   model_ = new GameListModel(this, rows_);
   GameList = new QTableView(games);
   GameList->setObjectName("GameList");
+  GameList->setAccessibleName("Games");
   GameList->setGeometry(4, 4, 516, 424);
   GameList->setModel(model_);
   GameList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -104,6 +105,7 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   GameList->setSortingEnabled(true);
   GuessList = new QListWidget(games);
   GuessList->setObjectName("GuessList");
+  GuessList->setAccessibleName("Guesses");
   GuessList->setGeometry(528, 4, 208, 424);
   GuessList->setUniformItemSizes(true);
 

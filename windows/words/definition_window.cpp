@@ -12,6 +12,7 @@
 QPlainTextEdit* MakeDefinitionPane(QWidget* parent, const QRect& bounds) {
   auto* pane = new QPlainTextEdit(parent);
   pane->setObjectName("DefinitionText");
+  pane->setAccessibleName("Definition");
   pane->setGeometry(bounds);
   pane->setReadOnly(true);
   pane->setTabChangesFocus(true);
