@@ -36,7 +36,8 @@ TAboutBox::TAboutBox(GameHost& host)
                           "tiles.",
                           QRect(20, 98, 340, 44), ArialPixels(17));
   what->setWordWrap(true);
-  AddLabel(this, "Licence", "Released under the MIT licence.", QRect(20, 146, 340, 22), ArialPixels(17));
+  AddLabel(this, "Licence", "Released under the MIT licence.", QRect(20, 146, 340, 22),
+           ArialPixels(17));
 
   auto* ok = MakeButton(this, "OkButton", "OK", {150, 176, 81, 29});
   ok->setDefault(true);

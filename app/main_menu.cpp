@@ -7,18 +7,18 @@
 #include "app/main_win.h"
 #include "app/product_window.h"
 #include "base/paths.h"
+#include "platform/qt_text.h"
 #include "windows/history/board_code_commands.h"
 #include "windows/history/history_window.h"
-#include "platform/qt_text.h"
 #include "windows/look/guess_font.h"
 #include "windows/look/letter_look.h"
 #include "windows/look/print_opt.h"
 #include "windows/look/window_size.h"
 #include "windows/options/design_it.h"
+#include "windows/options/number_dialog.h"
 #include "windows/options/score_options_dialog.h"
 #include "windows/options/set_the_timer_dialog.h"
 #include "windows/options/show_options_dialog.h"
-#include "windows/options/number_dialog.h"
 #include "windows/words/dictionary_maintenance.h"
 #include "windows/words/look_up_word.h"
 
@@ -29,11 +29,9 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::File, "MenuSave", "Sa&ve Puzzle", Qt::Key_V, [](TMainWin& w) { w.MenuSaveClick(); }},
       {M::File, "MenuDesign", "&Design Puzzle", Qt::Key_Z,
        [](TMainWin& w) { ShowDialog<TDesignIt>(w); }},
-      {M::File, "MenuCopyCode", "Copy &Board Code", 0, [](TMainWin& w) { CopyBoardCode(w); },
-       true},
+      {M::File, "MenuCopyCode", "Copy &Board Code", 0, [](TMainWin& w) { CopyBoardCode(w); }, true},
       {M::File, "MenuPlayCode", "P&lay Board Code...", 0, [](TMainWin& w) { PlayBoardCode(w); }},
-      {M::File, "MenuPlayToday", "Play &Today's Board", 0,
-       [](TMainWin& w) { PlayTodaysBoard(w); }},
+      {M::File, "MenuPlayToday", "Play &Today's Board", 0, [](TMainWin& w) { PlayTodaysBoard(w); }},
       {M::File, "MenuHistory", "Game &History", 0, [](TMainWin& w) { ShowGameHistory(w); }},
       {M::ScreenSize, "N640x480", "640x480", Qt::Key_F1,
        [](TMainWin& w) { ChooseWindowSize(w, 640); }, false, true},
@@ -43,7 +41,8 @@ const std::vector<MenuRow>& MainMenuRows() {
        [](TMainWin& w) { ChooseWindowSize(w, 1024); }, false, true},
       {M::ScreenSize, "N1280x1024", "1280x1024", Qt::Key_F4,
        [](TMainWin& w) { ChooseWindowSize(w, 1280); }, false, true},
-      {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P, [](TMainWin& w) { ShowDialog<TPrintOpt>(w); }},
+      {M::File, "MenuPrint", "&Print Puzzle", Qt::Key_P,
+       [](TMainWin& w) { ShowDialog<TPrintOpt>(w); }},
       {M::File, "MenuSetup", "Printer &Setup", Qt::Key_R,
        [](TMainWin& w) { w.Services().PrinterSetup(&w); }},
       {M::File, "MenuExit", "E&xit", Qt::Key_X, [](TMainWin& w) { w.close(); }, true},
@@ -52,10 +51,12 @@ const std::vector<MenuRow>& MainMenuRows() {
        [](TMainWin& w) { ShowDialog<TNumberDialog>(w, NumberDialog::Dimensions); }},
       {M::Options, "MenuFont", "&Puzzle Font", Qt::Key_F,
        [](TMainWin& w) { w.Services().ExecDialog(w.LetterLook()); }},
-      {M::Options, "MenuTimer", "&Timer Options", Qt::Key_T, [](TMainWin& w) { ShowDialog<TSetTheTimer>(w); }},
+      {M::Options, "MenuTimer", "&Timer Options", Qt::Key_T,
+       [](TMainWin& w) { ShowDialog<TSetTheTimer>(w); }},
       {M::Options, "MenuWordLength", "&Word Length", Qt::Key_W,
        [](TMainWin& w) { ShowDialog<TNumberDialog>(w, NumberDialog::WordLength); }},
-      {M::Options, "MenuScoring", "Word &Scoring", Qt::Key_S, [](TMainWin& w) { ShowDialog<TScoreOptions>(w); }},
+      {M::Options, "MenuScoring", "Word &Scoring", Qt::Key_S,
+       [](TMainWin& w) { ShowDialog<TScoreOptions>(w); }},
       {M::Options, "MenuPlayOptions", "Pla&y Options", Qt::Key_Y,
        [](TMainWin& w) { ShowDialog<TShowOptions>(w); }},
       {M::Options, "MenuBackBit", "Show &Background Bitmap", Qt::Key_B,
@@ -87,8 +88,7 @@ const std::vector<MenuRow>& MainMenuRows() {
        [](TMainWin& w) {
          w.Services().ShowHelp(&w, PathFromBytes(JoinPath(w.ProgramDirectory(), "TOLVANE.HLP")));
        }},
-      {M::Help, "MenuAbout", "&About", Qt::Key_A,
-       [](TMainWin& w) { ShowDialog<TAboutBox>(w); }},
+      {M::Help, "MenuAbout", "&About", Qt::Key_A, [](TMainWin& w) { ShowDialog<TAboutBox>(w); }},
       {M::Help, "MenuProducts", "Other &Products", 0,
        [](TMainWin& w) { ShowDialog<TProductWindow>(w); }},
   };

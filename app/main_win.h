@@ -12,8 +12,8 @@
 #include "game/timed_game.h"
 #include "platform/game_host.h"
 #include "platform/platform.h"
-#include "windows/saved_dimensions.h"
 #include "settings/game_settings.h"
+#include "windows/saved_dimensions.h"
 
 class QAction;
 class QLabel;

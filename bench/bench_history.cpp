@@ -12,11 +12,11 @@
 #include "history/best_ten.h"
 #include "history/game_record.h"
 #include "history/history_row.h"
-#include "windows/history/history_window.h"
 #include "platform/game_history.h"
 #include "platform/game_host.h"
 #include "platform/plugin_modules.h"
 #include "platform/qt_platform.h"
+#include "windows/history/history_window.h"
 
 namespace {
 

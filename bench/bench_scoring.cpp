@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "settings/game_settings.h"
-#include "words/check_session.h"
 #include "words/board_search/board_search.h"
+#include "words/check_session.h"
 #include "words/scoring.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "tests/fake_game_host.h"
-#include "words/check_session.h"
 #include "windows/words/dictionary_maintenance.h"
+#include "words/check_session.h"
 #include "words/engine/spelling_engine.h"
 #include "words/engine/user_list_file.h"
 #include "words/user_word_list.h"

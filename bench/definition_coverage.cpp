@@ -69,8 +69,8 @@ int main(int argc, char** argv) {
     LetterGrid grid;
     grid.ComputeCellOnBoard(settings.Height, settings.Width);
     ScrambleLetters(grid, settings, random);
-    for (const BoardWord& word : FindWords(grid, session, settings.MinimumWordLength,
-                                           settings.RepeatingLettersAllowed)) {
+    for (const BoardWord& word :
+         FindWords(grid, session, settings.MinimumWordLength, settings.RepeatingLettersAllowed)) {
       // What the window does when a word is chosen: the text of its pane.
       const auto start = std::chrono::steady_clock::now();
       const std::string text = definitions.Describe(word.Word);

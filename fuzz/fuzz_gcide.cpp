@@ -1,9 +1,9 @@
 // Any bytes as the collaborative dictionary's index and compressed text (the input split
 // at its first NUL byte) give definitions or none, never a fault or a read outside them.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string_view index = input.substr(0, split), text = input.substr(split);
   WriteScratch(folder + "/gcide.index", reinterpret_cast<const uint8_t*>(index.data()),
                index.size());
-  WriteScratch(folder + "/gcide.dict.dz", reinterpret_cast<const uint8_t*>(text.data()) +
-                                              (text.empty() ? 0 : 1),
+  WriteScratch(folder + "/gcide.dict.dz",
+               reinterpret_cast<const uint8_t*>(text.data()) + (text.empty() ? 0 : 1),
                text.empty() ? 0 : text.size() - 1);
   // The entry parser sees the raw bytes too, whatever the files make of them.
   DefinitionFromGcideEntry(input, "cater");

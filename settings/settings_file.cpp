@@ -43,7 +43,9 @@ class SettingsWriter {
   void Integer(const std::string& key, int32_t field, int = kShortBuffer) {
     profile_.WriteString(section_, key, FormatPadded(field, 1, 0));
   }
-  void YesNo(const std::string& key, bool field) { profile_.WriteString(section_, key, YesNoText(field)); }
+  void YesNo(const std::string& key, bool field) {
+    profile_.WriteString(section_, key, YesNoText(field));
+  }
 
  private:
   ProfileFile& profile_;
@@ -123,8 +125,8 @@ void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
 
 void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
   // No value read from a line holds a line feed, so this default means "not there".
-  const bool held = profile.GetString(kMissedWordsSection, kCommonWordsOnlyKey, "\n",
-                                      kShortBuffer) != "\n";
+  const bool held =
+      profile.GetString(kMissedWordsSection, kCommonWordsOnlyKey, "\n", kShortBuffer) != "\n";
   if (held || s.CommonWordsOnly != GameSettings{}.CommonWordsOnly)
     profile.WriteString(kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly));
 }

@@ -3,8 +3,8 @@
 #include <QAccessible>
 #include <QTest>
 
-#include "windows/play/board_tiles.h"
 #include "tests/app/main_win_fixture.h"
+#include "windows/play/board_tiles.h"
 
 namespace {
 

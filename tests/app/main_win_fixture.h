@@ -13,9 +13,9 @@
 
 #include "app/main_win.h"
 #include "app/tolvane_app.h"
+#include "tests/fake_platform.h"
 #include "windows/play/board_view.h"
 #include "windows/play/gauge.h"
-#include "tests/fake_platform.h"
 
 // The main window with its companion windows, made as the program makes them, over fake
 // platform services and a settings file in a fresh folder.

@@ -2,8 +2,8 @@
 
 #include <QListWidget>
 
-#include "windows/look/letter_look.h"
 #include "tests/app/main_win_fixture.h"
+#include "windows/look/letter_look.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "app/main_win.h"
-#include "windows/play/gauge.h"
 #include "tests/app/main_win_fixture.h"
+#include "windows/play/gauge.h"
 #include "windows/words/show_score.h"
 
 namespace {

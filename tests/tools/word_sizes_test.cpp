@@ -13,9 +13,9 @@ TEST(CompiledWordSizes, GiveEachWordTheSmallestListThatHoldsIt) {
     const char* word;
     int size;
   } cases[] = {
-      {"behave", 10},    {"temper", 20},     {"strapped", 35},  {"surrogate", 40},
-      {"gastronomy", 50}, {"urological", 55}, {"bagpiper", 60},  {"umbellate", 70},
-      {"strapping", 35}, {"windflower", 60},
+      {"behave", 10},     {"temper", 20},     {"strapped", 35}, {"surrogate", 40},
+      {"gastronomy", 50}, {"urological", 55}, {"bagpiper", 60}, {"umbellate", 70},
+      {"strapping", 35},  {"windflower", 60},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(american.SmallestSize(c.word), c.size) << c.word;

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "platform/widget_makers.h"
-#include "windows/dialog_scaling.h"
 #include "tests/fake_platform.h"
+#include "windows/dialog_scaling.h"
 
 namespace {
 

@@ -1,12 +1,11 @@
-#include "windows/scaled_dialog.h"
-
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QShowEvent>
-#include <QtTest/qtestspontaneevent.h>
 
 #include "tests/fake_game_host.h"
+#include "windows/scaled_dialog.h"
 
 namespace {
 

@@ -47,12 +47,12 @@ TEST(MissedWordListTest, CountsOnlyTheFindsTheBoardHolds) {
 namespace {
 
 TEST(MissedWordListTest, CommonWordsOnlyCountsAndShowsTheWordsOfTheCommonLists) {
-  const std::map<std::string, int> sizes = {{"CAT", 10}, {"CATS", 35}, {"SCAT", 50},
-                                            {"CASTE", 55}, {"TEAS", 70}};
+  const std::map<std::string, int> sizes = {
+      {"CAT", 10}, {"CATS", 35}, {"SCAT", 50}, {"CASTE", 55}, {"TEAS", 70}};
   const ListSizeFn listSize = [&](const std::string& word) {
     return sizes.contains(word) ? sizes.at(word) : 0;
   };
-  const std::vector<BoardWord> board{{"CAT", {}},  {"CATS", {}}, {"SCAT", {}},
+  const std::vector<BoardWord> board{{"CAT", {}},   {"CATS", {}}, {"SCAT", {}},
                                      {"CASTE", {}}, {"TEAS", {}}, {"ZAX", {}}};
   const MissedWordList list = ListMissedWords(board, {"CAT", "TEAS"}, GameSettings{}, listSize);
   EXPECT_EQ(list.Summary, "You found 2 of 6 words: 2 of 7 points.");

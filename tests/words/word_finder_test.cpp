@@ -17,9 +17,9 @@
 #include "settings/game_settings.h"
 #include "tests/temp_folder.h"
 #include "tests/words/board_search/test_board.h"
+#include "words/board_search/board_search.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/spelling_engine.h"
-#include "words/board_search/board_search.h"
 #include "words/user_word_list.h"
 
 namespace {

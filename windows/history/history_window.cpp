@@ -81,7 +81,6 @@ QTreeWidget* MakeRecordsList(QWidget* parent, const QRect& bounds) {
 
 THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
     : TScaledDialog(host, "GameHistory", kCaption, {760, 520}, nullptr, 15), history_(history) {
-
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName("HistoryTabs");
   tabs->setGeometry(8, 8, 744, 464);

@@ -8,8 +8,8 @@
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
-#include "words/check_session.h"
 #include "words/board_search/board_search.h"
+#include "words/check_session.h"
 #include "words/word_finder.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
+#include "settings/game_settings.h"
 #include "windows/dialog_scaling.h"
 #include "windows/look/qt_font.h"
 #include "windows/look/tile_composer.h"
 #include "windows/look/tile_picture.h"
-#include "settings/game_settings.h"
 
 namespace {
 
@@ -100,10 +100,10 @@ void TLetterLook::BackgroundClick() {
   QImage loaded = LoadTilePicture(PathToBytes(chosen), &fault);
   if (fault == TilePictureFault::TooLarge) {
     host.Services().ShowMessage(this,
-                                 "The picture " + chosen +
-                                     " is too large: a tile picture may have at most 16,777,216 "
-                                     "pixels (4096 x 4096).",
-                                 "Error");
+                                "The picture " + chosen +
+                                    " is too large: a tile picture may have at most 16,777,216 "
+                                    "pixels (4096 x 4096).",
+                                "Error");
     return;
   }
   if (loaded.isNull()) {

@@ -27,7 +27,6 @@ class BusyCursor {
 
 TPrintOpt::TPrintOpt(GameHost& host)
     : TScaledDialog(host, "PrintOpt", "Print Options", {183, 145}) {
-
   MakePanel(this, "Bevel3", {12, 8, 161, 81}, QFrame::Raised);
   Font = MakeButton(this, "Font", "&Puzzle Font", {20, 16, 141, 29});
   FontName = new QLineEdit(this);

@@ -28,7 +28,6 @@ char BoxLetter(const QLineEdit& box) {
 TDesignIt::TDesignIt(GameHost& host)
     : TScaledDialog(host, "DesignIt", "Design Own Puzzle",
                     {kGridMargin + 4 * kBoxPitch + kBoxSize + kGridMargin, 350}) {
-
   // The buttons come first in the tab order, the letter boxes after them.
   // No default button, so Enter in a letter box presses nothing. A dialog would otherwise
   // make the first button it finds after the focus its default when shown.

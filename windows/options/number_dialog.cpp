@@ -43,21 +43,39 @@ void BoardSizeChanged(GameHost& host, const GameSettings& before) {
 
 const NumberDialogRow& RowFor(NumberDialog which) {
   using S = GameSettings;
-  static const NumberDialogRow kWordLength = {
-      "WordLength", "Word Length", {264, 112},
-      {{"MinWordLen", {208, 16, 40, 25}, "Label1", "Minimum Word Length", {16, 16, 184, 25},
-        &S::MinimumWordLength}},
-      {88, 64, 89, 33}, ReadWordLengthFields, NothingMore};
-  static const NumberDialogRow kGuessColumns = {
-      "GuessColumns", "Guess List", {264, 112},
-      {{"NumGuessCol", {208, 16, 40, 25}, "Label1", "Columns in Guess List", {16, 16, 184, 25},
-        &S::GuessListColumns}},
-      {88, 64, 89, 33}, ReadGuessColumnFields, GuessListChanged};
+  static const NumberDialogRow kWordLength = {"WordLength",
+                                              "Word Length",
+                                              {264, 112},
+                                              {{"MinWordLen",
+                                                {208, 16, 40, 25},
+                                                "Label1",
+                                                "Minimum Word Length",
+                                                {16, 16, 184, 25},
+                                                &S::MinimumWordLength}},
+                                              {88, 64, 89, 33},
+                                              ReadWordLengthFields,
+                                              NothingMore};
+  static const NumberDialogRow kGuessColumns = {"GuessColumns",
+                                                "Guess List",
+                                                {264, 112},
+                                                {{"NumGuessCol",
+                                                  {208, 16, 40, 25},
+                                                  "Label1",
+                                                  "Columns in Guess List",
+                                                  {16, 16, 184, 25},
+                                                  &S::GuessListColumns}},
+                                                {88, 64, 89, 33},
+                                                ReadGuessColumnFields,
+                                                GuessListChanged};
   static const NumberDialogRow kDimensions = {
-      "MyDimen", "Dimensions", {200, 144},
+      "MyDimen",
+      "Dimensions",
+      {200, 144},
       {{"PuzzWidth", {120, 16, 40, 25}, "WidthLabel", "Width", {40, 16, 64, 25}, &S::Width},
        {"PuzzHeight", {120, 48, 40, 25}, "HeightLabel", "Height", {40, 48, 64, 25}, &S::Height}},
-      {56, 96, 89, 33}, ReadDimensionFields, BoardSizeChanged};
+      {56, 96, 89, 33},
+      ReadDimensionFields,
+      BoardSizeChanged};
   switch (which) {
     case NumberDialog::WordLength:
       return kWordLength;
@@ -75,7 +93,8 @@ TNumberDialog::TNumberDialog(GameHost& host, NumberDialog which)
     : TOptionDialog(host, RowFor(which).Name, RowFor(which).Caption, RowFor(which).Client),
       row_(RowFor(which)) {
   for (const NumberField& field : row_.Fields) {
-    QLineEdit* box = MakeNumberField(this, field.Name, field.Bounds, 1, host.Settings().*field.Setting);
+    QLineEdit* box =
+        MakeNumberField(this, field.Name, field.Bounds, 1, host.Settings().*field.Setting);
     MakeFieldLabel(box, field.LabelName, field.Label, field.LabelBounds);
     fields_.push_back(box);
   }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "windows/scaled_dialog.h"
 #include "settings/option_fields.h"
+#include "windows/scaled_dialog.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -19,7 +19,8 @@ TScoreOptions::TScoreOptions(GameHost& host)
     const QString caption =
         length <= 11 ? QString::number(length) + " letter words" : QString("Larger words");
     const int top = 28 + 28 * line;
-    ScoreFields[line] = MakeNumberField(points, name, {144, top, 32, 25}, 2, settings.LengthPoints[line]);
+    ScoreFields[line] =
+        MakeNumberField(points, name, {144, top, 32, 25}, 2, settings.LengthPoints[line]);
     MakeFieldLabel(ScoreFields[line], name + "Label", caption, {16, top, 120, 25});
   }
 

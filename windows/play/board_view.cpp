@@ -6,16 +6,15 @@
 
 #include "base/clock.h"
 #include "base/random_source.h"
-#include "windows/play/board_tiles.h"
 #include "platform/game_host.h"
 #include "platform/platform.h"
-#include "windows/play/grid_cursor.h"
 #include "presentation/layout_scaling.h"
 #include "windows/look/qt_font.h"
 #include "windows/look/tile_composer.h"
+#include "windows/play/board_tiles.h"
+#include "windows/play/grid_cursor.h"
 
-TBoardView::TBoardView(GameHost& host, QWidget* parent)
-    : QWidget(parent), host_(host) {
+TBoardView::TBoardView(GameHost& host, QWidget* parent) : QWidget(parent), host_(host) {
   setObjectName("Board");
   setMouseTracking(true);
   backImage_ = QImage(":/assets/background.png").convertToFormat(QImage::Format_RGB32);

@@ -19,9 +19,7 @@
 #include "words/user_word_list.h"
 
 TMyEditBox::TMyEditBox(GameHost& host, int16_t listMode)
-    : TScaledDialog(host, "MyEditBox", "Dictionary Maintenance", {262, 442}),
-      ListMode(listMode) {
-
+    : TScaledDialog(host, "MyEditBox", "Dictionary Maintenance", {262, 442}), ListMode(listMode) {
   MakePanel(this, "Bevel", {4, 8, 253, 385}, QFrame::Raised);
   HeadLabel = MakeLabel(this, "HeadLabel", "", {8, 16, 245, 41}, ArialPixels(15),
                         Qt::AlignHCenter | Qt::AlignVCenter);

@@ -29,7 +29,6 @@ class TMyEditBox : public TScaledDialog {
   bool EditsAdditions() const { return ListMode == 2; }
   std::string ListPath() const;
 
-
   QLabel* HeadLabel = nullptr;
   QLineEdit* AddInfo = nullptr;
   QPushButton* AddButton = nullptr;

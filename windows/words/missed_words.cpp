@@ -13,9 +13,9 @@
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
-#include "words/check_session.h"
 #include "windows/words/definition_window.h"
 #include "windows/words/host_check_session.h"
+#include "words/check_session.h"
 #include "words/word_commonness.h"
 #include "words/word_finder.h"
 
@@ -45,7 +45,6 @@ QTreeWidget* MakeWordTable(QWidget* parent, const QRect& bounds) {
 TMissedWords::TMissedWords(GameHost& host, QWidget* owner, MissedWordList list)
     : TScaledDialog(host, "MissedWords", "Missed Words", {745, 445}, owner),
       list_(std::move(list)) {
-
   FoundLine = MakeLabel(this, "FoundLine", "", {8, 8, 361, 21}, ArialPixels(15),
                         Qt::AlignHCenter | Qt::AlignVCenter);
   MissedList = MakeWordTable(this, {8, 36, 361, 365});

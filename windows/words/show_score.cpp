@@ -5,12 +5,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "windows/history/record_game.h"
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "windows/dialog_scaling.h"
+#include "windows/history/record_game.h"
 #include "windows/words/definition_window.h"
 #include "windows/words/host_check_session.h"
 #include "windows/words/missed_words.h"
@@ -45,7 +45,6 @@ void Fill(QListWidget* list, const std::vector<std::string>& words, double scale
 
 TShowScore::TShowScore(GameHost& host)
     : TScaledDialog(host, "ShowScore", "Puzzle Score", {607, 445}) {
-
   const Qt::Alignment centred = Qt::AlignHCenter;
   ScoreLabel(this, "ValidWordsTitle", "Valid Words", {8, 8, 153, 21}, 18, centred);
   ScoreLabel(this, "NotInPuzzleTitle", "Not In Puzzle", {172, 8, 153, 21}, 18, centred);

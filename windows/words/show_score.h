@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "windows/scaled_dialog.h"
 #include "settings/game_settings.h"
+#include "windows/scaled_dialog.h"
 #include "words/check_session.h"
 #include "words/definitions/word_definitions.h"
 #include "words/scoring.h"

@@ -1,5 +1,3 @@
-#include "words/board_search/board_search.h"
-
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -10,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "words/board_search/board_search.h"
 #include "words/board_search/cell_set.h"
 #include "words/board_search/constraint_search.h"
 #include "words/board_search/failed_state_table.h"

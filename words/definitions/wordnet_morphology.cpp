@@ -14,15 +14,15 @@ struct SuffixRule {
 };
 
 constexpr std::array<SuffixRule, 20> kSuffixRules{{
-    {WordNetPart::Noun, "s", ""},       {WordNetPart::Noun, "ses", "s"},
-    {WordNetPart::Noun, "xes", "x"},    {WordNetPart::Noun, "zes", "z"},
-    {WordNetPart::Noun, "ches", "ch"},  {WordNetPart::Noun, "shes", "sh"},
-    {WordNetPart::Noun, "men", "man"},  {WordNetPart::Noun, "ies", "y"},
-    {WordNetPart::Verb, "s", ""},       {WordNetPart::Verb, "ies", "y"},
-    {WordNetPart::Verb, "es", "e"},     {WordNetPart::Verb, "es", ""},
-    {WordNetPart::Verb, "ed", "e"},     {WordNetPart::Verb, "ed", ""},
-    {WordNetPart::Verb, "ing", "e"},    {WordNetPart::Verb, "ing", ""},
-    {WordNetPart::Adjective, "er", ""}, {WordNetPart::Adjective, "est", ""},
+    {WordNetPart::Noun, "s", ""},        {WordNetPart::Noun, "ses", "s"},
+    {WordNetPart::Noun, "xes", "x"},     {WordNetPart::Noun, "zes", "z"},
+    {WordNetPart::Noun, "ches", "ch"},   {WordNetPart::Noun, "shes", "sh"},
+    {WordNetPart::Noun, "men", "man"},   {WordNetPart::Noun, "ies", "y"},
+    {WordNetPart::Verb, "s", ""},        {WordNetPart::Verb, "ies", "y"},
+    {WordNetPart::Verb, "es", "e"},      {WordNetPart::Verb, "es", ""},
+    {WordNetPart::Verb, "ed", "e"},      {WordNetPart::Verb, "ed", ""},
+    {WordNetPart::Verb, "ing", "e"},     {WordNetPart::Verb, "ing", ""},
+    {WordNetPart::Adjective, "er", ""},  {WordNetPart::Adjective, "est", ""},
     {WordNetPart::Adjective, "er", "e"}, {WordNetPart::Adjective, "est", "e"},
 }};
 

@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/fake_game_host.h"
+#include "tests/temp_folder.h"
 #include "windows/look/guess_font.h"
 #include "windows/look/letter_look.h"
 #include "windows/look/qt_font.h"
-#include "tests/fake_game_host.h"
-#include "tests/temp_folder.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "windows/look/print_opt.h"
 #include "tests/app/main_win_fixture.h"
 #include "tests/fake_game_host.h"
+#include "windows/look/print_opt.h"
 
 namespace {
 

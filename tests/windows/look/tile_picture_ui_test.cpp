@@ -4,11 +4,11 @@
 #include <QImage>
 #include <filesystem>
 
-#include "windows/look/letter_look.h"
-#include "windows/look/tile_picture.h"
 #include "settings/game_settings.h"
 #include "tests/fake_game_host.h"
 #include "tests/temp_folder.h"
+#include "windows/look/letter_look.h"
+#include "windows/look/tile_picture.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QAction>
 
 #include "presentation/layout_scaling.h"
-#include "windows/look/window_size.h"
 #include "tests/fake_game_host.h"
+#include "windows/look/window_size.h"
 
 namespace {
 

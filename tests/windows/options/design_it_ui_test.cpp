@@ -8,8 +8,8 @@
 #include <QTest>
 #include <string>
 
-#include "windows/options/design_it.h"
 #include "tests/windows/options/option_dialog_driver.h"
+#include "windows/options/design_it.h"
 
 namespace {
 

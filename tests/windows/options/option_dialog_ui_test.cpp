@@ -8,13 +8,13 @@
 #include <functional>
 #include <memory>
 
+#include "tests/fake_game_host.h"
 #include "windows/options/design_it.h"
 #include "windows/options/number_dialog.h"
 #include "windows/options/option_dialog.h"
 #include "windows/options/score_options_dialog.h"
 #include "windows/options/set_the_timer_dialog.h"
 #include "windows/options/show_options_dialog.h"
-#include "tests/fake_game_host.h"
 
 namespace {
 
@@ -26,12 +26,13 @@ DialogMaker Maker(Arguments... arguments) {
 }
 
 const std::vector<DialogMaker>& EveryDialog() {
-  static const std::vector<DialogMaker> makers = {
-      Maker<TNumberDialog>(NumberDialog::WordLength),   Maker<TShowOptions>(),
-      Maker<TScoreOptions>(),
-      Maker<TSetTheTimer>(),
-      Maker<TNumberDialog>(NumberDialog::Dimensions),   Maker<TNumberDialog>(NumberDialog::GuessColumns),
-      Maker<TDesignIt>()};
+  static const std::vector<DialogMaker> makers = {Maker<TNumberDialog>(NumberDialog::WordLength),
+                                                  Maker<TShowOptions>(),
+                                                  Maker<TScoreOptions>(),
+                                                  Maker<TSetTheTimer>(),
+                                                  Maker<TNumberDialog>(NumberDialog::Dimensions),
+                                                  Maker<TNumberDialog>(NumberDialog::GuessColumns),
+                                                  Maker<TDesignIt>()};
   return makers;
 }
 

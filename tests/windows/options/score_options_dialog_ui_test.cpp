@@ -3,8 +3,8 @@
 
 #include <QCheckBox>
 
-#include "windows/options/score_options_dialog.h"
 #include "tests/windows/options/option_dialog_driver.h"
+#include "windows/options/score_options_dialog.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QRadioButton>
 
-#include "windows/options/set_the_timer_dialog.h"
 #include "tests/windows/options/option_dialog_driver.h"
+#include "windows/options/set_the_timer_dialog.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "tests/fake_game_host.h"
 #include "windows/play/board_accessible.h"
 #include "windows/play/board_tiles.h"
 #include "windows/play/board_view.h"
-#include "tests/fake_game_host.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
-#include "windows/play/board_view.h"
-
 #include <gtest/gtest.h>
 
 #include "tests/fake_game_host.h"
+#include "windows/play/board_view.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "tests/fake_game_host.h"
-#include "words/definitions/word_definitions.h"
 #include "windows/words/look_up_word.h"
 #include "windows/words/show_score.h"
+#include "words/definitions/word_definitions.h"
 
 namespace {
 
@@ -34,7 +34,8 @@ class DefinitionWindowTest : public ::testing::Test {
 
 TEST_F(DefinitionWindowTest, ADoubleClickOnAValidWordOfTheScoreDefinesIt) {
   const std::string letters = "CATXXXSEXXQQQQQQQQQQQQQQQ";
-  for (int cell = 1; cell <= LetterGrid::kCells; ++cell) host_.board.Letters[cell] = letters[cell - 1];
+  for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
+    host_.board.Letters[cell] = letters[cell - 1];
   host_.board.ComputeCellOnBoard(4, 4);
   host_.guesses = {"CAT", "SEAT", "XQQ"};
   TShowScore score(host_);

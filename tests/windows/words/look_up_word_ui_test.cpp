@@ -7,8 +7,8 @@
 
 #include "tests/fake_game_host.h"
 #include "tests/temp_folder.h"
-#include "words/engine/spelling_engine.h"
 #include "windows/words/look_up_word.h"
+#include "words/engine/spelling_engine.h"
 #include "words/user_word_list.h"
 
 namespace {

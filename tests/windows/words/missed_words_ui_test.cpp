@@ -13,10 +13,10 @@
 #include "tests/app/main_win_fixture.h"
 #include "tests/fake_game_host.h"
 #include "tests/temp_folder.h"
-#include "words/definitions/word_definitions.h"
-#include "words/engine/compiled_lexicon.h"
 #include "windows/words/missed_words.h"
 #include "windows/words/show_score.h"
+#include "words/definitions/word_definitions.h"
+#include "words/engine/compiled_lexicon.h"
 #include "words/word_commonness.h"
 
 namespace {

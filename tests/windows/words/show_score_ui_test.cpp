@@ -10,8 +10,8 @@
 
 #include "tests/fake_game_host.h"
 #include "tests/temp_folder.h"
-#include "words/engine/spelling_engine.h"
 #include "windows/words/show_score.h"
+#include "words/engine/spelling_engine.h"
 
 namespace {
 

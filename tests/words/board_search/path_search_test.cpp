@@ -1,5 +1,3 @@
-#include "words/board_search/board_search.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +11,7 @@
 #include "tests/words/board_search/hunted_cases.h"
 #include "tests/words/board_search/plain_path_search.h"
 #include "tests/words/board_search/test_board.h"
+#include "words/board_search/board_search.h"
 
 namespace {
 

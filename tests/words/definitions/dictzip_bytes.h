@@ -30,8 +30,8 @@ inline std::string DictzipBytes(const std::string& text, unsigned chunkLength) {
   };
   const std::string field = u16(1) + u16(chunkLength) + u16(sizes.size() / 2) + sizes;
   const std::string extra = "RA" + u16(field.size()) + field;
-  return std::string("\x1f\x8b\x08\x0c\0\0\0\0\x02\x03", 10) + u16(extra.size()) + extra +
-         "name" + std::string(1, '\0') + chunks;
+  return std::string("\x1f\x8b\x08\x0c\0\0\0\0\x02\x03", 10) + u16(extra.size()) + extra + "name" +
+         std::string(1, '\0') + chunks;
 }
 
 inline std::string Base64(std::size_t value) {
@@ -43,4 +43,3 @@ inline std::string Base64(std::size_t value) {
   } while (value != 0);
   return digits;
 }
-

@@ -44,7 +44,8 @@ TEST(GcideEntry, GivesPartOfSpeechNumberedSensesAndTheirQuotations) {
   const Definition stearin = DefinitionFromGcideEntry(kStearinEntry, "stearin");
   EXPECT_EQ(stearin.PartOfSpeech, "n.");
   ASSERT_EQ(stearin.Senses.size(), 1u);
-  EXPECT_EQ(stearin.Senses[0].Gloss, "(Physiol. Chem.) One of the constituents of animal fats. [Obs.]");
+  EXPECT_EQ(stearin.Senses[0].Gloss,
+            "(Physiol. Chem.) One of the constituents of animal fats. [Obs.]");
   // The text is UTF-8; the game's texts are Latin-1.
   const Definition cafe =
       DefinitionFromGcideEntry("Caf\xc3\xa9, n. A coffee house \xe2\x80\x94 bar.", "cafe");
