@@ -34,7 +34,9 @@ TEST(BoardCodeTest, EverySizeReadsBackAsTheSameBoardInAShortReadableCode) {
     EXPECT_EQ(settings.Height, height);
     EXPECT_EQ(settings.Width, width);
     for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
-      if (grid.CellOnBoard[cell]) EXPECT_EQ(read.Letters[cell], grid.Letters[cell]) << *code;
+      if (grid.CellOnBoard[cell]) {
+        EXPECT_EQ(read.Letters[cell], grid.Letters[cell]) << *code;
+      }
   }
   // Read aloud and typed back: case, blanks and dashes do not matter.
   const std::string code = *BoardCode(Board(4, 4, kLetters), 4, 4);

@@ -142,8 +142,9 @@ TEST(HistoryModule, AReadOnlyFileIsReadButNeverWritten) {
   MakeHistory(path, 2);
   const QByteArray before = Bytes(path);
   ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
-  if (RunningAsRoot())
+  if (RunningAsRoot()) {
     ASSERT_EQ(::chown(QFile::encodeName(path).constData(), kOrdinaryUser, kOrdinaryGroup), 0);
+  }
   const std::string failure = AsOrdinaryUser(dir.path().toStdString(), [&]() -> std::string {
     auto history = OpenHistory(path);
     if (history->Add(Row(5)) != 0) return "recorded into a read-only file";
