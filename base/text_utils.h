@@ -1,7 +1,10 @@
 #pragma once
 
+#include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Small text routines shared by the dialogs, the settings file and the word entry.
 // Texts are single-byte and at most 255 characters long.
@@ -23,6 +26,16 @@ struct ReadIntegerResult {
 };
 // Decimal with an optional sign, or "$" and hexadecimal digits, after leading blanks.
 ReadIntegerResult ReadInteger(const std::string& text);
+
+// A number that is the whole of `text`, in plain decimal: no blanks, no "+", nothing
+// after it, and within the range of `Number`. For the files the game writes itself.
+template <typename Number>
+std::optional<Number> ReadWholeNumber(std::string_view text) {
+  Number value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
 
 // Blanks (code 32) only; inner blanks stay.
 std::string TrimBlanks(const std::string& text);

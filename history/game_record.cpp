@@ -1,9 +1,10 @@
 #include "history/game_record.h"
 
 #include <array>
-#include <charconv>
 #include <cstdio>
 #include <string_view>
+
+#include "base/text_utils.h"
 
 namespace {
 
@@ -73,13 +74,6 @@ std::optional<std::string> Unescape(std::string_view text) {
     i += 2;
   }
   return out;
-}
-
-std::optional<int64_t> ReadPoints(std::string_view text) {
-  int64_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
 }
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
@@ -194,7 +188,7 @@ std::optional<std::vector<JudgedGuess>> DecodeGuesses(const std::string& text) {
     const std::vector<std::string_view> fields = Split(entry, ':');
     if (fields.size() != 3 || fields[1].size() != 1) return std::nullopt;
     const std::optional<std::string> word = Unescape(fields[0]);
-    const std::optional<int64_t> points = ReadPoints(fields[2]);
+    const std::optional<int64_t> points = ReadWholeNumber<int64_t>(fields[2]);
     size_t code = 0;
     while (code < kVerdictCodes.size() && kVerdictCodes[code] != fields[1][0]) ++code;
     if (!word || !points || code == kVerdictCodes.size()) return std::nullopt;
@@ -219,7 +213,7 @@ std::optional<std::vector<PossibleWord>> DecodePossibleWords(const std::string& 
     const std::vector<std::string_view> fields = Split(entry, ':');
     if (fields.size() != 2) return std::nullopt;
     const std::optional<std::string> word = Unescape(fields[0]);
-    const std::optional<int64_t> points = ReadPoints(fields[1]);
+    const std::optional<int64_t> points = ReadWholeNumber<int64_t>(fields[1]);
     if (!word || !points) return std::nullopt;
     words.push_back({*word, *points});
   }

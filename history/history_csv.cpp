@@ -1,9 +1,9 @@
 #include "history/history_csv.h"
 
-#include <charconv>
 #include <cmath>
 #include <string_view>
 
+#include "base/text_utils.h"
 #include "history/utc_time.h"
 
 namespace {
@@ -112,14 +112,6 @@ std::optional<std::vector<std::vector<std::string>>> ParseCsv(const std::string&
   return lines;
 }
 
-template <typename Number>
-std::optional<Number> ReadNumber(const std::string& text) {
-  Number value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 std::optional<bool> ReadChoice(const std::string& text, const char* yes, const char* no) {
   if (text == yes) return true;
   if (text == no) return false;
@@ -143,13 +135,13 @@ std::optional<GameRecord> ReadRecord(const std::vector<std::string>& fields) {
   if (fields.size() != kColumns) return std::nullopt;
   GameRecord record;
   const auto playedAt = ReadDateTime(fields[kDate]);
-  const auto height = ReadNumber<int32_t>(fields[kHeight]);
-  const auto width = ReadNumber<int32_t>(fields[kWidth]);
+  const auto height = ReadWholeNumber<int32_t>(fields[kHeight]);
+  const auto width = ReadWholeNumber<int32_t>(fields[kWidth]);
   const auto american = ReadChoice(fields[kDictionary], "American", "British");
-  const auto minimumLength = ReadNumber<int32_t>(fields[kMinimumLength]);
+  const auto minimumLength = ReadWholeNumber<int32_t>(fields[kMinimumLength]);
   const auto repeating = ReadChoice(fields[kRepeating], "Yes", "No");
-  const auto seconds = ReadNumber<int32_t>(fields[kSeconds]);
-  const auto score = ReadNumber<int64_t>(fields[kScore]);
+  const auto seconds = ReadWholeNumber<int32_t>(fields[kSeconds]);
+  const auto score = ReadWholeNumber<int64_t>(fields[kScore]);
   auto guesses = DecodeGuesses(fields[kGuesses]);
   auto possible = DecodePossibleWords(fields[kPossible]);
   if (!playedAt || !height || !width || !american || !minimumLength || !repeating || !seconds ||

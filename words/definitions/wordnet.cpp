@@ -1,7 +1,7 @@
 #include "words/definitions/wordnet.h"
 
-#include <charconv>
 
+#include "base/text_utils.h"
 #include "words/definitions/sorted_lines.h"
 
 namespace {
@@ -36,8 +36,9 @@ std::vector<std::string_view> Fields(std::string_view line) {
 }
 
 bool ParseNumber(std::string_view text, std::size_t& value) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size();
+  const std::optional<std::size_t> read = ReadWholeNumber<std::size_t>(text);
+  if (read) value = *read;
+  return read.has_value();
 }
 
 // The data offsets of an index line's rest: "pos synset_cnt p_cnt [ptr...] sense_cnt
