@@ -1,37 +1,12 @@
 #include "history/utc_time.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace {
 
-struct CivilDate {
-  int64_t Year;
-  int Month;
-  int Day;
-};
-
-// The proleptic Gregorian calendar, counted in 400-year eras.
-int64_t DaysFromCivil(CivilDate date) {
-  const int64_t year = date.Year - (date.Month <= 2 ? 1 : 0);
-  const int64_t era = (year >= 0 ? year : year - 399) / 400;
-  const int64_t yearOfEra = year - era * 400;
-  const int64_t dayOfYear = (153 * (date.Month + (date.Month > 2 ? -3 : 9)) + 2) / 5 + date.Day - 1;
-  const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
-CivilDate CivilFromDays(int64_t days) {
-  days += 719468;
-  const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  const int64_t dayOfEra = days - era * 146097;
-  const int64_t yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const int64_t monthIndex = (5 * dayOfYear + 2) / 153;
-  const int day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
-  const int month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-  return {yearOfEra + era * 400 + (month <= 2 ? 1 : 0), month, day};
-}
+using std::chrono::sys_days;
+using std::chrono::year_month_day;
 
 bool IsDigits(const std::string& text, size_t from, size_t count) {
   for (size_t i = from; i < from + count; ++i)
@@ -45,24 +20,18 @@ int Number(const std::string& text, size_t from, size_t count) {
   return value;
 }
 
-int DaysInMonth(int64_t year, int month) {
-  return static_cast<int>(
-      DaysFromCivil({month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1}) -
-      DaysFromCivil({year, month, 1}));
-}
-
 }  // namespace
 
 int64_t DayNumber(int64_t seconds) {
-  return seconds >= 0 ? seconds / kSecondsPerDay
-                      : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
+  const std::chrono::sys_seconds moment{std::chrono::seconds{seconds}};
+  return std::chrono::floor<std::chrono::days>(moment).time_since_epoch().count();
 }
 
 std::string DateText(int64_t dayNumber) {
-  const CivilDate date = CivilFromDays(dayNumber);
+  const year_month_day date{sys_days{std::chrono::days{dayNumber}}};
   char text[32];
-  std::snprintf(text, sizeof text, "%04lld-%02d-%02d", static_cast<long long>(date.Year),
-                date.Month, date.Day);
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
   return text;
 }
 
@@ -78,11 +47,11 @@ std::string DateTimeText(int64_t seconds) {
 std::optional<int64_t> ReadDate(const std::string& text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
   if (!IsDigits(text, 0, 4) || !IsDigits(text, 5, 2) || !IsDigits(text, 8, 2)) return std::nullopt;
-  const int year = Number(text, 0, 4);
-  const int month = Number(text, 5, 2);
-  const int day = Number(text, 8, 2);
-  if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return std::nullopt;
-  return DaysFromCivil({year, month, day});
+  const year_month_day date{std::chrono::year{Number(text, 0, 4)},
+                            std::chrono::month{static_cast<unsigned>(Number(text, 5, 2))},
+                            std::chrono::day{static_cast<unsigned>(Number(text, 8, 2))}};
+  if (!date.ok()) return std::nullopt;
+  return sys_days{date}.time_since_epoch().count();
 }
 
 std::optional<int64_t> ReadDateTime(const std::string& text) {

@@ -5,7 +5,7 @@
 #include <string>
 
 // Dates of the game history, always in UTC and written the same way everywhere: the
-// calendar arithmetic is done here, never by the C library's locale-dependent calls.
+// calendar of <chrono>, never the C library's locale-dependent calls.
 
 inline constexpr int64_t kSecondsPerDay = 86400;
 
