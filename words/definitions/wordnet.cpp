@@ -1,6 +1,5 @@
 #include "words/definitions/wordnet.h"
 
-
 #include "base/text_utils.h"
 #include "words/definitions/sorted_lines.h"
 
