@@ -29,9 +29,7 @@ JudgedGuess Judge(const std::string& whole, const GameSettings& settings, const 
     case WordVerdict::Valid:
       break;
   }
-  // A word under three letters has no length line and so no points.
-  const int64_t points =
-      guess.size() < 3 ? 0 : settings.PointsForLength(static_cast<int>(guess.size()));
+  const int64_t points = settings.PointsForLength(static_cast<int>(guess.size()));
   return {std::move(guess), GuessVerdict::Valid, points};
 }
 
@@ -129,8 +127,7 @@ std::vector<PossibleWord> PriceBoardWords(const std::vector<BoardWord>& boardWor
   std::vector<PossibleWord> priced;
   priced.reserve(boardWords.size());
   for (const BoardWord& word : boardWords) {
-    const int length = static_cast<int>(word.Word.size());
-    priced.push_back({word.Word, length < 3 ? 0 : settings.PointsForLength(length)});
+    priced.push_back({word.Word, settings.PointsForLength(static_cast<int>(word.Word.size()))});
   }
   return priced;
 }

@@ -59,7 +59,8 @@ struct GameSettings {
   // Missed Words: count only the words of the common word lists against the player.
   bool CommonWordsOnly = true;
 
-  // Points for a valid word of `length` letters (3..11; 12 and more share one value).
+  // Points for a valid word of `length` letters (3..11; 12 and more share one value);
+  // none under 3 letters, which have no length line.
   int32_t PointsForLength(int length) const;
 };
 
