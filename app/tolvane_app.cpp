@@ -7,6 +7,7 @@
 
 #include "app/main_win.h"
 #include "platform/qt_platform.h"
+#include "windows/play/accessible_factory.h"
 
 int RunTolvane(int argc, char** argv, std::function<void(TMainWin&)> onShown) {
   // The game takes no command line options, Qt's own (-style, -platform ...) included.
@@ -19,6 +20,7 @@ int RunTolvane(int argc, char** argv, std::function<void(TMainWin&)> onShown) {
   QFont font = QApplication::font();
   font.setFamily("Arial");
   QApplication::setFont(font);
+  InstallAccessibleFactory();
   QtPlatform platform;
   std::unique_ptr<TMainWin> mainWin = std::make_unique<TMainWin>(platform);
   mainWin->show();

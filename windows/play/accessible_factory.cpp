@@ -1,11 +1,13 @@
 #include "windows/play/accessible_factory.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 
 #include "windows/play/board_accessible.h"
 #include "windows/play/board_tiles.h"
 #include "windows/play/gauge.h"
 #include "windows/play/gauge_accessible.h"
+#include "windows/play/line_edit_accessible.h"
 
 namespace {
 
@@ -14,6 +16,9 @@ QAccessibleInterface* MakeInterface(const QString& className, QObject* object) {
     return new TBoardAccessible(static_cast<TBoardTiles*>(object));
   if (className == QLatin1String("TGauge"))
     return new TGaugeAccessible(static_cast<TGauge*>(object));
+  // Every one-line entry box, Qt's own dialogs' included.
+  if (className == QLatin1String("QLineEdit"))
+    return new TLineEditAccessible(static_cast<QLineEdit*>(object));
   return nullptr;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
-// Gives the board's tiles and the gauge their accessible interfaces. Safe to call more
-// than once; each widget that needs it calls it when made.
+// Gives the board's tiles, the gauge and every one-line entry box their accessible
+// interfaces. Safe to call more than once; the application calls it at start-up, and each
+// of the game's widgets that needs it when made.
 void InstallAccessibleFactory();
