@@ -33,6 +33,11 @@ int64_t Penalty(bool charged, const std::vector<std::string>& words) {
   return charged ? -static_cast<int64_t>(words.size()) : 0;
 }
 
+// "1 point", "-1 point", "2 points".
+std::string Counted(int64_t count, const char* one, const char* many) {
+  return FormatCount(count) + " " + (count == 1 || count == -1 ? one : many);
+}
+
 }  // namespace
 
 WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
@@ -100,5 +105,22 @@ ScoreTexts MakeScoreTexts(const ScoreSheet& sheet) {
   texts.TooShortLabel = "Words Too Short: " + FormatCount(std::ssize(sheet.TooShort));
   texts.TooShortScore = FormatCount(sheet.TooShortPenalty);
   texts.FinalScore = FormatCount(sheet.TotalScore);
+
+  for (int line = 0; line < kLengthLines; ++line)
+    texts.SpokenRows[line] =
+        texts.LetterLabels[line] + ", " + Counted(sheet.LineScores[line], "point", "points");
+  const int64_t penalties[] = {sheet.NotInPuzzlePenalty, sheet.MisspelledPenalty,
+                               sheet.TooShortPenalty};
+  const std::string* labels[] = {&texts.NotInPuzzleLabel, &texts.MisspelledLabel,
+                                 &texts.TooShortLabel};
+  int64_t penaltyPoints = 0;
+  for (int kind = 0; kind < 3; ++kind) {
+    texts.SpokenRows[kLengthLines + kind] =
+        *labels[kind] + ", " + Counted(penalties[kind], "point", "points");
+    penaltyPoints -= penalties[kind];
+  }
+  texts.SpokenTotal = "Total Score " + Counted(sheet.TotalScore, "point", "points") + ": " +
+                      Counted(std::ssize(sheet.ValidWords), "valid word", "valid words") + ", " +
+                      Counted(penaltyPoints, "penalty", "penalties");
   return texts;
 }

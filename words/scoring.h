@@ -55,6 +55,11 @@ struct ScoreTexts {
   std::string TooShortLabel;
   std::string TooShortScore;
   std::string FinalScore;
+  // As a screen reader says them, which reads a label and its points apart otherwise:
+  // each row with its points ("3 Letter Words: 2, 2 points"), the lengths first, then
+  // the three kinds of bad guess; and the total with what it is made of.
+  std::array<std::string, kLengthLines + 3> SpokenRows;
+  std::string SpokenTotal;  // "Total Score 2 points: 2 valid words, 0 penalties"
 };
 
 ScoreTexts MakeScoreTexts(const ScoreSheet& sheet);

@@ -88,6 +88,13 @@ TEST(ScoringTest, EachKindOfBadGuessCostsAPointOnlyWhenSwitchedOn) {
   EXPECT_EQ(sheet.TotalScore, 1 - 5);
   EXPECT_EQ(MakeScoreTexts(sheet).NotInPuzzleScore, "-2");
   EXPECT_EQ(MakeScoreTexts(sheet).FinalScore, "-4");
+  // A screen reader hears each row and the total as one sentence, one point singular.
+  const ScoreTexts spoken = MakeScoreTexts(sheet);
+  EXPECT_EQ(spoken.SpokenRows[0], "3 Letter Words: 1, 1 point");
+  EXPECT_EQ(spoken.SpokenRows[1], "4 Letter Words: 0, 0 points");
+  EXPECT_EQ(spoken.SpokenRows[10], "Words Not In Puzzle: 2, -2 points");
+  EXPECT_EQ(spoken.SpokenRows[12], "Words Too Short: 1, -1 point");
+  EXPECT_EQ(spoken.SpokenTotal, "Total Score -4 points: 1 valid word, 5 penalties");
 
   settings.WordNotInPuzzle = settings.WordMisspelled = settings.WordTooShort = false;
   sheet = judges.Score(guesses, settings);
@@ -96,6 +103,7 @@ TEST(ScoringTest, EachKindOfBadGuessCostsAPointOnlyWhenSwitchedOn) {
   const ScoreTexts texts = MakeScoreTexts(sheet);
   EXPECT_EQ(texts.NotInPuzzleLabel, "Words Not In Puzzle: 2");  // still counted
   EXPECT_EQ(texts.MisspelledScore, "0");
+  EXPECT_EQ(texts.SpokenTotal, "Total Score 1 point: 1 valid word, 0 penalties");
 }
 
 TEST(ScoringTest, TooShortIsDecidedFirstAndTheDictionaryOnlyAfterTheBoard) {

@@ -15,6 +15,8 @@ QPlainTextEdit* MakeDefinitionPane(QWidget* parent, const QRect& bounds) {
   pane->setAccessibleName("Definition");
   pane->setGeometry(bounds);
   pane->setReadOnly(true);
+  // A caret, so a screen reader's player can read it line by line with the arrows.
+  pane->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   pane->setTabChangesFocus(true);
   pane->setFont(ArialPixels(15));
   return pane;

@@ -56,7 +56,8 @@ TMissedWords::TMissedWords(GameHost& host, QWidget* owner, MissedWordList list)
   CommonWordsOnly->setChecked(host.Settings().CommonWordsOnly);
   // Without the word sizes there are no common words to tell apart.
   CommonWordsOnly->setEnabled(!list_.CommonSummary.empty());
-  connect(CommonWordsOnly, &QCheckBox::clicked, this, &TMissedWords::CommonWordsOnlyClick);
+  // Toggled, not clicked: the box's accessible action must change the list as a click does.
+  connect(CommonWordsOnly, &QCheckBox::toggled, this, &TMissedWords::CommonWordsOnlyClick);
   FillList();
   connect(MissedList, &QTreeWidget::currentItemChanged, this,
           &TMissedWords::MissedListCurrentChanged);
@@ -87,6 +88,7 @@ void TMissedWords::CommonWordsOnlyClick() {
   host.Settings().CommonWordsOnly = CommonWordsOnly->isChecked();
   FillList();
   MissedListCurrentChanged();
+  host.Services().Alert(this, FoundLine->text());
 }
 
 void TMissedWords::MissedListCurrentChanged() {
@@ -99,6 +101,10 @@ void TMissedWords::MissedListCurrentChanged() {
   const MissedWord& word = shown_[static_cast<std::size_t>(row)];
   host.ShowPath(word.Path);
   ShowDefinitionIn(*DefinitionText, definitions_, word.Word);
+  // A screen reader says the row's description with it: the meaning is heard as the
+  // word is reached, not only in the pane beside.
+  MissedList->currentItem()->setData(kWordColumn, Qt::AccessibleDescriptionRole,
+                                     TextFromBytes(definitions_.FirstMeaning(word.Word)));
 }
 
 void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses) {

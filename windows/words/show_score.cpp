@@ -1,6 +1,7 @@
 #include "windows/words/show_score.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -54,7 +55,9 @@ TShowScore::TShowScore(GameHost& host)
   NotInPuzzle = MakeList(this, "NotInPuzzle", "Not In Puzzle", {172, 36, 153, 125});
   Misspelled = MakeList(this, "Misspelled", "Misspelled", {172, 200, 153, 125});
   TooShort = MakeList(this, "TooShort", "Too Short", {172, 364, 153, 73});
-  connect(ValidWords, &QListWidget::itemDoubleClicked, this, &TShowScore::ValidWordsDoubleClick);
+  // A double-click, Enter, or an assistive technology's activation.
+  connect(ValidWords, &QListWidget::itemActivated, this, &TShowScore::ValidWordsActivated);
+  ValidWords->installEventFilter(this);
 
   auto* bevel = new QFrame(this);
   bevel->setObjectName("ScoringBevel");
@@ -131,9 +134,22 @@ void TShowScore::MissedWordsClick() {
   ShowMissedWords(host, *this, validWords);
 }
 
-void TShowScore::ValidWordsDoubleClick() {
+void TShowScore::ValidWordsActivated() {
   if (ValidWords->currentItem() == nullptr) return;
   ShowDefinition(host, *this, definitions_, TextToBytes(ValidWords->currentItem()->text()));
+}
+
+// The list activates its word on Enter but passes the key on, and the dialog would take
+// it for Exit, its default button: on a word, Enter defines it and the dialog stays.
+bool TShowScore::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ValidWords && event->type() == QEvent::KeyPress && ValidWords->currentItem()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      ValidWordsActivated();
+      return true;
+    }
+  }
+  return TScaledDialog::eventFilter(watched, event);
 }
 
 void TShowScore::ClearLists() {
@@ -161,4 +177,17 @@ void TShowScore::ShowSheet(const ScoreSheet& sheet) {
   TooShortLabel->setText(TextFromBytes(texts.TooShortLabel));
   TooShortScore->setText(TextFromBytes(texts.TooShortScore));
   FinalScore->setText(TextFromBytes(texts.FinalScore));
+  SpeakSheet(texts);
+}
+
+// A screen reader reads the labels of a dialog as it opens, but each alone and only
+// those of three words or more: the points beside them and the total went unheard. Each
+// row's label speaks with its points, and the dialog's name carries the total, so it is
+// the first thing heard.
+void TShowScore::SpeakSheet(const ScoreTexts& texts) {
+  std::vector<QLabel*> rows(LetterLabels.begin(), LetterLabels.end());
+  rows.insert(rows.end(), {NotInPuzzleLabel, MisspelledLabel, TooShortLabel});
+  for (std::size_t row = 0; row < texts.SpokenRows.size(); ++row)
+    rows[row]->setAccessibleName(TextFromBytes(texts.SpokenRows[row]));
+  setAccessibleName(windowTitle() + ", " + TextFromBytes(texts.SpokenTotal));
 }

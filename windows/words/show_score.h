@@ -15,8 +15,8 @@ class QListWidget;
 class QPushButton;
 
 // "Puzzle Score": judges the main window's guess list every time it is shown and sets
-// out the valid words, the bad guesses and the score. A double-click on a valid word
-// shows what it means.
+// out the valid words, the bad guesses and the score. A double-click or Enter on a valid
+// word shows what it means.
 class TShowScore : public TScaledDialog {
   Q_OBJECT
  public:
@@ -27,8 +27,10 @@ class TShowScore : public TScaledDialog {
   void FormShow() override;
   void ClearLists();
   void ShowSheet(const ScoreSheet& sheet);
+  void SpeakSheet(const ScoreTexts& texts);
   void MissedWordsClick();
-  void ValidWordsDoubleClick();
+  void ValidWordsActivated();
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   WordDefinitions definitions_;  // opened on the first word defined
 

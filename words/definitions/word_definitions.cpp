@@ -67,6 +67,15 @@ std::string WordDefinitions::Describe(std::string_view word) {
   return FormatDefinitions(definitions);
 }
 
+std::string WordDefinitions::FirstMeaning(std::string_view word) {
+  const std::vector<Definition> definitions = Define(word);
+  if (definitions.empty() || definitions.front().Senses.empty()) return Describe(word);
+  const Definition& first = definitions.front();
+  std::string line = first.Headword;
+  if (!first.PartOfSpeech.empty()) line += " (" + first.PartOfSpeech + ")";
+  return line + ": " + first.Senses.front().Gloss;
+}
+
 std::string FormatDefinitions(const std::vector<Definition>& definitions) {
   std::string text;
   for (const Definition& definition : definitions) {

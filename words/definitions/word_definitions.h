@@ -31,6 +31,9 @@ class WordDefinitions {
   // The text of the definitions pane for `word`: the definitions, or one line saying
   // that none was found or that no source is installed.
   std::string Describe(std::string_view word);
+  // The first meaning of `word` in one line, for a screen reader to say as the word is
+  // reached: "goose (noun): web-footed bird"; Describe's line when there is none.
+  std::string FirstMeaning(std::string_view word);
 
  private:
   void OpenSources();

@@ -32,7 +32,7 @@ class DefinitionWindowTest : public ::testing::Test {
   QStringList shown_;
 };
 
-TEST_F(DefinitionWindowTest, ADoubleClickOnAValidWordOfTheScoreDefinesIt) {
+TEST_F(DefinitionWindowTest, ADoubleClickOrEnterOnAValidWordOfTheScoreDefinesIt) {
   const std::string letters = "CATXXXSEXXQQQQQQQQQQQQQQQ";
   for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
     host_.board.Letters[cell] = letters[cell - 1];
@@ -53,6 +53,16 @@ TEST_F(DefinitionWindowTest, ADoubleClickOnAValidWordOfTheScoreDefinesIt) {
   QTest::mouseClick(notInPuzzle->viewport(), Qt::LeftButton, {}, first);
   QTest::mouseDClick(notInPuzzle->viewport(), Qt::LeftButton, {}, first);
   EXPECT_EQ(shown_.size(), 1);
+
+  // Enter on a valid word defines it and the score stays; elsewhere Enter is Exit.
+  valid->setFocus();
+  valid->setCurrentRow(0);
+  QTest::keyClick(valid, Qt::Key_Return);
+  EXPECT_EQ(shown_.size(), 2);
+  EXPECT_EQ(shown_.back(), Expected("CAT"));
+  EXPECT_TRUE(score.isVisible());
+  QTest::keyClick(notInPuzzle, Qt::Key_Return);
+  EXPECT_FALSE(score.isVisible());
 }
 
 TEST_F(DefinitionWindowTest, LookUpWordDefinesTheTrimmedEntry) {

@@ -25,6 +25,9 @@ TEST(WordDefinitions, TakesTheWordDatabaseFirstAndTheDictionaryWhereItHasNothing
   // Found through the suffix rules, in the dictionary.
   EXPECT_EQ(both.Describe("STEARINS"), "stearin (n.)\n1. A fat.\n");
   EXPECT_EQ(both.Describe("cat's"), "No definition found for \"cat's\".");
+  // In one line, for a screen reader to say as the word is reached.
+  EXPECT_EQ(both.FirstMeaning("GEESE"), "goose (noun): web-footed bird");
+  EXPECT_EQ(both.FirstMeaning("cat's"), both.Describe("cat's"));
 
   WordDefinitions dictionaryOnly(gcide.File("none"), gcide.Path());
   EXPECT_EQ(dictionaryOnly.Describe("stearin"), "stearin (n.)\n1. A fat.\n");
