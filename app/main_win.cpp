@@ -215,6 +215,7 @@ void TMainWin::StartClick() {
   MyGauge->SetProgress(0);
   GuessList->clear();
   Apply(GameEvent::GameStarted);
+  access_->GameStarted(game_.GameSeconds());
   board_->SetPicking(true);
   GuessList->viewport()->setCursor(board_->GridCursor());
 }

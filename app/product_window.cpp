@@ -50,6 +50,7 @@ TProductWindow::TProductWindow(GameHost& host)
     : TScaledDialog(host, "ProductWindow", "Other Products", {560, 460}) {
   auto* text = new QTextBrowser(this);
   text->setObjectName("Components");
+  text->setAccessibleName("Components");
   text->setGeometry(8, 8, 544, 402);
   text->setOpenExternalLinks(false);
   text->setHtml(kComponentsHtml);

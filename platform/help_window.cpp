@@ -29,6 +29,7 @@ THelpWindow::THelpWindow(QWidget* owner, const QString& helpFilePath) : QDialog(
   resize(680, 560);
 
   browser_ = new QTextBrowser(this);
+  browser_->setAccessibleName("Help");
   QFont font("Arial");
   font.setPixelSize(16);
   browser_->setFont(font);

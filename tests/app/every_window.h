@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <functional>
 
 #include "platform/font_chooser.h"
@@ -18,16 +19,27 @@ class EveryWindowTest : public MainWinTest {
   // Hands `visit` each window while it is shown: the main window during a game, the
   // score dialog with its Missed Words, every window of the menus, the definition Look Up
   // Word opens, and the platform's own font dialog, help viewer and text box (the board
-  // code's). Returns how many were visited.
+  // code's). A window of tabs is visited once per tab. Returns how many were visited.
   int VisitEveryWindow(const std::function<void(QWidget&)>& visit) {
     int visited = 0;
     const auto count = [&](QWidget& window) {
       ++visited;
       visit(window);
     };
+    // A window of tabs once per tab.
+    const auto countTabs = [&](QWidget& window) {
+      count(window);
+      for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
+        for (int tab = 1; tab < tabs->count(); ++tab) {
+          tabs->setCurrentIndex(tab);
+          count(window);
+        }
+        tabs->setCurrentIndex(0);
+      }
+    };
     platform.onExec = [&](QDialog& dialog) {
       OpenWindowsWithin(dialog);
-      count(dialog);
+      countTabs(dialog);
     };
     PlaceBoard("CATS HOUS DOGE MILK      ", 4, 4);
     Button("Start")->click();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QWidget>
 
 #include "tests/app/every_window.h"
 #include "tests/watchdog.h"
@@ -20,31 +21,82 @@ bool NeedsName(QAccessible::Role role) {
     case QAccessible::Tree:
     case QAccessible::Table:
     case QAccessible::ProgressBar:
+    case QAccessible::PageTab:
       return true;
     default:
       return false;
   }
 }
 
-// Every control found under `iface` that a player reaches and a screen reader cannot
-// name as the player sees it: no name, or a name still holding its mnemonic's "&".
-void CollectUnnamed(QAccessibleInterface* iface, const QString& window, QStringList& unnamed) {
-  if (!iface || iface->state().invisible) return;
-  const QString name = iface->text(QAccessible::Name);
-  if (NeedsName(iface->role()) && (name.isEmpty() || name.contains('&')))
-    unnamed << window + ": " + (iface->object() ? iface->object()->objectName() : "?") + " \"" +
-                   name + "\"";
-  for (int index = 0; index < iface->childCount(); ++index)
-    CollectUnnamed(iface->child(index), window, unnamed);
+QString Describe(QAccessibleInterface* iface, const QString& window) {
+  const QObject* object = iface->object();
+  return window + ": " + (object ? object->objectName() : "?") + " \"" +
+         iface->text(QAccessible::Name) + "\"";
 }
 
-TEST_F(EveryWindowTest, EveryControlOfEveryWindowSpeaksItsName) {
-  QStringList unnamed;
+// Item views scroll: their rows lie outside them as a matter of course.
+bool Scrolls(QAccessible::Role role) {
+  return role == QAccessible::List || role == QAccessible::Tree || role == QAccessible::Table;
+}
+
+// Names a window's controls share with the window or the group around them are not
+// told apart by a player; two controls by one name are.
+bool NamesAControl(QAccessible::Role role) {
+  return NeedsName(role) && role != QAccessible::Window && role != QAccessible::Dialog;
+}
+
+// What a screen reader cannot tell the player of the controls under `iface`: a control
+// without a name, or with its mnemonic's "&" still in it; two controls of one window by
+// the same name; a part lying outside the bounds of what holds it.
+void CollectNameFaults(QAccessibleInterface* iface, const QString& window, QStringList& named,
+                       QStringList& faults) {
+  if (!iface || iface->state().invisible) return;
+  const QString name = iface->text(QAccessible::Name);
+  // Whatever Tab reaches is said by its name, a chart included.
+  const auto* widget = qobject_cast<const QWidget*>(iface->object());
+  const bool reached = widget && !widget->focusProxy() && widget->focusPolicy() & Qt::TabFocus;
+  if (NeedsName(iface->role()) || reached) {
+    // A choice named by what it holds, with no label beside it, has no name of its own.
+    const bool nameIsValue = iface->role() == QAccessible::ComboBox &&
+                             name == iface->text(QAccessible::Value) &&
+                             iface->relations(QAccessible::Label).isEmpty();
+    if (name.isEmpty() || name.contains('&') || nameIsValue)
+      faults << "unnamed " + Describe(iface, window);
+  }
+  if (NamesAControl(iface->role())) {
+    if (named.contains(name)) faults << "named twice " + Describe(iface, window);
+    named << name;
+  }
+  const QRect bounds = iface->rect();
+  for (int index = 0; index < iface->childCount(); ++index) {
+    QAccessibleInterface* child = iface->child(index);
+    if (!child || child->state().invisible || child->state().offscreen) continue;
+    if (!Scrolls(iface->role()) && !bounds.contains(child->rect()) && !child->rect().isEmpty())
+      faults << "outside its parent " + Describe(child, window);
+    CollectNameFaults(child, window, named, faults);
+  }
+}
+
+// The Game History window's own faults of these kinds, mended by its rework on another
+// branch: each is still found here, and goes from this list once that rework is in.
+const QStringList kAwaitingTheHistoryRework = {
+    "named twice Game History: ? \"Games\"",
+    "unnamed Game History: ModeChoice \"4 x 4, 3:00, American\"",
+    "unnamed Game History: RecordsList \"\"",
+    "unnamed Game History: ProgressChart \"\"",
+};
+
+TEST_F(EveryWindowTest, EveryControlOfEveryWindowSpeaksItsNameWhereItLies) {
+  QStringList faults;
   const int windows = VisitEveryWindow([&](QWidget& window) {
-    CollectUnnamed(QAccessible::queryAccessibleInterface(&window), window.objectName(), unnamed);
+    QStringList named;
+    CollectNameFaults(QAccessible::queryAccessibleInterface(&window), window.windowTitle(), named,
+                      faults);
   });
   EXPECT_GE(windows, 18);
-  EXPECT_EQ(unnamed.join('\n').toStdString(), "");
+  for (const QString& awaited : kAwaitingTheHistoryRework)
+    EXPECT_EQ(faults.removeAll(awaited), 1) << awaited.toStdString();
+  EXPECT_EQ(faults.join('\n').toStdString(), "");
 }
 
 // Ctrl+Left, Home and End with a screen reader running: every one-line entry box asks

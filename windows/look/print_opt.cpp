@@ -31,7 +31,8 @@ TPrintOpt::TPrintOpt(GameHost& host)
   Font = MakeButton(this, "Font", "&Puzzle Font", {20, 16, 141, 29});
   FontName = new QLineEdit(this);
   FontName->setObjectName("FontName");
-  FontName->setAccessibleName("Puzzle Font");
+  // Not the button's name again: what the box holds is the font chosen.
+  FontName->setAccessibleName("Chosen puzzle font");
   FontName->setGeometry(20, 52, 141, 25);
   FontName->setFont(ArialPixels(17));
   FontName->setReadOnly(true);

@@ -83,8 +83,11 @@ class TileAccessible : public QAccessibleInterface, public QAccessibleTableCellI
 
 }  // namespace
 
+// Not a table: a screen reader reads a table's whole row on every move up or down, so
+// the player could not tell which tile the mark is on. A group of tiles whose every move
+// says the one tile, with the rows and columns still there to ask for.
 TBoardAccessible::TBoardAccessible(TBoardTiles* tiles)
-    : QAccessibleWidget(tiles, QAccessible::Table) {}
+    : QAccessibleWidget(tiles, QAccessible::Grouping) {}
 
 TBoardAccessible::~TBoardAccessible() {
   for (const auto& [cell, id] : tiles_) QAccessible::deleteAccessibleInterface(id);
@@ -101,6 +104,11 @@ QString TBoardAccessible::text(QAccessible::Text type) const {
   if (type == QAccessible::Description &&
       BoardIsBlank(Tiles()->View().Board(), Tiles()->View().Geometry()))
     return "no letters yet";
+  if (type == QAccessible::Name)
+    return QString("%1, %2 by %3")
+        .arg(QAccessibleWidget::text(type))
+        .arg(rowCount())
+        .arg(columnCount());
   return QAccessibleWidget::text(type);
 }
 

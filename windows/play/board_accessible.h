@@ -5,8 +5,9 @@
 
 class TBoardTiles;
 
-// The board as a table of tiles, rows and columns as on screen. A tile's name is its
-// letter and its place ("Q, row 2, column 3"); a tile picked into the word is selected.
+// The board as a group of tiles with a table's rows and columns, as on screen; its name
+// says its size ("Board, 4 by 4"). A tile's name is its letter and its place ("Q, row 2,
+// column 3"); a tile picked into the word is selected.
 class TBoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
  public:
   explicit TBoardAccessible(TBoardTiles* tiles);

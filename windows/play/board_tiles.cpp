@@ -116,6 +116,24 @@ void TBoardTiles::focusOutEvent(QFocusEvent* event) {
   update();
 }
 
+// The window's scaling restores every named control to where it stood when the window
+// was made, this layer's 100 x 30 from before it was first laid out included: the focus
+// mark was clipped away and a screen reader found the board in one corner. Whatever
+// places it, the layer covers the whole view.
+void TBoardTiles::CoverView() {
+  if (geometry() != view_.rect()) setGeometry(view_.rect());
+}
+
+void TBoardTiles::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  CoverView();
+}
+
+void TBoardTiles::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  CoverView();
+}
+
 void TBoardTiles::paintEvent(QPaintEvent*) {
   if (!hasFocus()) return;
   const CellBounds bounds = CellRect(view_.Geometry(), FocusedCell());

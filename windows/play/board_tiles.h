@@ -31,9 +31,12 @@ class TBoardTiles : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   bool MoveFocusMark(int key);
+  void CoverView();
   void AnnounceFocusedCell();
 
   TBoardView& view_;

@@ -79,6 +79,7 @@ void TBoardView::BoardChanged() {
   repaint();
   tiles_->update();
   tiles_->LettersChanged();
+  if (onBoardChanged) onBoardChanged();
 }
 
 void TBoardView::resizeEvent(QResizeEvent* event) {

@@ -49,6 +49,8 @@ class TBoardView : public QWidget {
   // A tile was clicked (pressed and released on the same cell) during a game.
   std::function<void(char letter)> onLetterPicked;
   std::function<void()> onLetterTakenBack;
+  // New letters are on the board and shown.
+  std::function<void()> onBoardChanged;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

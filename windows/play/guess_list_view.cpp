@@ -32,3 +32,13 @@ bool TGuessList::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && onMouseUp && onMouseUp()) return true;
   return QListWidget::viewportEvent(event);
 }
+
+// Qt 6.4's list tells assistive technology that its new current item has the focus
+// even when the list has not: each guess entered sent a screen reader from the board or
+// the word box to the list. Only a list with the focus says so.
+void TGuessList::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  if (hasFocus())
+    QListWidget::currentChanged(current, previous);
+  else
+    QAbstractItemView::currentChanged(current, previous);
+}

@@ -21,4 +21,5 @@ class TGuessList : public QListWidget {
 
  protected:
   bool viewportEvent(QEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 };

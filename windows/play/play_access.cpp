@@ -1,8 +1,12 @@
 #include "windows/play/play_access.h"
 
+#include <QListWidget>
+#include <QTimer>
 #include <QWidget>
 
 #include "platform/platform.h"
+#include "windows/play/board_view.h"
+#include "windows/play/word_entry.h"
 
 namespace {
 
@@ -20,8 +24,13 @@ const ControlName kNames[] = {
     {"MyGauge", "Game progress", ""},
 };
 
-// The word box, then the board's tiles, so that a word can be built either way.
-const char* const kTabOrder[] = {"WordEntry", "BoardTiles"};
+// During a game: the word box, the board's tiles (a word can be built either way), the
+// guesses so far and Abort; Shift+Tab goes back the same way.
+const char* const kTabOrder[] = {"WordEntry", "BoardTiles", "GuessList", "ExitButton"};
+
+QString Counted(int count, const char* unit) {
+  return QString("%1 %2%3").arg(count).arg(unit).arg(count == 1 ? "" : "s");
+}
 
 }  // namespace
 
@@ -40,10 +49,40 @@ void PlayAccess::Wire() {
     if (previous) QWidget::setTabOrder(previous, control);
     previous = control;
   }
+
+  auto* word = window_.findChild<TWordEntry*>("WordEntry");
+  word->onLetterAdded = [this, word](char letter) {
+    Say(QString("%1 — %2").arg(QChar::fromLatin1(letter), word->text()));
+  };
+  word->onLetterRemoved = [this, word] {
+    Say("back — " + (word->text().isEmpty() ? QString("empty") : word->text()));
+  };
+  auto* board = window_.findChild<TBoardView*>("Board");
+  board->onBoardChanged = [this, board] {
+    const BoardGeometry geometry = board->Geometry();
+    Say(QString("New board, %1 by %2").arg(geometry.Height).arg(geometry.Width));
+  };
+  // The word entered stays where the player is; only the list's last line is new.
+  auto* guesses = window_.findChild<QListWidget*>("GuessList");
+  QObject::connect(guesses->model(), &QAbstractItemModel::rowsInserted, &window_, [this, guesses] {
+    Say(guesses->item(guesses->count() - 1)->text() + " entered");
+  });
 }
 
-void PlayAccess::TenSecondsLeft() { Say("10 seconds left"); }
+void PlayAccess::GameStarted(int gameSeconds) {
+  QString length = gameSeconds >= 60 ? Counted(gameSeconds / 60, "minute") : QString();
+  if (gameSeconds % 60 != 0 || gameSeconds == 0)
+    length += (length.isEmpty() ? "" : " ") + Counted(gameSeconds % 60, "second");
+  Say("Game started, " + length);
+}
 
-void PlayAccess::TimeUp() { Say("Time is up."); }
+void PlayAccess::TenSecondsLeft() { SayNow("10 seconds left"); }
 
-void PlayAccess::Say(const char* text) { platform_.Alert(&window_, text); }
+// At once: the message box that may follow says it again.
+void PlayAccess::TimeUp() { SayNow("Time is up."); }
+
+void PlayAccess::Say(const QString& text) {
+  QTimer::singleShot(0, &window_, [this, text] { SayNow(text); });
+}
+
+void PlayAccess::SayNow(const QString& text) { platform_.Alert(&window_, text); }

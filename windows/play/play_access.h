@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Platform;
 class QWidget;
 
@@ -11,14 +13,19 @@ class PlayAccess {
  public:
   PlayAccess(Platform& platform, QWidget& window);
 
-  // Names the playing controls and links them for Tab, once they are all made.
+  // Names the playing controls, links them for Tab and listens to the word box, the
+  // board and the guess list, once they are all made.
   void Wire();
 
+  void GameStarted(int gameSeconds);
   void TenSecondsLeft();
   void TimeUp();
 
  private:
-  void Say(const char* text);
+  // Said once the current key or click is handled, so that a change of focus it made
+  // (which a screen reader says at once) does not cut it short.
+  void Say(const QString& text);
+  void SayNow(const QString& text);
 
   Platform& platform_;
   QWidget& window_;

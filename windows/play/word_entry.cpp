@@ -16,12 +16,14 @@ TWordEntry::TWordEntry(QWidget* parent, TBoardView& board) : QLineEdit(parent), 
 void TWordEntry::AppendLetter(char letter) {
   setText(text() + QChar::fromLatin1(letter));
   end(false);
+  if (onLetterAdded) onLetterAdded(letter);
 }
 
 void TWordEntry::TakeBackLetter() {
   QString word = text();
   word.chop(1);
   setText(word);
+  if (onLetterRemoved) onLetterRemoved();
 }
 
 bool TWordEntry::IsMenuShortcut(const QKeyEvent& key) const {

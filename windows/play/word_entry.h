@@ -15,6 +15,9 @@ class TWordEntry : public QLineEdit {
 
   // Enter was pressed in the box; true when the word was taken and the key is used up.
   std::function<bool()> onEnter;
+  // A letter picked on the board went into the box, or the last one came back out.
+  std::function<void(char letter)> onLetterAdded;
+  std::function<void()> onLetterRemoved;
 
  protected:
   bool event(QEvent* event) override;
