@@ -34,10 +34,13 @@ TSetTheTimer::TSetTheTimer(GameHost& host)
     button->setFont(ArialPixels(17));
     button->setChecked(TimeUpChoice == index + 1);
     connect(button, &QRadioButton::toggled, this, [this, index](bool checked) {
-      if (checked) TimeUpChoice = index + 1;
+      if (!checked) return;
+      TimeUpChoice = index + 1;
+      TabToTheChosen();
     });
     TimeUpButtons[index] = button;
   }
+  TabToTheChosen();
 
   OkButton = MakeOkButton("OkButton", {64, 216, 96, 33});
   CancelButton = MakeCancelButton({168, 216, 96, 33});
@@ -48,6 +51,16 @@ TSetTheTimer::TSetTheTimer(GameHost& host)
   setTabOrder(TimeUpButtons[2], OkButton);
   setTabOrder(OkButton, CancelButton);
   RecordDesignLayout();
+}
+
+// Tab enters the choices on the one chosen (the first when none is) and leaves them
+// from there; the arrows move among them. The others take the focus from a click.
+void TSetTheTimer::TabToTheChosen() {
+  const bool anyChosen = TimeUpChoice >= 1 && TimeUpChoice <= 3;
+  for (int index = 0; index < 3; ++index) {
+    const bool tabStop = anyChosen ? TimeUpChoice == index + 1 : index == 0;
+    TimeUpButtons[index]->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
 }
 
 void TSetTheTimer::OkButtonClick() {

@@ -17,6 +17,7 @@ class TSetTheTimer : public TOptionDialog {
 
  private:
   void OkButtonClick();
+  void TabToTheChosen();
 
   // The announcement being edited: 1 sound, 2 message, 3 both. A value from a hand-edited
   // settings file checks no button and is kept unless the player picks one.

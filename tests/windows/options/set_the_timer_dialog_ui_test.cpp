@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QRadioButton>
+#include <QTest>
 
 #include "tests/windows/options/option_dialog_driver.h"
 #include "windows/options/set_the_timer_dialog.h"
@@ -65,6 +67,28 @@ TEST(SetTheTimerDialogTest, AnUnknownAnnouncementChecksNothingAndIsKept) {
   ClickOn(dialog, "OkButton");
   EXPECT_TRUE(Accepted(dialog));
   EXPECT_EQ(host.settings.TimeUpNotification, 7);
+}
+
+// Tab enters the announcement choices on the one chosen and leaves them from there,
+// both ways; the arrows choose among them.
+TEST(SetTheTimerDialogTest, TabReachesTheChosenAnnouncementAndArrowsChooseAnother) {
+  FakeGameHost host;
+  TSetTheTimer dialog(host);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  FieldNamed(dialog, "Seconds")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(FocusName(dialog), "TimeUpSoundAndDialog");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_EQ(FocusName(dialog), "TimeUpDialog");
+  EXPECT_TRUE(Checked(dialog, "TimeUpDialog"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(FocusName(dialog), "OkButton");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(FocusName(dialog), "TimeUpDialog");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_EQ(FocusName(dialog), "Seconds");
 }
 
 TEST(SetTheTimerDialogTest, CancelKeepsTimeAndAnnouncement) {
