@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/widget_makers.h"
+
 namespace {
 
 const char* const kStyles[] = {"Regular", "Italic", "Bold", "Bold Italic"};
@@ -41,6 +43,7 @@ QListWidget* MakeList(QWidget* parent, const char* name, const QString& spokenNa
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
   list->setAccessibleName(spokenName);
+  CurrentFollowsSelection(*list);
   return list;
 }
 

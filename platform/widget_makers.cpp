@@ -1,6 +1,8 @@
 #include "platform/widget_makers.h"
 
+#include <QAbstractItemView>
 #include <QFontMetrics>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -85,4 +87,15 @@ void SetListRowHeight(QListView& list, double scaleFactor) {
 int ListRowHeight(const QListView& list) {
   const auto* delegate = dynamic_cast<const RowHeightDelegate*>(list.itemDelegate());
   return delegate != nullptr ? delegate->height : kDesignRowHeight;
+}
+
+void CurrentFollowsSelection(QAbstractItemView& view) {
+  QItemSelectionModel* selection = view.selectionModel();
+  QObject::connect(selection, &QItemSelectionModel::selectionChanged, &view,
+                   [selection](const QItemSelection& selected) {
+                     if (selected.isEmpty()) return;
+                     const QModelIndex chosen = selected.indexes().first();
+                     if (chosen.row() != selection->currentIndex().row())
+                       selection->setCurrentIndex(chosen, QItemSelectionModel::NoUpdate);
+                   });
 }

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QAbstractItemView;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -33,3 +34,9 @@ QFrame* MakePanel(QWidget* parent, const QString& name, const QRect& bounds, QFr
 void SetListRowHeight(QListView& list, double scaleFactor);
 // The row height last set by SetListRowHeight.
 int ListRowHeight(const QListView& list);
+
+// Assistive technology chooses a row by selecting it, which leaves the current row (the
+// one a window shows and acts on) where it was. Here the current row follows the
+// selection, so a chosen row does what a click on it does. Call once the view has its
+// model.
+void CurrentFollowsSelection(QAbstractItemView& view);

@@ -37,13 +37,20 @@ class EveryWindowTest : public MainWinTest {
         tabs->setCurrentIndex(0);
       }
     };
+    // A game before, so that the history lists two.
+    PlaceBoard("CATS HOUS DOGE MILK      ", 4, 4);
+    Button("Start")->click();
+    Type("cats");
+    Button("ExitButton")->click();
+    platform.onExec = [](QDialog& dialog) { dialog.hide(); };
+    Button("CheckList")->click();
     platform.onExec = [&](QDialog& dialog) {
       OpenWindowsWithin(dialog);
       countTabs(dialog);
     };
-    PlaceBoard("CATS HOUS DOGE MILK      ", 4, 4);
     Button("Start")->click();
     Type("cats");
+    Type("dog");
     count(Window());
     Button("ExitButton")->click();
     Button("CheckList")->click();
@@ -74,6 +81,12 @@ class EveryWindowTest : public MainWinTest {
  private:
   static void OpenWindowsWithin(QDialog& dialog) {
     if (auto* missed = dialog.findChild<QPushButton*>("MissedWordsButton")) missed->click();
+    if (auto* add = dialog.findChild<QPushButton*>("AddButton")) {
+      for (const char* word : {"qat", "zax"}) {
+        dialog.findChild<QLineEdit*>("AddInfo")->setText(word);
+        add->click();
+      }
+    }
     if (dialog.objectName() == "LookUpWord") {
       dialog.findChild<QLineEdit*>("TheWord")->setText("dog");
       dialog.findChild<QPushButton*>("DefineButton")->click();

@@ -38,6 +38,7 @@ TMyEditBox::TMyEditBox(GameHost& host, int16_t listMode)
   TheList->setAccessibleName("Words");
   TheList->setGeometry(12, 108, 237, 241);
   TheList->setFont(ArialPixels(17));
+  CurrentFollowsSelection(*TheList);
 
   DeleteButton = MakeButton(this, "DeleteButton", "&Delete", {77, 356, 107, 29});
   OkButton = MakeButton(this, "OkButton", "&Ok", {8, 400, 117, 33});

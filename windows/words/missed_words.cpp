@@ -37,6 +37,7 @@ QTreeWidget* MakeWordTable(QWidget* parent, const QRect& bounds) {
   table->header()->setSectionResizeMode(kWordColumn, QHeaderView::Stretch);
   table->header()->setSectionResizeMode(kPointsColumn, QHeaderView::ResizeToContents);
   table->header()->setSectionResizeMode(kCommonnessColumn, QHeaderView::ResizeToContents);
+  CurrentFollowsSelection(*table);
   return table;
 }
 

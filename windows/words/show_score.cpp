@@ -31,6 +31,7 @@ QListWidget* MakeList(QWidget* parent, const QString& name, const QString& title
   list->setObjectName(name);
   list->setAccessibleName(title);
   list->setGeometry(bounds);
+  CurrentFollowsSelection(*list);
   return list;
 }
 
