@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -169,6 +170,8 @@ TEST_F(MissedWordsTest, ByDefaultCountsTheCommonWordsOnlyAndTheChoiceIsKept) {
     QTest::mouseClick(commonOnly, Qt::LeftButton);
     EXPECT_FALSE(host_.settings.CommonWordsOnly);
     EXPECT_EQ(found->text(), "You found 2 of 9 words: 2 of 10 points.");
+    // A screen reader's player hears the new count too.
+    EXPECT_EQ(host_.platform.alerts, std::vector<QString>{found->text()});
     EXPECT_THAT(Column(list, 0), ElementsAre("CASTE", "CATS", "SCAT", "TEAS", "ASE", "EAT", "TEA"));
     EXPECT_EQ(Column(list, 2)[0], "rare");
     // The list starts again at its longest word, and the board follows.
@@ -196,6 +199,16 @@ TEST_F(MissedWordsTest, ShowsWhatTheChosenWordMeansBesideTheList) {
   auto* list = dialog.findChild<QTreeWidget*>("MissedList");
   list->setCurrentItem(list->topLevelItem(1));
   EXPECT_EQ(pane->toPlainText(), QString::fromLatin1(WordDefinitions().Describe("GEESE")));
+  // A screen reader says the first meaning with the word, as its row's description.
+  QAccessibleInterface* row =
+      QAccessible::queryAccessibleInterface(list)->tableInterface()->cellAt(1, 0);
+  EXPECT_EQ(row->text(QAccessible::Description),
+            QString::fromLatin1(WordDefinitions().FirstMeaning("GEESE")));
+  // The pane has a caret, so its lines can be read one by one with the arrows.
+  pane->setFocus();
+  pane->moveCursor(QTextCursor::Start);
+  QTest::keyClick(pane, Qt::Key_Down);
+  EXPECT_EQ(pane->textCursor().blockNumber(), 1);
   // No sizes known: every word is shown and nothing can be left out.
   EXPECT_FALSE(dialog.findChild<QCheckBox*>("CommonWordsOnly")->isEnabled());
 }

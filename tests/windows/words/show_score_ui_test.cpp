@@ -94,6 +94,12 @@ TEST_F(ShowScoreTest, JudgesTheGuessesAgainstBoardAndDictionaryWithThePlayersLis
   EXPECT_EQ(Label("TooShortScore"), "-1");
   EXPECT_EQ(Label("FinalScore"), "0");
   EXPECT_THAT(host_.platform.messages, IsEmpty());
+  // A screen reader hears the total first, in the dialog's name, and each row's label
+  // with its points.
+  EXPECT_EQ(dialog_->accessibleName(),
+            "Puzzle Score, Total Score 0 points: 3 valid words, 4 penalties");
+  EXPECT_EQ(dialog_->findChild<QLabel*>("Letter5")->accessibleName(),
+            "5 Letter Words: 1, 2 points");
 }
 
 TEST_F(ShowScoreTest, EveryShowingJudgesTheCurrentGuessesAfresh) {
