@@ -1,6 +1,8 @@
 #include "platform/widget_makers.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -22,6 +24,30 @@ class RowHeightDelegate : public QStyledItemDelegate {
     return {QStyledItemDelegate::sizeHint(option, index).width(), height};
   }
   int height = kDesignRowHeight;
+};
+
+void TellCurrentRow(QAbstractItemView& view) {
+  const QModelIndex current = view.currentIndex();
+  if (!view.hasFocus() || !current.isValid()) return;
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&view);
+  QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+  QAccessibleInterface* cell = table ? table->cellAt(current.row(), current.column()) : nullptr;
+  if (!cell) return;
+  QAccessibleEvent focused(cell, QAccessible::Focus);
+  QAccessible::updateAccessibility(&focused);
+}
+
+class CurrentRowTeller : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+      auto* view = static_cast<QAbstractItemView*>(watched);
+      QMetaObject::invokeMethod(
+          view, [view] { TellCurrentRow(*view); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
 };
 
 }  // namespace
@@ -98,4 +124,8 @@ void CurrentFollowsSelection(QAbstractItemView& view) {
                      if (chosen.row() != selection->currentIndex().row())
                        selection->setCurrentIndex(chosen, QItemSelectionModel::NoUpdate);
                    });
+}
+
+void SayCurrentRowOnFocus(QAbstractItemView& view) {
+  view.installEventFilter(new CurrentRowTeller(&view));
 }

@@ -40,3 +40,8 @@ int ListRowHeight(const QListView& list);
 // selection, so a chosen row does what a click on it does. Call once the view has its
 // model.
 void CurrentFollowsSelection(QAbstractItemView& view);
+
+// A screen reader says a list's name when it takes the focus but not the row it is on,
+// which left the player guessing what Enter would act on. Here that row is told as
+// focused once the list's own news is out.
+void SayCurrentRowOnFocus(QAbstractItemView& view);

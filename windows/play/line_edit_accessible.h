@@ -8,8 +8,8 @@ class QLineEdit;
 // returns when asked for the word or sentence at the end of the text, which is what a
 // screen reader asks after Ctrl+Left or End: the game froze. This one answers every
 // offset from the text's pieces (characters, words and the gaps between them,
-// sentences, the one line), and every edit goes in as typing does, through the box's
-// own checks and signals.
+// sentences, the one line), gives the whole text as one run of attributes, and takes
+// every edit as typing does, through the box's own checks and signals.
 class TLineEditAccessible : public QAccessibleWidget,
                             public QAccessibleTextInterface,
                             public QAccessibleEditableTextInterface {

@@ -38,6 +38,7 @@ QTreeWidget* MakeWordTable(QWidget* parent, const QRect& bounds) {
   table->header()->setSectionResizeMode(kPointsColumn, QHeaderView::ResizeToContents);
   table->header()->setSectionResizeMode(kCommonnessColumn, QHeaderView::ResizeToContents);
   CurrentFollowsSelection(*table);
+  SayCurrentRowOnFocus(*table);
   return table;
 }
 

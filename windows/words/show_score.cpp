@@ -32,6 +32,7 @@ QListWidget* MakeList(QWidget* parent, const QString& name, const QString& title
   list->setAccessibleName(title);
   list->setGeometry(bounds);
   CurrentFollowsSelection(*list);
+  SayCurrentRowOnFocus(*list);
   return list;
 }
 

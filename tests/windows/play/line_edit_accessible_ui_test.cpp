@@ -74,6 +74,14 @@ TEST(LineEditAccessibleTest, AnswersThePieceAtBeforeAndAfterEveryOffset) {
   int start = -9;
   int end = -9;
   EXPECT_EQ(text->textAtOffset(-2, word, &start, &end), "two");
+
+  // The text is one run of no attributes, whatever the offset asked: a screen reader
+  // reads the line by its runs, and read "dogs" as "dog" from runs of no length.
+  box.setText("dogs");
+  for (int offset = 0; offset <= 4; ++offset) {
+    EXPECT_EQ(text->attributes(offset, &start, &end), "");
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 4)) << offset;
+  }
 }
 
 // A screen reader's or voice control's edit is the player's own, as if typed: the box's
