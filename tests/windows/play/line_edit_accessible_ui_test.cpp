@@ -8,8 +8,14 @@
 
 namespace {
 
+// Before any box is made, as the game does at start-up: a box's interface is made by
+// the first change to it.
+class LineEditAccessibleTest : public ::testing::Test {
+ protected:
+  void SetUp() override { InstallAccessibleFactory(); }
+};
+
 QAccessibleInterface* Accessible(QLineEdit& box) {
-  InstallAccessibleFactory();
   return QAccessible::queryAccessibleInterface(&box);
 }
 
@@ -27,7 +33,7 @@ struct PieceCase {
 
 // What a screen reader gets for the pieces of a text: the end of the text (where Qt's own
 // answer never came) belongs to the last word, sentence and line, but has no character.
-TEST(LineEditAccessibleTest, AnswersThePieceAtBeforeAndAfterEveryOffset) {
+TEST_F(LineEditAccessibleTest, AnswersThePieceAtBeforeAndAfterEveryOffset) {
   const auto word = QAccessible::WordBoundary;
   const auto character = QAccessible::CharBoundary;
   const PieceCase cases[] = {
@@ -86,7 +92,7 @@ TEST(LineEditAccessibleTest, AnswersThePieceAtBeforeAndAfterEveryOffset) {
 
 // A screen reader's or voice control's edit is the player's own, as if typed: the box's
 // limits hold and the game hears of it (the word box forgets the tiles picked).
-TEST(LineEditAccessibleTest, EditsGoInAsTypingDoes) {
+TEST_F(LineEditAccessibleTest, EditsGoInAsTypingDoes) {
   QLineEdit box;
   box.setMaxLength(6);
   QAccessibleInterface* accessible = Accessible(box);
