@@ -23,7 +23,8 @@ keys('design puzzle', 'ctrl+z', wait=2)
 for letter in 'catshousdogemilk':
     subprocess.run(['xdotool', 'type', letter], env=ENV)
     subprocess.run(['xdotool', 'key', 'Tab'], env=ENV)
-    time.sleep(0.15)
+    # Slower than this and Orca, flooded, drops later news ("New board").
+    time.sleep(0.4)
 spoken(1)
 keys('play puzzle', 'alt+p', wait=3)
 keys('start', 'alt+s', wait=2)
