@@ -33,7 +33,7 @@ echo $! > atspi.pid
 openbox > openbox.log 2>&1 &
 echo $! > openbox.pid
 sleep 1
-speech-dispatcher -d -t 0 > speechd.log 2>&1 || true
+speech-dispatcher -d -t 0 -P "$CHECK_DIR/speechd.pid" > speechd.log 2>&1 || true
 orca --replace --debug-file="$CHECK_DIR/orca.debug" > orca.log 2>&1 &
 echo $! > orca.pid
 cat > env.sh <<ENV
