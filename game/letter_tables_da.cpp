@@ -1,4 +1,5 @@
 // Made by tools/make_letter_tables from SPELDA.CLX: do not edit.
+// clang-format off
 // Scramble's tables for da.
 
 #include "game/letter_tables.h"
@@ -34,13 +35,13 @@
 //   "\xD8" 2
 //   "\xC5" 2
 const LetterTables kLettersDa = {
-    .Weights = {6, 4, 2, 5, 10, 4, 5, 2, 6, 2, 5, 6, 4, 8, 5,
-                3, 1, 8, 8, 6,  3, 3, 1, 1, 2, 1, 3, 2, 2},
-    .Fragments =
-        {
-            "ER",  "EN",  "DE",  "RE",  "NE",  "ES",  "TE", "ET",   "LE",   "ST", "GE", "ND",
-            "SE",  "IN",  "ERS", "ENS", "AN",  "ERE", "SK", "ERNE", "NS",   "RS", "KE", "OR",
-            "NDE", "RNE", "RI",  "ERN", "TER", "AL",  "VE", "NG",   "ED",   "AR", "BE", "ENE",
-            "DER", "IS",  "EL",  "ING", "RA",  "LI",  "RN", "EDE",  "ENDE",
-        },
+    .Weights = {6, 4, 2, 5, 10, 4, 5, 2, 6, 2, 5, 6, 4, 8, 5, 3, 1, 8, 8, 6, 3, 3, 1, 1, 2, 1, 3, 2, 2},
+    .Fragments = {
+        "ER", "EN", "DE", "RE", "NE", "ES", "TE", "ET", "LE",
+        "ST", "GE", "ND", "SE", "IN", "ERS", "ENS", "AN", "ERE",
+        "SK", "ERNE", "NS", "RS", "KE", "OR", "NDE", "RNE", "RI",
+        "ERN", "TER", "AL", "VE", "NG", "ED", "AR", "BE", "ENE",
+        "DER", "IS", "EL", "ING", "RA", "LI", "RN", "EDE", "ENDE",
+    },
 };
+// clang-format on

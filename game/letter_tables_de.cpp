@@ -1,4 +1,5 @@
 // Made by tools/make_letter_tables from SPELDE.CLX: do not edit.
+// clang-format off
 // Scramble's tables for de.
 
 #include "game/letter_tables.h"
@@ -34,13 +35,13 @@
 //   "\xD6" 1
 //   "\xDC" 2
 const LetterTables kLettersDe = {
-    .Weights = {5, 4, 4, 4, 10, 3, 5, 5, 6, 1, 3, 5, 4, 7, 4,
-                3, 1, 7, 7, 6,  5, 2, 2, 1, 1, 3, 2, 1, 2},
-    .Fragments =
-        {
-            "EN", "ER",  "TE",  "ST",   "GE",  "RE", "CH",  "ES",  "LE",  "ND",  "DE",  "EL",
-            "AN", "BE",  "END", "TEN",  "IN",  "SE", "HE",  "SCH", "ET",  "STE", "NDE", "NE",
-            "IG", "ERE", "RA",  "ENDE", "TET", "RT", "IGE", "AR",  "EST", "SC",  "CHE", "AL",
-            "KE", "ERN", "AB",  "RI",   "GEN", "LA", "TER", "VER", "NG",
-        },
+    .Weights = {5, 4, 4, 4, 10, 3, 5, 5, 6, 1, 3, 5, 4, 7, 4, 3, 1, 7, 7, 6, 5, 2, 2, 1, 1, 3, 2, 1, 2},
+    .Fragments = {
+        "EN", "ER", "TE", "ST", "GE", "RE", "CH", "ES", "LE",
+        "ND", "DE", "EL", "AN", "BE", "END", "TEN", "IN", "SE",
+        "HE", "SCH", "ET", "STE", "NDE", "NE", "IG", "ERE", "RA",
+        "ENDE", "TET", "RT", "IGE", "AR", "EST", "SC", "CHE", "AL",
+        "KE", "ERN", "AB", "RI", "GEN", "LA", "TER", "VER", "NG",
+    },
 };
+// clang-format on

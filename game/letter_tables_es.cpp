@@ -1,4 +1,5 @@
 // Made by tools/make_letter_tables from SPELES.CLX: do not edit.
+// clang-format off
 // Scramble's tables for es.
 
 #include "game/letter_tables.h"
@@ -33,11 +34,12 @@
 //   "\xD1" 1
 const LetterTables kLettersEs = {
     .Weights = {10, 3, 5, 6, 9, 2, 3, 2, 7, 2, 1, 6, 5, 7, 7, 4, 1, 7, 8, 5, 4, 2, 1, 1, 1, 2, 1},
-    .Fragments =
-        {
-            "AR", "AS", "RE", "RA",  "ES", "EN",  "AN",  "AD", "LA",  "OS", "AL",  "TA",
-            "SE", "TE", "CA", "ER",  "IS", "LE",  "BA",  "DA", "ARA", "RI", "ASE", "ARE",
-            "RO", "LO", "AB", "ABA", "DO", "MA",  "DE",  "OR", "NA",  "CO", "EL",  "ON",
-            "ME", "SA", "IN", "GA",  "AM", "ADO", "ADA", "PA", "MO",
-        },
+    .Fragments = {
+        "AR", "AS", "RE", "RA", "ES", "EN", "AN", "AD", "LA",
+        "OS", "AL", "TA", "SE", "TE", "CA", "ER", "IS", "LE",
+        "BA", "DA", "ARA", "RI", "ASE", "ARE", "RO", "LO", "AB",
+        "ABA", "DO", "MA", "DE", "OR", "NA", "CO", "EL", "ON",
+        "ME", "SA", "IN", "GA", "AM", "ADO", "ADA", "PA", "MO",
+    },
 };
+// clang-format on

@@ -1,4 +1,5 @@
 // Made by tools/make_letter_tables from SPELFR.CLX: do not edit.
+// clang-format off
 // Scramble's tables for fr.
 
 #include "game/letter_tables.h"
@@ -32,11 +33,12 @@
 //   "Z" 3
 const LetterTables kLettersFr = {
     .Weights = {8, 3, 5, 4, 10, 3, 3, 3, 8, 1, 1, 5, 4, 7, 6, 4, 2, 8, 8, 7, 5, 3, 1, 1, 2, 3},
-    .Fragments =
-        {
-            "ER",  "ES", "RA",  "RE",  "TE", "EN",  "ON", "NT",  "AS", "IS",  "EZ",  "LE",
-            "ERA", "AT", "DE",  "SE",  "AN", "LA",  "TA", "IN",  "IT", "ENT", "RI",  "ONS",
-            "AR",  "NE", "ME",  "RAI", "NS", "UR",  "SS", "CH",  "RO", "ANT", "AIS", "AL",
-            "SA",  "ET", "SSE", "GE",  "CA", "IEZ", "CO", "AIT", "LI",
-        },
+    .Fragments = {
+        "ER", "ES", "RA", "RE", "TE", "EN", "ON", "NT", "AS",
+        "IS", "EZ", "LE", "ERA", "AT", "DE", "SE", "AN", "LA",
+        "TA", "IN", "IT", "ENT", "RI", "ONS", "AR", "NE", "ME",
+        "RAI", "NS", "UR", "SS", "CH", "RO", "ANT", "AIS", "AL",
+        "SA", "ET", "SSE", "GE", "CA", "IEZ", "CO", "AIT", "LI",
+    },
 };
+// clang-format on

@@ -1,4 +1,5 @@
 // Made by tools/make_letter_tables from SPELIT.CLX: do not edit.
+// clang-format off
 // Scramble's tables for it.
 
 #include "game/letter_tables.h"
@@ -32,11 +33,12 @@
 //   "Z" 3
 const LetterTables kLettersIt = {
     .Weights = {10, 4, 6, 5, 10, 3, 4, 2, 9, 1, 1, 5, 5, 7, 8, 5, 1, 9, 8, 8, 4, 4, 1, 1, 1, 3},
-    .Fragments =
-        {
-            "ER", "AT", "RA", "TE",  "TA",  "RE",  "TI", "AN", "RI", "ST", "IN", "AR",
-            "AV", "NO", "TO", "RO",  "VA",  "CA",  "CO", "AS", "OR", "EN", "DI", "ON",
-            "LA", "LI", "VI", "ERA", "AL",  "ATE", "SE", "SS", "NT", "ES", "IT", "SI",
-            "OL", "MO", "SA", "NA",  "AVA", "CI",  "DE", "LE", "AM",
-        },
+    .Fragments = {
+        "ER", "AT", "RA", "TE", "TA", "RE", "TI", "AN", "RI",
+        "ST", "IN", "AR", "AV", "NO", "TO", "RO", "VA", "CA",
+        "CO", "AS", "OR", "EN", "DI", "ON", "LA", "LI", "VI",
+        "ERA", "AL", "ATE", "SE", "SS", "NT", "ES", "IT", "SI",
+        "OL", "MO", "SA", "NA", "AVA", "CI", "DE", "LE", "AM",
+    },
 };
+// clang-format on

@@ -1,4 +1,5 @@
 // Made by tools/make_letter_tables from SPELNL.CLX: do not edit.
+// clang-format off
 // Scramble's tables for nl.
 
 #include "game/letter_tables.h"
@@ -32,11 +33,12 @@
 //   "Z" 2
 const LetterTables kLettersNl = {
     .Weights = {6, 4, 4, 5, 10, 3, 5, 3, 6, 3, 4, 5, 4, 7, 6, 4, 1, 7, 6, 6, 4, 3, 3, 1, 1, 2},
-    .Fragments =
-        {
-            "EN",  "ER", "TE",  "DE",  "GE", "EL", "ST", "AN", "RE", "IN",  "ND", "LE",
-            "ES",  "VE", "BE",  "IJ",  "LA", "RI", "ET", "ON", "KE", "END", "RO", "RA",
-            "VER", "AR", "AL",  "TEN", "OR", "JE", "ME", "LI", "OP", "STE", "LO", "PE",
-            "EK",  "NE", "ERS", "DEN", "CH", "WE", "NT", "IS", "AS",
-        },
+    .Fragments = {
+        "EN", "ER", "TE", "DE", "GE", "EL", "ST", "AN", "RE",
+        "IN", "ND", "LE", "ES", "VE", "BE", "IJ", "LA", "RI",
+        "ET", "ON", "KE", "END", "RO", "RA", "VER", "AR", "AL",
+        "TEN", "OR", "JE", "ME", "LI", "OP", "STE", "LO", "PE",
+        "EK", "NE", "ERS", "DEN", "CH", "WE", "NT", "IS", "AS",
+    },
 };
+// clang-format on

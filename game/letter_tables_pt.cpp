@@ -1,4 +1,5 @@
 // Made by tools/make_letter_tables from SPELPT.CLX: do not edit.
+// clang-format off
 // Scramble's tables for pt.
 
 #include "game/letter_tables.h"
@@ -32,11 +33,12 @@
 //   "Z" 2
 const LetterTables kLettersPt = {
     .Weights = {10, 3, 5, 5, 9, 3, 3, 2, 8, 1, 1, 4, 6, 5, 7, 4, 1, 8, 8, 5, 4, 3, 1, 1, 1, 2},
-    .Fragments =
-        {
-            "AR",  "RA", "RE",  "AS",  "ES", "AM",  "CA",  "AD", "IS",  "OS", "TA", "EM",
-            "ARA", "TE", "DO",  "DA",  "DE", "RI",  "IN",  "VA", "AL",  "CO", "EN", "AN",
-            "AVA", "LA", "OR",  "ER",  "AV", "ADO", "ARE", "MO", "ADA", "ST", "RO", "MA",
-            "SE",  "SA", "MOS", "EIS", "GA", "TO",  "IR",  "AC", "AT",
-        },
+    .Fragments = {
+        "AR", "RA", "RE", "AS", "ES", "AM", "CA", "AD", "IS",
+        "OS", "TA", "EM", "ARA", "TE", "DO", "DA", "DE", "RI",
+        "IN", "VA", "AL", "CO", "EN", "AN", "AVA", "LA", "OR",
+        "ER", "AV", "ADO", "ARE", "MO", "ADA", "ST", "RO", "MA",
+        "SE", "SA", "MOS", "EIS", "GA", "TO", "IR", "AC", "AT",
+    },
 };
+// clang-format on

@@ -1,4 +1,5 @@
 // Made by tools/make_letter_tables from SPELSV.CLX: do not edit.
+// clang-format off
 // Scramble's tables for sv.
 
 #include "game/letter_tables.h"
@@ -34,56 +35,13 @@
 //   "\xC4" 4
 //   "\xD6" 4
 const LetterTables kLettersSv = {
-    .Weights = {10, 4, 2,  6, 10, 4, 6, 3, 7, 2, 6, 7, 5, 10, 6,
-                4,  1, 10, 9, 9,  4, 4, 1, 1, 3, 1, 3, 4, 4},
-    .Fragments =
-        {
-            "AR",
-            "EN",
-            "ER",
-            "DE",
-            "NA",
-            "AN",
-            "RA",
-            "NS",
-            "AS",
-            "ST",
-            "LA",
-            "AT",
-            "TA",
-            "AD",
-            "KA",
-            "TE",
-            "ET",
-            "ENS",
-            "ADE",
-            "TS",
-            "RE",
-            "OR",
-            "RNA",
-            "IN",
-            "RS",
-            "SK",
-            "RN",
-            "GA",
-            "ES",
-            "DA",
-            "IG",
-            "SA",
-            "AL",
-            "ND",
-            "TT",
-            "\xD6"
-            "R",
-            "LI",
-            "ARNA",
-            "RI",
-            "LL",
-            "F\xD6"
-            "R",
-            "NG",
-            "LE",
-            "VA",
-            "IS",
-        },
+    .Weights = {10, 4, 2, 6, 10, 4, 6, 3, 7, 2, 6, 7, 5, 10, 6, 4, 1, 10, 9, 9, 4, 4, 1, 1, 3, 1, 3, 4, 4},
+    .Fragments = {
+        "AR", "EN", "ER", "DE", "NA", "AN", "RA", "NS", "AS",
+        "ST", "LA", "AT", "TA", "AD", "KA", "TE", "ET", "ENS",
+        "ADE", "TS", "RE", "OR", "RNA", "IN", "RS", "SK", "RN",
+        "GA", "ES", "DA", "IG", "SA", "AL", "ND", "TT", "\xD6" "R",
+        "LI", "ARNA", "RI", "LL", "F\xD6" "R", "NG", "LE", "VA", "IS",
+    },
 };
+// clang-format on

@@ -93,7 +93,7 @@ std::string LetterTablesSource(const Language& language, const CompiledLexicon& 
   code[0] = Latin1Upper(code[0]);
   std::string out = "// Made by tools/make_letter_tables from " +
                     std::string(language.Lexicons[0]) +
-                    ": do not edit.\n"
+                    ": do not edit.\n// clang-format off\n"
                     "// Scramble's tables for " +
                     std::string(language.Code) + ".\n\n#include \"game/letter_tables.h\"\n\n" +
                     "// Weight of each tile:\n";
@@ -110,6 +110,6 @@ std::string LetterTablesSource(const Language& language, const CompiledLexicon& 
     out += Literal(fragments[i]) + ",";
     out += i % 9 == 8 ? "\n" : " ";
   }
-  out += "    },\n};\n";
+  out += "    },\n};\n// clang-format on\n";
   return out;
 }
