@@ -26,8 +26,7 @@ std::array<int, kMaxTiles> Weights(const Language& language, const CompiledLexic
   const uint64_t most = std::max<uint64_t>(1, *std::max_element(counts.begin(), counts.end()));
   std::array<int, kMaxTiles> weights{};
   for (std::size_t tile = 0; tile < language.Tiles.size(); ++tile) {
-    const double scaled =
-        10.0 * std::sqrt(static_cast<double>(counts[tile]) / static_cast<double>(most));
+    const double scaled = 10.0 * static_cast<double>(counts[tile]) / static_cast<double>(most);
     weights[tile] = std::max(1, static_cast<int>(std::lround(scaled)));
   }
   return weights;
