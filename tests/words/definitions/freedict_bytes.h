@@ -10,7 +10,8 @@
 
 #include "tests/temp_folder.h"
 #include "tests/words/definitions/dictzip_bytes.h"
-#include "base/utf8.h"
+#include "words/definitions/word_translations.h"
+#include "words/language.h"
 
 // Entries as the FreeDict files write them (UTF-8), each with its index headword.
 inline const std::vector<std::pair<std::string, std::string>> kFrenchEntries = {
@@ -36,19 +37,7 @@ inline void WriteFreeDict(const TempFolder& folder, const std::string& name,
   folder.Write(name + ".dict.dz", DictzipBytes(text, chunkLength));
 }
 
-// A folding of French kind: accents dropped, œ written out, capitals; anything but a
-// letter makes the headword no word of a board.
-inline std::string FrenchLikeFold(std::string_view utf8) {
-  std::string written(utf8);
-  for (std::size_t at; (at = written.find("\xc5\x93")) != std::string::npos;)
-    written.replace(at, 2, "oe");
-  std::string folded;
-  for (const char c : Latin1FromUtf8(written)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 'a' && byte <= 'z') folded.push_back(static_cast<char>(byte - 32));
-    else if (byte >= 'A' && byte <= 'Z') folded.push_back(c);
-    else if (byte == 0xE8 || byte == 0xE9) folded.push_back('E');
-    else return {};
-  }
-  return folded;
+// The French folding of a headword (UTF-8), as the game's translations use it.
+inline std::string FrenchFold(std::string_view headword) {
+  return FoldedHeadword(*FindLanguage("fr"), headword);
 }

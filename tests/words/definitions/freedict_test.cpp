@@ -65,7 +65,7 @@ TEST(FreeDictEntry, ShowsAtMostSixTranslations) {
 class FreeDictFiles : public ::testing::Test {
  protected:
   std::unique_ptr<FreeDict> Open() {
-    return FreeDict::Open(folder_.Path(), "freedict-fra-eng", FrenchLikeFold, status_);
+    return FreeDict::Open(folder_.Path(), "freedict-fra-eng", FrenchFold, status_);
   }
   std::vector<std::string> Headwords(const char* folded) {
     std::vector<std::string> headwords;
