@@ -20,4 +20,12 @@ struct LetterTables {
   std::array<std::string_view, kFragmentCount> Fragments;
 };
 
-extern const LetterTables kEnglishLetters;
+extern const LetterTables kLettersEn;
+extern const LetterTables kLettersDa;
+extern const LetterTables kLettersDe;
+extern const LetterTables kLettersEs;
+extern const LetterTables kLettersFr;
+extern const LetterTables kLettersIt;
+extern const LetterTables kLettersNl;
+extern const LetterTables kLettersPt;
+extern const LetterTables kLettersSv;

@@ -1,6 +1,8 @@
 #include "game/letter_tables.h"
 
-const LetterTables kEnglishLetters = {
+// The game's own English tables, kept exactly: no tool makes these.
+
+const LetterTables kLettersEn = {
     .Weights = {8, 3, 3, 4, 10, 2, 3, 3, 7, 1, 2, 5, 3, 5, 6, 3, 1, 4, 5, 5, 4, 2, 2, 1, 3, 1},
     .Fragments = {"ERS", "ES",   "ER",   "ED",  "EDGE", "ANGE", "ING", "STR", "ACK",
                   "EST", "IEST", "TION", "AST", "ANT",  "ENT",  "ILL", "END", "AND",

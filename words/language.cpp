@@ -18,7 +18,7 @@ const std::array kLanguages = {
              .Typing = Folding::AsciiCapitals,
              .Tiles = kAtoZ,
              .Vowels = "AEIOU",
-             .Letters = &kEnglishLetters,
+             .Letters = &kLettersEn,
              .CapitalisedEntriesKept = false,
              .RedealsSparseBoards = false,
              .Lexicons = {"SPELAMC.TLX", "SPELAMM.CLX"},
@@ -38,7 +38,7 @@ const std::array kLanguages = {
              .Typing = Folding::ToTiles,
              .Tiles = TOLVANE_A_TO_Z "\xC6\xD8\xC5",  // Æ Ø Å
              .Vowels = "AEIOUY\xC6\xD8\xC5",
-             .Letters = nullptr,  // made by tools/make_letter_tables: next commit
+             .Letters = &kLettersDa,
              .CapitalisedEntriesKept = false,
              .RedealsSparseBoards = true,
              .Lexicons = {"SPELDA.CLX", ""},
@@ -58,7 +58,7 @@ const std::array kLanguages = {
              .Typing = Folding::ToTiles,
              .Tiles = TOLVANE_A_TO_Z "\xC4\xD6\xDC",  // Ä Ö Ü
              .Vowels = "AEIOU\xC4\xD6\xDC",
-             .Letters = nullptr,  // made by tools/make_letter_tables: next commit
+             .Letters = &kLettersDe,
              .CapitalisedEntriesKept = true,
              .RedealsSparseBoards = true,
              .Lexicons = {"SPELDE.CLX", ""},
@@ -78,7 +78,7 @@ const std::array kLanguages = {
              .Typing = Folding::ToTiles,
              .Tiles = TOLVANE_A_TO_Z "\xD1",  // Ñ
              .Vowels = "AEIOU",
-             .Letters = nullptr,  // made by tools/make_letter_tables: next commit
+             .Letters = &kLettersEs,
              .CapitalisedEntriesKept = false,
              .RedealsSparseBoards = true,
              .Lexicons = {"SPELES.CLX", ""},
@@ -100,7 +100,7 @@ const std::array kLanguages = {
              .Typing = Folding::ToTiles,
              .Tiles = kAtoZ,
              .Vowels = "AEIOUY",
-             .Letters = nullptr,  // made by tools/make_letter_tables: next commit
+             .Letters = &kLettersFr,
              .CapitalisedEntriesKept = false,
              .RedealsSparseBoards = true,
              .Lexicons = {"SPELFR.CLX", ""},
@@ -120,7 +120,7 @@ const std::array kLanguages = {
              .Typing = Folding::ToTiles,
              .Tiles = kAtoZ,
              .Vowels = "AEIOU",
-             .Letters = nullptr,  // made by tools/make_letter_tables: next commit
+             .Letters = &kLettersIt,
              .CapitalisedEntriesKept = false,
              .RedealsSparseBoards = true,
              .Lexicons = {"SPELIT.CLX", ""},
@@ -140,7 +140,7 @@ const std::array kLanguages = {
              .Typing = Folding::ToTiles,
              .Tiles = kAtoZ,
              .Vowels = "AEIOU",
-             .Letters = nullptr,  // made by tools/make_letter_tables: next commit
+             .Letters = &kLettersNl,
              .CapitalisedEntriesKept = false,
              .RedealsSparseBoards = true,
              .Lexicons = {"SPELNL.CLX", ""},
@@ -160,7 +160,7 @@ const std::array kLanguages = {
              .Typing = Folding::ToTiles,
              .Tiles = kAtoZ,
              .Vowels = "AEIOU",
-             .Letters = nullptr,  // made by tools/make_letter_tables: next commit
+             .Letters = &kLettersPt,
              .CapitalisedEntriesKept = false,
              .RedealsSparseBoards = true,
              .Lexicons = {"SPELPT.CLX", ""},
@@ -180,7 +180,7 @@ const std::array kLanguages = {
              .Typing = Folding::ToTiles,
              .Tiles = TOLVANE_A_TO_Z "\xC5\xC4\xD6",  // Å Ä Ö
              .Vowels = "AEIOUY\xC5\xC4\xD6",
-             .Letters = nullptr,  // made by tools/make_letter_tables: next commit
+             .Letters = &kLettersSv,
              .CapitalisedEntriesKept = false,
              .RedealsSparseBoards = true,
              .Lexicons = {"SPELSV.CLX", ""},
@@ -207,6 +207,11 @@ char32_t Capital(char32_t letter) {
   }
   if (letter == 0x153 || letter == 0x133) return letter - 1;  // œ -> Œ, ĳ -> Ĳ
   return letter;
+}
+
+bool IsCapital(char32_t letter) {
+  if (letter < 0x100) return IsLatin1Capital(static_cast<char>(letter));
+  return letter == 0x152 || letter == 0x132 || letter == 0x178 || letter == 0x1E9E;
 }
 
 // How a capital that is no tile is written: without its accent, or spelt out.
@@ -276,6 +281,14 @@ std::optional<std::string> FoldWord(const Language& language, std::u32string_vie
     folded += tiles;
   }
   return folded;
+}
+
+std::optional<std::string> LexiconWord(const Language& language, std::u32string_view entry) {
+  if (entry.empty()) return std::nullopt;
+  if (IsCapital(entry.front()) && !language.CapitalisedEntriesKept) return std::nullopt;
+  auto folded = FoldWord(language, entry);
+  if (!folded) return std::nullopt;
+  return Latin1LowerCopy(*folded);
 }
 
 std::optional<std::string> FoldLatin1Word(const Language& language, std::string_view word) {

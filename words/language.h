@@ -80,6 +80,10 @@ const Language* FindLanguage(std::string_view code);
 std::string FoldLetter(const Language& language, char32_t letter);
 // The word in tiles, or nothing when a character of it cannot be folded.
 std::optional<std::string> FoldWord(const Language& language, std::u32string_view word);
+// A word list entry as the lexicon holds it (lower case), or nothing when it is left
+// out: a name (a capital first, unless the language keeps those), or a letter that
+// cannot be folded.
+std::optional<std::string> LexiconWord(const Language& language, std::u32string_view entry);
 // The same for a word of Latin-1 bytes, as typed.
 std::optional<std::string> FoldLatin1Word(const Language& language, std::string_view word);
 

@@ -70,6 +70,20 @@ TEST(FoldWordTest, TypedLatin1FoldsLikeTheListsAndEveryTileFoldsToItself) {
   EXPECT_EQ(FoldLatin1Word(french, "\xF7"), std::nullopt);  // ÷
 }
 
+// Names are left out of the lexicons, except where common nouns have a capital too.
+TEST(LexiconWordTest, KeepsCapitalisedEntriesOnlyWhereTheLanguageDoes) {
+  const Language& german = *FindLanguage("de");
+  const Language& french = *FindLanguage("fr");
+  EXPECT_EQ(LexiconWord(german, U"Äpfel"), "\xE4pfel");
+  EXPECT_EQ(LexiconWord(german, U"Straße"), "strasse");
+  EXPECT_EQ(LexiconWord(french, U"Paris"), std::nullopt);
+  EXPECT_EQ(LexiconWord(french, U"Élise"), std::nullopt);
+  EXPECT_EQ(LexiconWord(french, U"Œdipe"), std::nullopt);
+  EXPECT_EQ(LexiconWord(french, U"cœur"), "coeur");
+  EXPECT_EQ(LexiconWord(french, U"aujourd'hui"), std::nullopt);
+  EXPECT_EQ(LexiconWord(french, U""), std::nullopt);
+}
+
 // The table is what the menu, board codes and files rely on: each language once, codes
 // short and unique, tiles single bytes that a vowel list and the letter tables can index.
 TEST(LanguageTableTest, RowsAreConsistent) {

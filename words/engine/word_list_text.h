@@ -9,6 +9,12 @@
 #include <string_view>
 #include <vector>
 
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF. Nothing when
+// `bytes` is not that.
+std::optional<std::u32string> DecodeUtf8(std::string_view bytes);
+// The code points as UTF-8 (each at most U+10FFFF).
+std::string EncodeUtf8(std::u32string_view text);
+
 // The code points of `bytes`: UTF-8 when all of it is valid UTF-8, else ISO-8859-1.
 std::u32string DecodeWordListText(std::string_view bytes);
 
