@@ -8,39 +8,13 @@
 #include "base/file_reader.h"
 #include "words/definitions/dictd_index.h"
 #include "words/definitions/sorted_lines.h"
-#include "base/utf8.h"
+#include "words/definitions/dictionary_text.h"
 
 namespace {
 
 // The largest installed index (German) is 13 MB.
 constexpr std::size_t kMaxIndexSize = 128u << 20;
 constexpr std::size_t kMaxGlossSize = 500;
-
-// Letters of the dictionaries that Latin-1 lacks, as their languages write them out.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kWrittenOut{{
-    {"\xc5\x93", "oe"},      // œ
-    {"\xc5\x92", "OE"},      // Œ
-    {"\xc4\xb3", "ij"},      // ĳ
-    {"\xc4\xb2", "IJ"},      // Ĳ
-    {"\xe2\x80\x90", "-"},   // the hyphen of "‐bar"
-    {"\xe2\x80\x99", "'"},   // the apostrophe of "d’abord"
-}};
-
-std::string Latin1Written(std::string_view utf8) {
-  std::string written;
-  for (std::size_t at = 0; at < utf8.size();) {
-    const auto match = std::find_if(kWrittenOut.begin(), kWrittenOut.end(), [&](const auto& pair) {
-      return utf8.substr(at).starts_with(pair.first);
-    });
-    if (match != kWrittenOut.end()) {
-      written += match->second;
-      at += match->first.size();
-    } else {
-      written += utf8[at++];
-    }
-  }
-  return Latin1FromUtf8(written);
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -127,7 +101,7 @@ uint64_t KeyHash(std::string_view folded) { return std::hash<std::string_view>{}
 }  // namespace
 
 Definition DefinitionFromFreeDictEntry(std::string_view entry) {
-  const std::string text = Latin1Written(entry);
+  const std::string text = Latin1FromUtf8(entry);
   Definition definition;
   std::size_t lineStart = 0;
   const std::string_view header = LineAt(text, lineStart);

@@ -5,7 +5,7 @@
 
 #include "words/definitions/dictd_index.h"
 #include "words/definitions/sorted_lines.h"
-#include "base/utf8.h"
+#include "words/definitions/dictionary_text.h"
 
 namespace {
 

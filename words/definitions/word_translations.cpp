@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "base/latin1.h"
-#include "base/utf8.h"
+#include "words/engine/word_list_text.h"
+#include "words/definitions/dictionary_text.h"
 #include "words/definitions/word_definitions.h"
 #include "words/language.h"
 
@@ -12,10 +13,30 @@ namespace {
 // No word of any board comes near this; longer input is not a word.
 constexpr std::size_t kMaxWordSize = 64;
 
-std::string Joined(const std::vector<std::string>& texts) {
+std::string Utf8FromLatin1(std::string_view text) {
+  std::u32string letters;
+  for (const char c : text) letters.push_back(static_cast<unsigned char>(c));
+  return EncodeUtf8(letters);
+}
+
+// "Spelled élève, élevé", or nothing when the only spelling is the board's word in small
+// letters, which says nothing new.
+std::string SpellingsLine(const std::vector<std::string>& spellings, std::string_view folded) {
   std::string joined;
-  for (const std::string& text : texts) joined += (joined.empty() ? "" : ", ") + text;
-  return joined;
+  for (const std::string& spelling : spellings)
+    joined += (joined.empty() ? "" : ", ") + Latin1FromUtf8(spelling);
+  if (joined.empty() || joined == Latin1LowerCopy(folded)) return {};
+  return "Spelled " + joined + "\n\n";
+}
+
+// Of the entries found by a stem's folded form, those of the stem's own spelling, where
+// there are any: "élèves" stems to "élève", not to "élevé".
+std::vector<Definition> SpelledAs(std::vector<Definition> found, std::string_view stem) {
+  const std::string spelling = Latin1LowerCopy(Latin1FromUtf8(stem));
+  std::vector<Definition> same;
+  for (Definition& definition : found)
+    if (Latin1LowerCopy(definition.Headword) == spelling) same.push_back(std::move(definition));
+  return same.empty() ? found : same;
 }
 
 }  // namespace
@@ -71,15 +92,15 @@ std::vector<Definition> WordTranslations::Translate(std::string_view word) {
 
   // The list's spellings carry the accents and capitals the stemming dictionary needs.
   std::vector<std::string> spellings = spellings_(folded);
-  if (spellings.empty()) spellings.push_back(Latin1LowerCopy(word));
+  if (spellings.empty()) spellings.push_back(Utf8FromLatin1(Latin1LowerCopy(word)));
   std::vector<std::string> tried{folded};
   for (const std::string& spelling : spellings) {
-    for (const std::string& stem : stemmer_->Stems(Utf8FromLatin1(spelling))) {
+    for (const std::string& stem : stemmer_->Stems(spelling)) {
       const std::string stemFolded = FoldedHeadword(language_, stem);
       if (stemFolded.empty() || std::find(tried.begin(), tried.end(), stemFolded) != tried.end())
         continue;
       tried.push_back(stemFolded);
-      for (Definition& definition : dictionary_->Translate(stemFolded))
+      for (Definition& definition : SpelledAs(dictionary_->Translate(stemFolded), stem))
         definitions.push_back(std::move(definition));
     }
   }
@@ -87,11 +108,8 @@ std::vector<Definition> WordTranslations::Translate(std::string_view word) {
 }
 
 std::string WordTranslations::Describe(std::string_view word) {
-  std::string text;
   const std::string folded = Folded(word);
-  const std::vector<std::string> spellings =
-      folded.empty() ? std::vector<std::string>{} : spellings_(folded);
-  if (!spellings.empty()) text = "Spelled " + Joined(spellings) + "\n\n";
+  std::string text = folded.empty() ? "" : SpellingsLine(spellings_(folded), folded);
   const std::vector<Definition> definitions = Translate(word);
   if (!definitions.empty()) return text + FormatDefinitions(definitions);
 

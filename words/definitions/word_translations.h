@@ -21,7 +21,7 @@ inline constexpr const char* kHunspellFolder = "/usr/share/hunspell";
 // first time a base form is needed, not before.
 class WordTranslations {
  public:
-  // The language's own spellings (Latin-1) of a word of the board: ELEVE -> "élève",
+  // The language's own spellings (UTF-8) of a word of the board: ELEVE -> "élève",
   // "élevé". None when they are not known.
   using SpellingsLookup = std::function<std::vector<std::string>(std::string_view word)>;
   // Null when the stemming dictionary (or the module that reads it) is not installed.
