@@ -221,8 +221,7 @@ std::unique_ptr<Stemmer> QtPlatform::OpenStemmer(const std::string& affixPath,
                                                  const std::string& dictionaryPath) {
   const auto open = reinterpret_cast<OpenStemmerFunction>(
       QLibrary::resolve(ModulePath(kStemmerModule), kOpenStemmerSymbol));
-  return std::unique_ptr<Stemmer>(open ? open(affixPath.c_str(), dictionaryPath.c_str())
-                                       : nullptr);
+  return std::unique_ptr<Stemmer>(open ? open(affixPath.c_str(), dictionaryPath.c_str()) : nullptr);
 }
 
 int64_t QtPlatform::UtcSeconds() { return QDateTime::currentSecsSinceEpoch(); }

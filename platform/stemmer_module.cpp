@@ -1,9 +1,8 @@
 // libtolvane_stemmer.so: base forms from a Hunspell dictionary. Hunspell and its large
 // dictionaries are only loaded when a word of another language needs its base form.
 
-#include <hunspell.hxx>
-
 #include <filesystem>
+#include <hunspell.hxx>
 #include <memory>
 
 #include "platform/plugin_modules.h"

@@ -102,8 +102,7 @@ class FakePlatform : public Platform {
   // The real history module, on a history file in the data folder.
   GameHistory* History() override;
   std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) override;
-  std::unique_ptr<Stemmer> OpenStemmer(const std::string& affixPath,
-                                       const std::string&) override {
+  std::unique_ptr<Stemmer> OpenStemmer(const std::string& affixPath, const std::string&) override {
     stemmersOpened.push_back(affixPath);
     return stemmerInstalled ? std::make_unique<FakeStemmer>(stems) : nullptr;
   }

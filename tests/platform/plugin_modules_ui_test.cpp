@@ -47,9 +47,9 @@ TEST(PluginModules, TheStemmerModuleStemsWithAHunspellDictionaryAndRefusesAnythi
   const std::vector<std::pair<std::string, std::string>> notDictionaries = {
       {folder.File("missing.aff"), words},  // the package is not installed
       {affix, folder.File("missing.dic")},
-      {folder.Path(), words},            // a folder
-      {folder.File("fifo"), words},      // would block Hunspell for ever
-      {latin1, words},                   // stems in another encoding than the game reads
+      {folder.Path(), words},        // a folder
+      {folder.File("fifo"), words},  // would block Hunspell for ever
+      {latin1, words},               // stems in another encoding than the game reads
   };
   for (const auto& [affixPath, wordsPath] : notDictionaries)
     EXPECT_EQ(std::unique_ptr<Stemmer>(open(affixPath.c_str(), wordsPath.c_str())), nullptr)

@@ -23,9 +23,9 @@ std::string Latin1FromUtf8(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    const auto written = std::find_if(kWrittenOut.begin(), kWrittenOut.end(), [&](const auto& pair) {
-      return text.substr(i).starts_with(pair.first);
-    });
+    const auto written =
+        std::find_if(kWrittenOut.begin(), kWrittenOut.end(),
+                     [&](const auto& pair) { return text.substr(i).starts_with(pair.first); });
     if (byte < 0x80) {
       out.push_back(static_cast<char>(byte));
     } else if (written != kWrittenOut.end()) {

@@ -7,8 +7,8 @@
 
 #include "base/file_reader.h"
 #include "words/definitions/dictd_index.h"
-#include "words/definitions/sorted_lines.h"
 #include "words/definitions/dictionary_text.h"
+#include "words/definitions/sorted_lines.h"
 
 namespace {
 
@@ -153,8 +153,7 @@ std::vector<Definition> FreeDict::Translate(std::string_view folded) const {
   const uint64_t hash = KeyHash(folded);
   auto key = std::lower_bound(keys_.begin(), keys_.end(), Key{hash, 0});
   std::vector<Definition> definitions;
-  for (std::size_t read = 0; key != keys_.end() && key->Hash == hash && read < kMaxEntries;
-       ++key) {
+  for (std::size_t read = 0; key != keys_.end() && key->Hash == hash && read < kMaxEntries; ++key) {
     const std::optional<DictdIndexLine> line = ParseDictdIndexLine(LineAt(index, key->LineStart));
     if (!line || fold_(line->Headword) != folded) continue;
     ++read;

@@ -4,8 +4,8 @@
 #include <cctype>
 
 #include "words/definitions/dictd_index.h"
-#include "words/definitions/sorted_lines.h"
 #include "words/definitions/dictionary_text.h"
+#include "words/definitions/sorted_lines.h"
 
 namespace {
 

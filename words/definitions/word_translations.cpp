@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "base/latin1.h"
-#include "words/engine/word_list_text.h"
 #include "words/definitions/dictionary_text.h"
 #include "words/definitions/word_definitions.h"
+#include "words/engine/word_list_text.h"
 #include "words/language.h"
 
 namespace {

@@ -27,8 +27,8 @@ class WordTranslations {
   // Null when the stemming dictionary (or the module that reads it) is not installed.
   using StemmerOpener = std::function<std::unique_ptr<Stemmer>()>;
 
-  WordTranslations(const Language& language, SpellingsLookup spellings,
-                   StemmerOpener openStemmer, std::string folder = kFreeDictFolder);
+  WordTranslations(const Language& language, SpellingsLookup spellings, StemmerOpener openStemmer,
+                   std::string folder = kFreeDictFolder);
   ~WordTranslations();
 
   // The translations of `word` (Latin-1, any case, accents as typed or folded away).

@@ -31,7 +31,9 @@ TEST(FreeDictEntry, GivesHeadwordGrammarAndEachTranslation) {
       // Latin-1 lacks œ: the headword is written out.
       {"c\xc5\x93ur /k\xcb\x88\xc5\x93\xca\x81/ <n, masc>\nheart\n", "coeur", "n, masc", {"heart"}},
       {"abandonn\xc3\xa9 /abandone/ <adj>\n1. abandoned\n2. deserted, forsaken\n",
-       "abandonn\xe9", "adj", {"abandoned", "deserted, forsaken"}},
+       "abandonn\xe9",
+       "adj",
+       {"abandoned", "deserted, forsaken"}},
       // Grammar marks go; notes, examples and cross-references are not translations.
       {"gehen /\xc9\xa1\xcb\x88\x65\xcb\x90\xc9\x99n/ <v, intr>\n"
        "get on <v>, do <v>, fare <v>\n"
@@ -40,12 +42,19 @@ TEST(FreeDictEntry, GivesHeadwordGrammarAndEachTranslation) {
        "   Synonyms: {ergehen}, {laufen}\n"
        "\n"
        " see: {ergehend}, {gehend}\n",
-       "gehen", "v, intr", {"get on, do, fare"}},
+       "gehen",
+       "v, intr",
+       {"get on, do, fare"}},
       {"B\xc3\xa4r /b\xcb\x88\xc9\x9b\xcb\x90\xc9\xbe/ <masc, n, sg>\n [zool.] bear <n>\n",
-       "B\xe4r", "masc, n, sg", {"[zool.] bear"}},
+       "B\xe4r",
+       "masc, n, sg",
+       {"[zool.] bear"}},
       {"hus\nhouse\nhouse\n", "hus", "", {"house"}},
-      {"\xe2\x80\x90\x62\x61r /b\xcb\x88\xc9\x91\xcb\x90r/\n\xe2\x80\x90\x61\x62le, \xe2\x80\x90ible\n",
-       "-bar", "", {"-able, -ible"}},
+      {"\xe2\x80\x90\x62\x61r /b\xcb\x88\xc9\x91\xcb\x90r/\n\xe2\x80\x90\x61\x62le, "
+       "\xe2\x80\x90ible\n",
+       "-bar",
+       "",
+       {"-able, -ible"}},
       {"", "", "", {}},
   };
   for (const Case& c : cases) {
