@@ -26,8 +26,7 @@ std::array<int, kMaxTiles> Weights(const Language& language, const CompiledLexic
   const uint64_t most = std::max<uint64_t>(1, *std::max_element(counts.begin(), counts.end()));
   std::array<int, kMaxTiles> weights{};
   for (std::size_t tile = 0; tile < language.Tiles.size(); ++tile) {
-    const double scaled =
-        10.0 * std::sqrt(static_cast<double>(counts[tile]) / static_cast<double>(most));
+    const double scaled = 10.0 * static_cast<double>(counts[tile]) / static_cast<double>(most);
     weights[tile] = std::max(1, static_cast<int>(std::lround(scaled)));
   }
   return weights;
@@ -93,7 +92,7 @@ std::string LetterTablesSource(const Language& language, const CompiledLexicon& 
   code[0] = Latin1Upper(code[0]);
   std::string out = "// Made by tools/make_letter_tables from " +
                     std::string(language.Lexicons[0]) +
-                    ": do not edit.\n"
+                    ": do not edit.\n// clang-format off\n"
                     "// Scramble's tables for " +
                     std::string(language.Code) + ".\n\n#include \"game/letter_tables.h\"\n\n" +
                     "// Weight of each tile:\n";
@@ -110,6 +109,6 @@ std::string LetterTablesSource(const Language& language, const CompiledLexicon& 
     out += Literal(fragments[i]) + ",";
     out += i % 9 == 8 ? "\n" : " ";
   }
-  out += "    },\n};\n";
+  out += "    },\n};\n// clang-format on\n";
   return out;
 }

@@ -3,9 +3,10 @@
 // Derives a language's Scramble tables from the words of its compiled lexicon, and
 // writes them as the C++ source checked in as game/letter_tables_<code>.cpp.
 //
-// Weights: the square root of each tile's share of all letters of the lexicon's words,
-// scaled so that the commonest tile weighs 10, rounded, at least 1. (Shares as they are
-// would deal a German board ten E for every O: too few words to find.)
+// Weights: each tile's share of all letters of the lexicon's words, scaled so that the
+// commonest tile weighs 10, rounded, at least 1. (Flatter weights, the square root or
+// the 0.75th power of the shares, dealt boards with fewer words in every language:
+// bench/playable_boards.)
 // Fragments: of the 2- to 4-letter pieces of the words of 3 to 8 letters (the words a
 // board holds) with at most 2 vowels and at least one consonant, the 45 that cover the
 // most letters: how many words hold the piece times its length. Ties go alphabetically.

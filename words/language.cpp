@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/latin1.h"
+#include "words/user_word_list.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ const std::array kLanguages = {
              .Lexicons = {"SPELAMC.TLX", "SPELAMM.CLX"},
              .OtherLexicons = {"SPELBRC.TLX", "SPELBRM.CLX"},
              .Spellings = "",
-             .AdditionList = "ADDITION.TLX",
-             .ExclusionList = "EXCLUDE.TLX",
+             .AdditionList = kAdditionListFile,
+             .ExclusionList = kExclusionListFile,
              .WordListPackage = "scowl",
              .FreeDict = "",
              .FreeDictPackage = "",
