@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include "tests/fake_game_host.h"
+#include "windows/words/look_up_word.h"
 #include "windows/words/missed_words.h"
 
 namespace {
@@ -50,6 +53,20 @@ TEST_F(TranslationsTest, WithoutTheStemmingDictionaryThePaneNamesItsPackage) {
             QString::fromUtf8(
                 "Spelled élevés, élèves\n\nNo translation found for \"ELEVES\". Install the "
                 "package hunspell-fr to find the base forms of inflected words."));
+}
+
+TEST_F(TranslationsTest, LookUpWordDefinesAWordAsThePlayerTypesIt) {
+  host_.settings.LanguageCode = "de";
+  QString shown;
+  host_.platform.onExec = [&](QDialog& dialog) {
+    shown = dialog.findChild<QPlainTextEdit*>("DefinitionText")->toPlainText();
+  };
+  TLookUpWord dialog(host_);
+  dialog.show();
+  dialog.findChild<QLineEdit*>("TheWord")->setText(QString::fromUtf8("bären"));
+  dialog.findChild<QPushButton*>("DefineButton")->click();
+  EXPECT_TRUE(shown.startsWith(QString::fromUtf8("Spelled Bären\n\nBären (pl)\n1. bears\n")))
+      << shown.toStdString();
 }
 
 }  // namespace
