@@ -12,8 +12,9 @@
 
 namespace {
 
-// The largest installed index (German) is 13 MB.
-constexpr std::size_t kMaxIndexSize = 128u << 20;
+// The largest installed index (German) is 13 MB. Every line of it may become a key of 16
+// bytes, so a far larger file would cost memory out of proportion to any dictionary.
+constexpr std::size_t kMaxIndexSize = 32u << 20;
 constexpr std::size_t kMaxGlossSize = 500;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
