@@ -1,16 +1,27 @@
 #include "words/definitions/dictd_index.h"
 
+#include <array>
+
 namespace {
 
-bool ParseBase64(std::string_view digits, uint64_t& value) {
-  static constexpr std::string_view kDigits =
+// Each byte's value as a base-64 digit, or -1.
+constexpr std::array<int8_t, 256> kDigitValues = [] {
+  constexpr std::string_view kDigits =
       "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::array<int8_t, 256> values{};
+  values.fill(-1);
+  for (std::size_t digit = 0; digit < kDigits.size(); ++digit)
+    values[static_cast<unsigned char>(kDigits[digit])] = static_cast<int8_t>(digit);
+  return values;
+}();
+
+bool ParseBase64(std::string_view digits, uint64_t& value) {
   if (digits.empty() || digits.size() > 8) return false;
   value = 0;
   for (const char c : digits) {
-    const std::size_t digit = kDigits.find(c);
-    if (digit == std::string_view::npos) return false;
-    value = value * 64 + digit;
+    const int digit = kDigitValues[static_cast<unsigned char>(c)];
+    if (digit < 0) return false;
+    value = value * 64 + static_cast<uint64_t>(digit);
   }
   return true;
 }
