@@ -29,12 +29,7 @@ using SpeltWords = std::map<std::string, std::vector<std::string>>;
 
 void AddEntries(const Language& language, std::string_view bytes, SpeltWords& words) {
   const std::u32string text = DecodeWordListText(bytes);
-  std::u32string_view rest = text;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find(U'\n');
-    std::u32string_view line = rest.substr(0, end);
-    rest = end == std::u32string_view::npos ? std::u32string_view() : rest.substr(end + 1);
-    if (!line.empty() && line.back() == U'\r') line.remove_suffix(1);
+  for (const std::u32string_view line : WordListLines(text)) {
     const auto word = LexiconWord(language, line);
     if (!word) continue;
     auto& spellings = words[*word];

@@ -9,17 +9,9 @@
 #include <set>
 
 #include "base/file_reader.h"
+#include "base/little_endian.h"
 
 namespace {
-
-uint32_t ReadUint32(const unsigned char* at) {
-  return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-         static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
-}
-
-void AppendUint32(std::string& out, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
-}
 
 // CRC-32 as in zlib and PNG; zlib's own is several times faster than a byte table, and
 // the first opening of the largest lexicon reads all of its megabytes through.

@@ -101,16 +101,22 @@ std::optional<std::string> DictionaryWord(std::u32string_view entry) {
   return word;
 }
 
+std::vector<std::u32string_view> WordListLines(std::u32string_view text) {
+  std::vector<std::u32string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find(U'\n');
+    std::u32string_view line = text.substr(0, end);
+    text = end == std::u32string_view::npos ? std::u32string_view() : text.substr(end + 1);
+    if (!line.empty() && line.back() == U'\r') line.remove_suffix(1);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 std::vector<std::string> DictionaryWordsFromText(std::string_view bytes) {
   const std::u32string text = DecodeWordListText(bytes);
   std::vector<std::string> words;
-  std::u32string_view rest = text;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find(U'\n');
-    std::u32string_view line = rest.substr(0, end);
-    rest = end == std::u32string_view::npos ? std::u32string_view() : rest.substr(end + 1);
-    if (!line.empty() && line.back() == U'\r') line.remove_suffix(1);
+  for (const std::u32string_view line : WordListLines(text))
     if (auto word = DictionaryWord(line)) words.push_back(std::move(*word));
-  }
   return words;
 }
