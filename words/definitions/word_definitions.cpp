@@ -1,5 +1,6 @@
 #include "words/definitions/word_definitions.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "words/definitions/gcide.h"
@@ -67,15 +68,6 @@ std::string WordDefinitions::Describe(std::string_view word) {
   return FormatDefinitions(definitions);
 }
 
-std::string WordDefinitions::FirstMeaning(std::string_view word) {
-  const std::vector<Definition> definitions = Define(word);
-  if (definitions.empty() || definitions.front().Senses.empty()) return Describe(word);
-  const Definition& first = definitions.front();
-  std::string line = first.Headword;
-  if (!first.PartOfSpeech.empty()) line += " (" + first.PartOfSpeech + ")";
-  return line + ": " + first.Senses.front().Gloss;
-}
-
 std::string FormatDefinitions(const std::vector<Definition>& definitions) {
   std::string text;
   for (const Definition& definition : definitions) {
@@ -90,4 +82,12 @@ std::string FormatDefinitions(const std::vector<Definition>& definitions) {
     }
   }
   return text;
+}
+
+std::string FirstMeaning(std::string_view described) {
+  const std::size_t sense = described.find("\n1. ");
+  const std::size_t end = described.find('\n', sense == std::string_view::npos ? 0 : sense + 1);
+  std::string line(described.substr(0, end));
+  std::replace(line.begin(), line.end(), '\n', ' ');
+  return line;
 }

@@ -31,9 +31,6 @@ class WordDefinitions {
   // The text of the definitions pane for `word`: the definitions, or one line saying
   // that none was found or that no source is installed.
   std::string Describe(std::string_view word);
-  // The first meaning of `word` in one line, for a screen reader to say as the word is
-  // reached: "goose (noun): web-footed bird"; Describe's line when there is none.
-  std::string FirstMeaning(std::string_view word);
 
  private:
   void OpenSources();
@@ -47,3 +44,8 @@ class WordDefinitions {
 // Definitions as lines of text: "cater (verb)", then "1. gloss" and the example set in
 // below it, a blank line between headwords.
 std::string FormatDefinitions(const std::vector<Definition>& definitions);
+
+// A definitions pane's text up to its first sense, in one line, for a screen reader to say
+// as a word is reached: "goose (noun) 1. web-footed bird"; the first line when there is no
+// numbered sense.
+std::string FirstMeaning(std::string_view described);

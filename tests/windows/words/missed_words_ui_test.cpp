@@ -203,7 +203,7 @@ TEST_F(MissedWordsTest, ShowsWhatTheChosenWordMeansBesideTheList) {
   QAccessibleInterface* row =
       QAccessible::queryAccessibleInterface(list)->tableInterface()->cellAt(1, 0);
   EXPECT_EQ(row->text(QAccessible::Description),
-            QString::fromLatin1(WordDefinitions().FirstMeaning("GEESE")));
+            QString::fromLatin1(FirstMeaning(WordDefinitions().Describe("GEESE"))));
   // The pane has a caret, so its lines can be read one by one with the arrows.
   pane->setFocus();
   pane->moveCursor(QTextCursor::Start);

@@ -26,8 +26,11 @@ TEST(WordDefinitions, TakesTheWordDatabaseFirstAndTheDictionaryWhereItHasNothing
   EXPECT_EQ(both.Describe("STEARINS"), "stearin (n.)\n1. A fat.\n");
   EXPECT_EQ(both.Describe("cat's"), "No definition found for \"cat's\".");
   // In one line, for a screen reader to say as the word is reached.
-  EXPECT_EQ(both.FirstMeaning("GEESE"), "goose (noun): web-footed bird");
-  EXPECT_EQ(both.FirstMeaning("cat's"), both.Describe("cat's"));
+  EXPECT_EQ(FirstMeaning(both.Describe("GEESE")), "goose (noun) 1. web-footed bird");
+  EXPECT_EQ(FirstMeaning(both.Describe("cat's")), both.Describe("cat's"));
+  // A translation, under the line of its spellings.
+  EXPECT_EQ(FirstMeaning("Also written: eleve\neleve (n)\n1. pupil\n2. student\n"),
+            "Also written: eleve eleve (n) 1. pupil");
 
   WordDefinitions dictionaryOnly(gcide.File("none"), gcide.Path());
   EXPECT_EQ(dictionaryOnly.Describe("stearin"), "stearin (n.)\n1. A fat.\n");
