@@ -198,9 +198,9 @@ void TMainWin::ScrambleClick() {
   // Hiding the focused control hands the focus on; it comes back once the board is shown.
   QWidget* focused = QApplication::focusWidget();
   MakeInvisible();
-  game_.ClearGuesses();
   GuessList->clear();
   ScrambleLetters(grid_, settings_, platform_.Random());
+  game_.ClearGuesses(BoardNow());
   board_->PlayScrambleAnimation();
   MakeVisible();
   if (focused) focused->setFocus();
@@ -208,7 +208,7 @@ void TMainWin::ScrambleClick() {
 }
 
 void TMainWin::StartClick() {
-  game_.Start(settings_.Minutes, settings_.Seconds);
+  game_.Start(settings_.Minutes, settings_.Seconds, BoardNow());
   MyTimer->Start();
   ShowTime();
   MyGauge->SetRange(0, game_.GameSeconds());
@@ -307,6 +307,8 @@ void TMainWin::BoardLoaded() {
 }
 
 void TMainWin::RepaintBoard() { board_->repaint(); }
+
+bool TMainWin::MayChangeBoard() const { return Scramble->isEnabled(); }
 
 void TMainWin::GuessListLookChanged() {
   QFont guessFont = QtFontFrom(settings_.WordListFont);

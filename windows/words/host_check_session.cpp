@@ -12,3 +12,9 @@ bool OpenCheckSession(CheckSession& session, GameHost& host, QWidget* owner) {
   return OpenCheckSession(session, host.ProgramDirectory(), services.UserDataDirectory(),
                           host.Settings().AmericanDictionary, showMessage);
 }
+
+const std::vector<BoardWord>& GameBoardWords(GameHost& host, const CheckSession& session) {
+  const GameSettings& settings = host.Settings();
+  return host.WordsOfBoard().Of(host.GameBoard().Grid, session, settings.MinimumWordLength,
+                                settings.RepeatingLettersAllowed);
+}
