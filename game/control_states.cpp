@@ -47,6 +47,8 @@ const std::vector<FollowingItem>& FollowingItems() {
       {"MenuPlayToday", Control::Scramble},
       // The games played are looked back on between games.
       {"MenuHistory", Control::MenuOpen},
+      // A game is judged in the language it was dealt in.
+      {"MenuLanguage", Control::MenuOpen},
   };
   return items;
 }

@@ -111,6 +111,7 @@ GameRecord MakeGameRecord(int64_t playedAt, const PlayedBoard& board, const Game
     record.Letters[static_cast<size_t>(cell - 1)] =
         board.Grid.CellOnBoard[cell] ? board.Grid.Letters[cell] : ' ';
   record.AmericanDictionary = settings.AmericanDictionary;
+  record.LanguageCode = settings.LanguageCode;
   record.MinimumWordLength = settings.MinimumWordLength;
   record.RepeatingLettersAllowed = settings.RepeatingLettersAllowed;
   record.GameSeconds = std::max(0, settings.Minutes) * 60 + std::max(0, settings.Seconds);

@@ -22,7 +22,7 @@ std::array<std::string, kGameColumns> GameLine(const HistoryRow& row) {
   if (!row.BoardOfTheDay.empty()) size += " (board of " + row.BoardOfTheDay + ")";
   return {DateTimeText(row.PlayedAt),
           size,
-          row.AmericanDictionary ? "American" : "British",
+          DictionaryText(row.LanguageCode, row.AmericanDictionary),
           length,
           FormatCount(row.TotalScore),
           FormatCount(row.FoundWords) + " / " + FormatCount(row.PossibleWordCount),
@@ -35,7 +35,7 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
       case GameColumn::Size:
         return std::tuple<double, double>(row.Height * 10 + row.Width, 0);
       case GameColumn::Dictionary:
-        return std::tuple<double, double>(row.AmericanDictionary, 0);
+        return std::tuple<double, double>(row.AmericanDictionary, 0);  // then by language
       case GameColumn::Length:
         return std::tuple<double, double>(row.GameSeconds, 0);
       case GameColumn::Score:
@@ -54,7 +54,7 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
 }
 
 RecordMode ModeOf(const HistoryRow& row) {
-  return {row.Height, row.Width, row.GameSeconds, row.AmericanDictionary};
+  return {row.Height, row.Width, row.GameSeconds, row.AmericanDictionary, row.LanguageCode};
 }
 
 std::vector<RecordMode> PlayedModes(const std::vector<HistoryRow>& rows) {

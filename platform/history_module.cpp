@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 // Step n takes a file of version n - 1 to version n. A step, once released, never changes:
 // a later version of the game adds a step.
@@ -39,12 +39,16 @@ const std::vector<std::vector<const char*>> kMigrations = {
      "CREATE INDEX games_by_mode ON games (height, width, game_seconds, american, "
      "total_score DESC, played_at)",
      "CREATE INDEX games_by_date ON games (played_at)"},
+    // The language each game was played in; records are kept for each language.
+    {"ALTER TABLE games ADD COLUMN language TEXT NOT NULL DEFAULT 'en'", "DROP INDEX games_by_mode",
+     "CREATE INDEX games_by_mode ON games (language, height, width, game_seconds, american, "
+     "total_score DESC, played_at)"},
 };
 
 constexpr const char* kSummaryColumns =
     "id, played_at, height, width, letters, american, minimum_word_length, repeating_letters, "
     "game_seconds, total_score, found_words, possible_word_count, percent_of_possible, "
-    "board_of_the_day";
+    "board_of_the_day, language";
 
 enum class Trouble { Foreign, Damaged, Newer, ReadOnly, InUse, DiskFull, Failed };
 
@@ -104,8 +108,8 @@ class SqlHistory : public GameHistory {
       query.prepare(
           "INSERT INTO games (played_at, height, width, letters, american, "
           "minimum_word_length, repeating_letters, game_seconds, total_score, found_words, "
-          "possible_word_count, percent_of_possible, board_of_the_day, guesses, possible_words) "
-          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+          "possible_word_count, percent_of_possible, board_of_the_day, guesses, possible_words, "
+          "language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
       for (const QVariant& value :
            {QVariant(static_cast<qlonglong>(row.PlayedAt)), QVariant(row.Height),
             QVariant(row.Width), QVariant(Latin1(row.Letters)), QVariant(row.AmericanDictionary),
@@ -114,7 +118,8 @@ class SqlHistory : public GameHistory {
             QVariant(static_cast<qlonglong>(row.FoundWords)),
             QVariant(static_cast<qlonglong>(row.PossibleWordCount)),
             QVariant(row.PercentOfPossible), QVariant(Latin1(row.BoardOfTheDay)),
-            QVariant(Latin1(row.Guesses)), QVariant(Latin1(row.PossibleWords))})
+            QVariant(Latin1(row.Guesses)), QVariant(Latin1(row.PossibleWords)),
+            QVariant(Latin1(row.LanguageCode))})
         query.addBindValue(value);
       if (!query.exec()) return query.lastError();
       id = query.lastInsertId().toLongLong();
@@ -143,8 +148,8 @@ class SqlHistory : public GameHistory {
     query.addBindValue(static_cast<qlonglong>(id));
     if (!Run(query) || !query.next()) return {};
     HistoryRow row = Summary(query);
-    row.Guesses = Bytes(query.value(14));
-    row.PossibleWords = Bytes(query.value(15));
+    row.Guesses = Bytes(query.value(15));
+    row.PossibleWords = Bytes(query.value(16));
     return row;
   }
 
@@ -154,10 +159,12 @@ class SqlHistory : public GameHistory {
     QSqlQuery query(Db());
     query.prepare(
         "SELECT id, played_at, total_score FROM games WHERE height = ? AND width = ? AND "
-        "game_seconds = ? AND american = ? ORDER BY total_score DESC, played_at, id LIMIT ?");
+        "game_seconds = ? AND american = ? AND language = ? "
+        "ORDER BY total_score DESC, played_at, id LIMIT ?");
     for (const QVariant& value :
          {QVariant(mode.Height), QVariant(mode.Width), QVariant(mode.GameSeconds),
-          QVariant(mode.AmericanDictionary), QVariant(static_cast<int>(kRecordPlaces + 1))})
+          QVariant(mode.AmericanDictionary), QVariant(Latin1(mode.LanguageCode)),
+          QVariant(static_cast<int>(kRecordPlaces + 1))})
       query.addBindValue(value);
     if (!Run(query)) return entries;
     while (query.next())
@@ -298,6 +305,7 @@ class SqlHistory : public GameHistory {
     row.PossibleWordCount = query.value(11).toLongLong();
     row.PercentOfPossible = query.value(12).toDouble();
     row.BoardOfTheDay = Bytes(query.value(13));
+    row.LanguageCode = Bytes(query.value(14));
     return row;
   }
 
