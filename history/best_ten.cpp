@@ -4,17 +4,29 @@
 #include <cstdio>
 
 #include "base/text_utils.h"
+#include "game/game_mode.h"
 #include "history/game_record.h"
 
 RecordMode ModeOf(const GameRecord& record) {
-  return {record.Height, record.Width, record.GameSeconds, record.AmericanDictionary};
+  return {record.Height, record.Width, record.GameSeconds, record.AmericanDictionary, record.Mode};
 }
 
 std::string ModeText(const RecordMode& mode) {
+  std::string text = std::to_string(mode.Height) + " x " + std::to_string(mode.Width) + ", ";
+  if (TakesTimerLength(mode.Mode)) text += LengthText(mode.GameSeconds) + ", ";
+  if (mode.Mode != ModeRow(GameMode::Classic).Code) text += ModeNameOf(mode.Mode) + ", ";
+  return text + (mode.AmericanDictionary ? "American" : "British");
+}
+
+bool TakesTimerLength(const std::string& modeCode) {
+  const std::optional<GameMode> mode = ModeFromCode(modeCode);
+  return !mode || ModeRow(*mode).StartSeconds == kTimerLength;
+}
+
+std::string LengthText(int32_t gameSeconds) {
   char length[32];
-  std::snprintf(length, sizeof length, "%d:%02d", mode.GameSeconds / 60, mode.GameSeconds % 60);
-  return std::to_string(mode.Height) + " x " + std::to_string(mode.Width) + ", " + length + ", " +
-         (mode.AmericanDictionary ? "American" : "British");
+  std::snprintf(length, sizeof length, "%d:%02d", gameSeconds / 60, gameSeconds % 60);
+  return length;
 }
 
 std::vector<ScoreEntry> BestTen(std::vector<ScoreEntry> entries) {
