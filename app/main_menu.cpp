@@ -15,6 +15,8 @@
 #include "windows/look/print_opt.h"
 #include "windows/look/window_size.h"
 #include "windows/options/design_it.h"
+#include "windows/options/game_mode_dialog.h"
+#include "windows/options/hints_dialog.h"
 #include "windows/options/number_dialog.h"
 #include "windows/options/score_options_dialog.h"
 #include "windows/options/set_the_timer_dialog.h"
@@ -61,6 +63,9 @@ const std::vector<MenuRow>& MainMenuRows() {
        [](TMainWin& w) { ShowDialog<TScoreOptions>(w); }},
       {M::Options, "MenuPlayOptions", "Pla&y Options", Qt::Key_Y,
        [](TMainWin& w) { ShowDialog<TShowOptions>(w); }},
+      {M::Options, "MenuGameMode", "Game &Mode...", 0,
+       [](TMainWin& w) { ShowDialog<TGameModeDialog>(w); }},
+      {M::Options, "MenuHints", "&Hints...", 0, [](TMainWin& w) { ShowDialog<THintsDialog>(w); }},
       {M::Options, "MenuBackBit", "Show &Background Bitmap", Qt::Key_B,
        [](TMainWin& w) {
          GameSettings& settings = w.Settings();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/control_states.h"
+#include "game/end_rule.h"
 #include "game/letter_grid.h"
 #include "game/timed_game.h"
 #include "platform/game_host.h"
@@ -21,7 +22,9 @@ class TBoardView;
 class TGauge;
 class TGuessList;
 class TWordEntry;
+class ModePlay;
 class PlayAccess;
+class TPlayFacts;
 class TLetterLook;
 class TShowScore;
 
@@ -39,12 +42,14 @@ class TMainWin : public QMainWindow, public GameHost {
   GameSettings& Settings() override { return settings_; }
   LetterGrid& Board() override { return grid_; }
   const std::vector<std::string>& Guesses() const override { return game_.Guesses(); }
+  PlayedMode GameModePlayed() const override;
   double ScaleFactor() const override { return scaleFactor_; }
   QSize ScreenSize() const override { return {ScreenWidth, ScreenHeight}; }
   const std::string& ProgramDirectory() const override { return programDirectory_; }
   void BoardResized() override;
   void BoardLoaded() override;
   void RepaintBoard() override;
+  void GameModeChanged() override;
   void GuessListLookChanged() override;
   void ApplyWindowScale(double scaleFactor) override;
   bool SaveThePuzzle(PuzzleRecord& record) override { return puzzleFiles_.SaveAs(record); }
@@ -68,6 +73,8 @@ class TMainWin : public QMainWindow, public GameHost {
   void StartClick();
   void MyTimerTimer();
   void StopGame();
+  // The game is over by its mode's rule: told as the end of its time is.
+  void EndGame(GameEnd end);
   void CheckListClick();
   void ExitButtonClick();
 
@@ -82,7 +89,6 @@ class TMainWin : public QMainWindow, public GameHost {
   void MakeInvisible();
   void MakeVisible();
   void ShowTime();
-  void AdvanceGauge();
   void AddGuess();
   // The word box's text into the guess list, and the box emptied; false when blank.
   bool EnterGuess();
@@ -99,6 +105,7 @@ class TMainWin : public QMainWindow, public GameHost {
   SavedDimensions dimensions_;
   bool shown_ = false;
   std::unique_ptr<PlayAccess> access_;
+  std::unique_ptr<ModePlay> play_;
 
   TLetterLook* letterLook_ = nullptr;
   TShowScore* showScore_ = nullptr;
@@ -113,6 +120,7 @@ class TMainWin : public QMainWindow, public GameHost {
   TWordEntry* WordEntry = nullptr;
   QLabel* TimePanel = nullptr;
   TGauge* MyGauge = nullptr;
+  TPlayFacts* Facts = nullptr;
   std::vector<QWidget*> playingControls_;
   PuzzleFileDialogs puzzleFiles_{*this};
 };

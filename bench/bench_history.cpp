@@ -83,12 +83,14 @@ class BenchHost : public GameHost {
   GameSettings& Settings() override { return settings_; }
   LetterGrid& Board() override { return board_; }
   const std::vector<std::string>& Guesses() const override { return guesses_; }
+  PlayedMode GameModePlayed() const override { return {}; }
   double ScaleFactor() const override { return 1.0; }
   QSize ScreenSize() const override { return {1280, 1024}; }
   const std::string& ProgramDirectory() const override { return folder_; }
   void BoardResized() override {}
   void BoardLoaded() override {}
   void RepaintBoard() override {}
+  void GameModeChanged() override {}
   void GuessListLookChanged() override {}
   void ApplyWindowScale(double) override {}
   bool SaveThePuzzle(PuzzleRecord&) override { return false; }

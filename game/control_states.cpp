@@ -45,6 +45,9 @@ const std::vector<FollowingItem>& FollowingItems() {
       {"MenuPlayCode", Control::MenuOpen},
       {"MenuPlayToday", Control::MenuOpen},
       {"MenuHistory", Control::MenuOpen},
+      // A game keeps the mode and hints it started with.
+      {"MenuGameMode", Control::MenuDimensions},
+      {"MenuHints", Control::MenuDimensions},
   };
   return items;
 }

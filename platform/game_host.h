@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_mode.h"
 #include "game/letter_grid.h"
 #include "settings/game_settings.h"
 
@@ -25,6 +26,8 @@ class GameHost {
   virtual LetterGrid& Board() = 0;
   // The guess list, in entry order, " (DUP)" marks included.
   virtual const std::vector<std::string>& Guesses() const = 0;
+  // The mode the guess list was played in, and whether a hint showed during the game.
+  virtual PlayedMode GameModePlayed() const = 0;
 
   virtual double ScaleFactor() const = 0;
   // Read once at start-up.
@@ -37,6 +40,8 @@ class GameHost {
   virtual void BoardLoaded() = 0;
   // The letter look (font, tile picture, background) changed: the board is repainted.
   virtual void RepaintBoard() = 0;
+  // The game mode was chosen: the caption names it.
+  virtual void GameModeChanged() = 0;
   // The guess list's columns or font changed in the settings: applied at once.
   virtual void GuessListLookChanged() = 0;
   // A new window size is in force: the window takes its design layout at `scaleFactor`,

@@ -20,12 +20,14 @@ class FakeGameHost : public GameHost {
   GameSettings& Settings() override { return settings; }
   LetterGrid& Board() override { return board; }
   const std::vector<std::string>& Guesses() const override { return guesses; }
+  PlayedMode GameModePlayed() const override { return played; }
   double ScaleFactor() const override { return scaleFactor; }
   QSize ScreenSize() const override { return screen; }
   const std::string& ProgramDirectory() const override { return programDirectory; }
   void BoardResized() override { ++boardResized; }
   void BoardLoaded() override { ++boardLoaded; }
   void RepaintBoard() override { ++boardRepainted; }
+  void GameModeChanged() override { ++gameModeChanged; }
   void GuessListLookChanged() override { ++guessListLookChanged; }
   void ApplyWindowScale(double factor) override {
     appliedScales.push_back(factor);
@@ -43,6 +45,7 @@ class FakeGameHost : public GameHost {
   GameSettings settings;
   LetterGrid board;
   std::vector<std::string> guesses;
+  PlayedMode played;
   double scaleFactor = 1.0;
   QSize screen{1280, 1024};
   std::string programDirectory = TOLVANE_PROGRAM_DIR;
@@ -50,6 +53,7 @@ class FakeGameHost : public GameHost {
   int boardResized = 0;
   int boardLoaded = 0;
   int boardRepainted = 0;
+  int gameModeChanged = 0;
   int guessListLookChanged = 0;
   std::vector<double> appliedScales;
   bool saveSucceeds = true;

@@ -28,6 +28,7 @@ GameRecord JudgedGame(GameHost& host, const CheckSession& session) {
       settings);
   GameRecord record = MakeGameRecord(host.Services().UtcSeconds(), board, settings,
                                      std::move(guesses), std::move(possible));
+  SetPlayedMode(record, host.GameModePlayed());
   record.BoardOfTheDay = DayOfBoard(record);
   return record;
 }
@@ -43,7 +44,7 @@ void RecordJudgedGame(GameHost& host, QWidget* owner, const CheckSession& sessio
   const int64_t id = history->Add(RowFromRecord(record));
   const std::string trouble = history->Trouble();
   if (!trouble.empty()) platform.ShowMessage(owner, TextFromBytes(trouble), "Game History");
-  if (id == 0) return;
+  if (id == 0 || record.WithHints) return;
   const RecordMode mode = ModeOf(record);
   const int place = RecordPlace(history->BestScores(mode), id);
   if (place > 0)

@@ -44,6 +44,8 @@ void PlayAccess::Wire() {
 
 void PlayAccess::TenSecondsLeft() { Say("10 seconds left"); }
 
-void PlayAccess::TimeUp() { Say("Time is up."); }
+void PlayAccess::GameOver(const QString& why) { Say(why); }
 
-void PlayAccess::Say(const char* text) { platform_.Alert(&window_, text); }
+void PlayAccess::GuessJudged(const QString& news) { Say(news); }
+
+void PlayAccess::Say(const QString& text) { platform_.Alert(&window_, text); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Platform;
 class QWidget;
 
@@ -15,10 +17,13 @@ class PlayAccess {
   void Wire();
 
   void TenSecondsLeft();
-  void TimeUp();
+  // The game is over: "Time is up." or the reason its mode ended it.
+  void GameOver(const QString& why);
+  // A guess was judged as it was entered: "CAT, 1 point", with any time it added.
+  void GuessJudged(const QString& news);
 
  private:
-  void Say(const char* text);
+  void Say(const QString& text);
 
   Platform& platform_;
   QWidget& window_;

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "history/history_csv.h"
+#include "history/history_list.h"
 #include "tests/app/main_win_fixture.h"
 
 namespace {
@@ -59,8 +60,9 @@ TEST_F(HistoryWindowTest, FiftyGamesAreListedRankedChartedExportedAndPlayedAgain
     auto* list = In<QTableView>(dialog, "GameList");
     ASSERT_EQ(list->model()->rowCount(), 50);
     EXPECT_EQ(list->model()->index(0, 0).data().toString(), "2025-12-11 09:31:03");
-    list->sortByColumn(4, Qt::DescendingOrder);
-    EXPECT_EQ(list->model()->index(0, 4).data().toString(), "8");
+    const int score = static_cast<int>(GameColumn::Score);
+    list->sortByColumn(score, Qt::DescendingOrder);
+    EXPECT_EQ(list->model()->index(0, score).data().toString(), "8");
 
     auto* modes = In<QComboBox>(dialog, "ModeChoice");
     ASSERT_EQ(modes->count(), 2);
