@@ -231,4 +231,54 @@ TEST(HistoryModule, AGameKilledAtAnyMomentKeepsEveryGameRecordedBeforeIt) {
   for (const int64_t kept : recorded) EXPECT_EQ(history->Game(kept).Id, kept);
 }
 
+// A file of the first version, as games were kept before there were game modes: its
+// games open as Classic games without hints and keep their records; games of another
+// mode or played with a hint take no Classic record.
+TEST(HistoryModule, AFileFromBeforeGameModesCountsItsGamesAsClassic) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("history.sqlite");
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_before");
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    for (const char* sql :
+         {"CREATE TABLE games (id INTEGER PRIMARY KEY AUTOINCREMENT, played_at INTEGER NOT NULL, "
+          "height INTEGER NOT NULL, width INTEGER NOT NULL, letters TEXT NOT NULL, "
+          "american INTEGER NOT NULL, minimum_word_length INTEGER NOT NULL, "
+          "repeating_letters INTEGER NOT NULL, game_seconds INTEGER NOT NULL, "
+          "total_score INTEGER NOT NULL, found_words INTEGER NOT NULL, "
+          "possible_word_count INTEGER NOT NULL, percent_of_possible REAL NOT NULL, "
+          "board_of_the_day TEXT NOT NULL, guesses TEXT NOT NULL, possible_words TEXT NOT NULL)",
+          "CREATE INDEX games_by_mode ON games (height, width, game_seconds, american, "
+          "total_score DESC, played_at)",
+          "CREATE INDEX games_by_date ON games (played_at)",
+          "INSERT INTO games VALUES (7, 1765000000, 4, 4, 'EEEEEEEEEEEEEEEEEEEEEEEEE', 1, 3, 0, "
+          "180, 5, 1, 1, 100.0, '', 'TEE:V:1', 'TEE:1')",
+          "PRAGMA user_version = 1"})
+      ASSERT_TRUE(query.exec(sql)) << sql;
+  }
+  QSqlDatabase::removeDatabase("test_before");
+
+  auto history = OpenHistory(path);
+  HistoryRow refill = Row(50);
+  refill.Mode = "refill";
+  HistoryRow hinted = Row(60);
+  hinted.WithHints = true;
+  ASSERT_NE(history->Add(refill), 0);
+  const int64_t hintedId = history->Add(hinted);
+  ASSERT_NE(hintedId, 0);
+  EXPECT_EQ(history->Trouble(), "");
+  const HistoryRow before = history->Game(7);
+  EXPECT_EQ(before.TotalScore, 5);
+  EXPECT_EQ(before.Mode, "classic");
+  EXPECT_FALSE(before.WithHints);
+  EXPECT_TRUE(history->Game(hintedId).WithHints);
+  const RecordMode classic{4, 4, 180, true, "classic"};
+  EXPECT_EQ(history->BestScores(classic), (std::vector<ScoreEntry>{{7, 1765000000, 5}}));
+  RecordMode refillMode = classic;
+  refillMode.Mode = "refill";
+  EXPECT_EQ(history->BestScores(refillMode).size(), 1u);
+}
+
 }  // namespace
