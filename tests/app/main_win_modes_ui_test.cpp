@@ -146,4 +146,21 @@ TEST_F(MainWinModesTest, AModesRuleEndsTheGameAsTheClockDoes) {
   }
 }
 
+// Without the dictionary a game judged as it goes cannot be played: the player is told and
+// nothing starts. A Classic game judges only at Check List, and starts as ever.
+TEST_F(MainWinModesTest, WithoutTheDictionaryOnlyAClassicGameStarts) {
+  platform.programDirectory = dir.path().toStdString();  // no lexicons there
+  Window().Settings().Mode = GameMode::Refill;
+  PlaceBoard(kBoard, 4, 4);
+  Button("Start")->click();
+  EXPECT_FALSE(GameRunning());
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "Could not find one of the dictionary files.");
+  EXPECT_TRUE(Button("Start")->isEnabled());
+  Window().Settings().Mode = GameMode::Classic;
+  Button("Start")->click();
+  EXPECT_TRUE(GameRunning());
+  EXPECT_EQ(platform.messages.size(), 1u);
+}
+
 }  // namespace
