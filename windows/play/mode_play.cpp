@@ -65,8 +65,7 @@ ModePlay::~ModePlay() { Stop(); }
 bool ModePlay::Open() {
   Stop();
   const GameSettings& settings = host_.Settings();
-  judging_ = settings.JudgesAsEntered() || settings.AnyHint();
-  if (!judging_) return true;
+  if (!settings.JudgesAsEntered() && !settings.AnyHint()) return true;
   sessionOpen_ = OpenCheckSession(session_, host_, host_.Window());
   return sessionOpen_;
 }
@@ -74,11 +73,12 @@ bool ModePlay::Open() {
 GameEnd ModePlay::Start(TimedGame& clock) {
   rules_ = host_.Settings();
   played_ = {rules_.Mode, rules_.AnyHint()};
+  judging_ = sessionOpen_;
   forgotten_ = false;
   verdicts_.clear();
   score_ = 0;
   words_.clear();
-  if (sessionOpen_)
+  if (judging_)
     words_ = FindWords(host_.Board(), session_, rules_.MinimumWordLength,
                        rules_.RepeatingLettersAllowed);
   found_ = FoundWords(words_);
@@ -96,7 +96,7 @@ GameEnd ModePlay::Start(TimedGame& clock) {
 }
 
 EndRule::Outcome ModePlay::Entered(TimedGame& clock) {
-  if (!sessionOpen_) return {};
+  if (!judging_) return {};
   const JudgedGuess judged = Judge(clock.Guesses().back());
   verdicts_.push_back(judged);
   score_ += judged.Points;
