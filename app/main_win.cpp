@@ -25,7 +25,6 @@
 #include "windows/play/guess_list_view.h"
 #include "windows/play/mode_play.h"
 #include "windows/play/play_access.h"
-#include "windows/play/play_facts.h"
 #include "windows/play/word_entry.h"
 #include "windows/window_caption.h"
 #include "windows/words/show_score.h"
@@ -97,8 +96,6 @@ void TMainWin::CreateComponents() {
   GuessList = new TGuessList(board_);
   GuessList->setGeometry(348, 40, 181, 333);
   GuessList->onMouseUp = [this] { return GuessListMouseUp(); };
-  Facts = new TPlayFacts(board_);
-  Facts->setGeometry(348, 292, 181, 81);
 
   CheckList = MakeButton(board_, "CheckList", "&Check List", {348, 380, 181, 33});
   ExitButton = MakeButton(board_, "ExitButton", "E&xit", {544, 380, 81, 33});
@@ -128,7 +125,7 @@ void TMainWin::CreateComponents() {
   MyGauge->setObjectName("MyGauge");
   MyGauge->setGeometry(556, 76, 53, 297);
   MyGauge->setFont(ArialPixels(17));
-  play_ = std::make_unique<ModePlay>(*this, *access_, *GuessList, *Facts, *board_, *MyGauge);
+  play_ = std::make_unique<ModePlay>(*this, *access_, *GuessList, *board_, *MyGauge);
 
   playingControls_ = {wordPanel, guessPanel, GuessList,  timeHeadPanel, Scramble,
                       Start,     CheckList,  ExitButton, MyGauge};

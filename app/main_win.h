@@ -24,7 +24,6 @@ class TGuessList;
 class TWordEntry;
 class ModePlay;
 class PlayAccess;
-class TPlayFacts;
 class TLetterLook;
 class TShowScore;
 
@@ -120,7 +119,6 @@ class TMainWin : public QMainWindow, public GameHost {
   TWordEntry* WordEntry = nullptr;
   QLabel* TimePanel = nullptr;
   TGauge* MyGauge = nullptr;
-  TPlayFacts* Facts = nullptr;
   std::vector<QWidget*> playingControls_;
   PuzzleFileDialogs puzzleFiles_{*this};
 };

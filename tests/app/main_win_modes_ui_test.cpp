@@ -163,4 +163,27 @@ TEST_F(MainWinModesTest, WithoutTheDictionaryOnlyAClassicGameStarts) {
   EXPECT_EQ(platform.messages.size(), 1u);
 }
 
+// The facts take the foot of the guess list's place while a game shows them, at any window
+// size, and give it back whole once the board changes.
+TEST_F(MainWinModesTest, TheFactsTakeTheFootOfTheGuessListOnlyWhileTheyShow) {
+  TMainWin& w = Window();
+  w.Settings().Mode = GameMode::Refill;
+  PlaceBoard(kBoard, 4, 4);
+  const QRect full = GuessList()->geometry();
+  Button("Start")->click();
+  auto* facts = Find<TPlayFacts>("PlayFacts");
+  ASSERT_TRUE(facts->isVisible());
+  EXPECT_LT(GuessList()->geometry().bottom(), facts->geometry().top());
+  EXPECT_EQ(facts->geometry().bottom(), full.bottom());
+  w.ApplyWindowScale(2.0);
+  const QRect factsLarge = facts->geometry();
+  EXPECT_LT(GuessList()->geometry().bottom(), factsLarge.top());
+  Button("ExitButton")->click();
+  PlaceBoard(kBoard, 4, 4);
+  EXPECT_FALSE(facts->isVisible());
+  EXPECT_EQ(GuessList()->geometry().bottom(), factsLarge.bottom());
+  w.ApplyWindowScale(1.0);
+  EXPECT_EQ(GuessList()->geometry(), full);
+}
+
 }  // namespace

@@ -10,13 +10,16 @@
 #include "windows/play/gauge.h"
 #include "windows/play/guess_list_view.h"
 #include "windows/play/play_access.h"
+#include "windows/play/play_facts.h"
 #include "windows/words/host_check_session.h"
 #include "words/board_search/board_search.h"
 
 namespace {
 
 constexpr char kRepeatMark[] = " (DUP)";
-constexpr int kFactsGap = 4;  // between the guess list and the facts, at the design size
+// The facts take the foot of the guess list's place, at the design size.
+constexpr int kFactsHeight = 81;
+constexpr int kFactsGap = 4;
 
 QString Points(int64_t points) {
   return QString::number(points) + (points == 1 || points == -1 ? " point" : " points");
@@ -51,14 +54,9 @@ QString ClockText(int32_t seconds) {
 
 }  // namespace
 
-ModePlay::ModePlay(GameHost& host, PlayAccess& access, TGuessList& guessList, TPlayFacts& facts,
-                   TBoardView& board, TGauge& gauge)
-    : host_(host),
-      access_(access),
-      guessList_(guessList),
-      facts_(facts),
-      board_(board),
-      gauge_(gauge) {}
+ModePlay::ModePlay(GameHost& host, PlayAccess& access, TGuessList& guessList, TBoardView& board,
+                   TGauge& gauge)
+    : host_(host), access_(access), guessList_(guessList), board_(board), gauge_(gauge) {}
 
 ModePlay::~ModePlay() { Stop(); }
 
@@ -147,8 +145,7 @@ void ModePlay::Stop() {
 
 void ModePlay::Forget() {
   forgotten_ = true;
-  facts_.ShowFacts({});
-  facts_.hide();
+  if (facts_) facts_->hide();
   board_.ShowStartCounts(std::nullopt);
   Relayout();
 }
@@ -158,17 +155,22 @@ void ModePlay::WindowScaled() {
   Relayout();
 }
 
+bool ModePlay::FactsShown() const { return facts_ && !facts_->isHidden(); }
+
 void ModePlay::Relayout() {
   QRect list = guessList_.geometry();
-  if (facts_.isHidden()) {
-    if (fullListHeight_ > 0) list.setHeight(fullListHeight_);
-    fullListHeight_ = 0;
-  } else {
-    if (fullListHeight_ == 0) fullListHeight_ = list.height();
-    list.setBottom(facts_.geometry().top() - Scaled(kFactsGap, host_.ScaleFactor()));
+  if (fullListHeight_ > 0) list.setHeight(fullListHeight_);
+  fullListHeight_ = 0;
+  if (FactsShown()) {
+    const double scale = host_.ScaleFactor();
+    fullListHeight_ = list.height();
+    QRect facts = list;
+    facts.setTop(list.bottom() + 1 - Scaled(kFactsHeight, scale));
+    facts_->setGeometry(facts);
+    facts_->ApplyScale(scale);
+    list.setBottom(facts.top() - Scaled(kFactsGap, scale) - 1);
   }
   guessList_.setGeometry(list);
-  facts_.ApplyScale(host_.ScaleFactor());
 }
 
 JudgedGuess ModePlay::Judge(const std::string& guess) const {
@@ -219,8 +221,10 @@ void ModePlay::ShowFacts(const TimedGame& clock) {
                                                                   .arg(count.Length)
                                                                   .arg(count.Found)
                                                                   .arg(count.Total)});
-  facts_.ShowFacts(facts);
-  facts_.setVisible(!facts.empty());
+  if (!facts_ && !facts.empty()) facts_ = new TPlayFacts(guessList_.parentWidget());
+  if (!facts_) return;
+  facts_->ShowFacts(facts);
+  facts_->setVisible(!facts.empty());
 }
 
 void ModePlay::ShowHints() {

@@ -9,7 +9,6 @@
 #include "game/timed_game.h"
 #include "history/game_record.h"
 #include "settings/game_settings.h"
-#include "windows/play/play_facts.h"
 #include "words/board_hints.h"
 #include "words/check_session.h"
 #include "words/word_finder.h"
@@ -19,6 +18,7 @@ class PlayAccess;
 class TBoardView;
 class TGauge;
 class TGuessList;
+class TPlayFacts;
 
 // A game as its mode plays it. A game judged as it is played, or showing hints, opens its
 // check session at Start and finds the board's words once; each guess entered is then
@@ -27,8 +27,8 @@ class TGuessList;
 // the gauge follow. The main window asks this; this never asks the main window.
 class ModePlay {
  public:
-  ModePlay(GameHost& host, PlayAccess& access, TGuessList& guessList, TPlayFacts& facts,
-           TBoardView& board, TGauge& gauge);
+  ModePlay(GameHost& host, PlayAccess& access, TGuessList& guessList, TBoardView& board,
+           TGauge& gauge);
   ~ModePlay();
 
   // Before anything of a game starts: opens the dictionary when the game is to be judged
@@ -67,6 +67,7 @@ class ModePlay {
   JudgedGuess Judge(const std::string& guess) const;
   void ShowVerdict(const JudgedGuess& judged);
   void ShowFacts(const TimedGame& clock);
+  bool FactsShown() const;
   void ShowHints();
   // The guess list gives the foot of its place to the facts while they show.
   void Relayout();
@@ -74,7 +75,7 @@ class ModePlay {
   GameHost& host_;
   PlayAccess& access_;
   TGuessList& guessList_;
-  TPlayFacts& facts_;
+  TPlayFacts* facts_ = nullptr;  // made for the first game that has facts to show
   TBoardView& board_;
   TGauge& gauge_;
 

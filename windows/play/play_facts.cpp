@@ -1,11 +1,11 @@
 #include "windows/play/play_facts.h"
 
 #include "platform/widget_makers.h"
+#include "presentation/layout_scaling.h"
 
 TPlayFacts::TPlayFacts(QWidget* parent) : QListWidget(parent) {
   setObjectName("PlayFacts");
   setAccessibleName("Game facts");
-  setFont(ArialPixels(12));
   setSelectionMode(QAbstractItemView::NoSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setFocusPolicy(Qt::TabFocus);
@@ -13,8 +13,6 @@ TPlayFacts::TPlayFacts(QWidget* parent) : QListWidget(parent) {
   setWrapping(true);
   setResizeMode(QListView::Adjust);
   setTextElideMode(Qt::ElideRight);
-  ApplyScale(1.0);
-  hide();
 }
 
 void TPlayFacts::ShowFacts(const std::vector<Fact>& facts) {
@@ -28,6 +26,7 @@ void TPlayFacts::ShowFacts(const std::vector<Fact>& facts) {
 }
 
 void TPlayFacts::ApplyScale(double scaleFactor) {
+  setFont(ArialPixels(Scaled(12, scaleFactor)));
   SetListRowHeight(*this, scaleFactor);
   setGridSize(QSize(width() / 2, ListRowHeight(*this)));
 }

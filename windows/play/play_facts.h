@@ -18,6 +18,6 @@ class TPlayFacts : public QListWidget {
   };
   // The lines, each kept where it stands when only its text changes.
   void ShowFacts(const std::vector<Fact>& facts);
-  // Rows as high as the window size needs, in two columns of the list's width.
+  // Its font and rows as the window size needs, in two columns of the list's width.
   void ApplyScale(double scaleFactor);
 };
