@@ -49,6 +49,7 @@ class TMainWin : public QMainWindow, public GameHost {
   void BoardLoaded() override;
   void RepaintBoard() override;
   void GameModeChanged() override;
+  void LanguageChanged() override;
   void GuessListLookChanged() override;
   void ApplyWindowScale(double scaleFactor) override;
   bool SaveThePuzzle(PuzzleRecord& record) override { return puzzleFiles_.SaveAs(record); }

@@ -45,6 +45,8 @@ const std::vector<FollowingItem>& FollowingItems() {
       {"MenuPlayCode", Control::MenuOpen},
       {"MenuPlayToday", Control::MenuOpen},
       {"MenuHistory", Control::MenuOpen},
+      // A game is judged in the language it was dealt in.
+      {"MenuLanguage", Control::MenuOpen},
       // A game keeps the mode and hints it started with.
       {"MenuGameMode", Control::MenuDimensions},
       {"MenuHints", Control::MenuDimensions},

@@ -6,16 +6,25 @@
 #include "base/text_utils.h"
 #include "game/game_mode.h"
 #include "history/game_record.h"
+#include "words/language.h"
 
 RecordMode ModeOf(const GameRecord& record) {
-  return {record.Height, record.Width, record.GameSeconds, record.AmericanDictionary, record.Mode};
+  return {record.Height,       record.Width, record.GameSeconds, record.AmericanDictionary,
+          record.LanguageCode, record.Mode};
+}
+
+std::string DictionaryText(const std::string& languageCode, bool americanDictionary) {
+  const Language* language = FindLanguage(languageCode);
+  if (language != nullptr && language->HasDictionaryChoice())
+    return americanDictionary ? "American" : "British";
+  return language != nullptr ? std::string(language->Name) : languageCode;
 }
 
 std::string ModeText(const RecordMode& mode) {
   std::string text = std::to_string(mode.Height) + " x " + std::to_string(mode.Width) + ", ";
   if (TakesTimerLength(mode.Mode)) text += LengthText(mode.GameSeconds) + ", ";
   if (mode.Mode != ModeRow(GameMode::Classic).Code) text += ModeNameOf(mode.Mode) + ", ";
-  return text + (mode.AmericanDictionary ? "American" : "British");
+  return text + DictionaryText(mode.LanguageCode, mode.AmericanDictionary);
 }
 
 bool TakesTimerLength(const std::string& modeCode) {

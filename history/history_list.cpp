@@ -32,7 +32,7 @@ std::array<std::string, kGameColumns> GameLine(const HistoryRow& row) {
   if (!row.BoardOfTheDay.empty()) size += " (board of " + row.BoardOfTheDay + ")";
   return {DateTimeText(row.PlayedAt),
           size,
-          row.AmericanDictionary ? "American" : "British",
+          DictionaryText(row.LanguageCode, row.AmericanDictionary),
           TakesTimerLength(row.Mode) ? LengthText(row.GameSeconds) : "-",
           ModeNameOf(row.Mode) + (row.WithHints ? ", with hints" : ""),
           FormatCount(row.TotalScore),
@@ -46,7 +46,7 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
       case GameColumn::Size:
         return std::tuple<double, double>(row.Height * 10 + row.Width, 0);
       case GameColumn::Dictionary:
-        return std::tuple<double, double>(row.AmericanDictionary, 0);
+        return std::tuple<double, double>(row.AmericanDictionary, 0);  // then by language
       case GameColumn::Length:
         return std::tuple<double, double>(row.GameSeconds, 0);
       case GameColumn::Mode:
@@ -67,7 +67,8 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
 }
 
 RecordMode ModeOf(const HistoryRow& row) {
-  return {row.Height, row.Width, row.GameSeconds, row.AmericanDictionary, row.Mode};
+  return {row.Height,       row.Width, row.GameSeconds, row.AmericanDictionary,
+          row.LanguageCode, row.Mode};
 }
 
 std::vector<std::string> PlayedGameModes(const std::vector<HistoryRow>& rows) {

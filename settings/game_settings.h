@@ -61,6 +61,9 @@ struct GameSettings {
   // Missed Words: count only the words of the common word lists against the player.
   bool CommonWordsOnly = true;
 
+  // The language played, judged and dealt: a code of the language table ("de").
+  std::string LanguageCode = "en";
+
   // The way to play. Every mode but Classic judges each guess as it is entered; Classic
   // does so only when the player asks.
   GameMode Mode = GameMode::Classic;
@@ -77,6 +80,10 @@ struct GameSettings {
   bool JudgesAsEntered() const { return Mode != GameMode::Classic || JudgeAsEntered; }
   bool AnyHint() const { return HintWordsByLength || HintWordsStartingHere || HintBestScore; }
 };
+
+struct Language;
+// The row of the language table `settings` choose; English for a code no row has.
+const Language& ChosenLanguage(const GameSettings& settings);
 
 // The defaults, with the three "Last" texts taken from the start directory.
 GameSettings DefaultSettings(const std::string& startDirectory);

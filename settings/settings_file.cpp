@@ -5,6 +5,7 @@
 
 #include "base/text_utils.h"
 #include "settings/profile_file.h"
+#include "words/language.h"
 
 namespace {
 
@@ -118,6 +119,9 @@ void VisitKeys(Visitor& file, GameSettings& s) {
 constexpr char kMissedWordsSection[] = "Missed Words";
 constexpr char kCommonWordsOnlyKey[] = "Common Words Only";
 
+constexpr char kLanguageSection[] = "Language";
+constexpr char kLanguageKey[] = "Language";
+
 constexpr char kGameModeSection[] = "Game Mode";
 constexpr char kModeKey[] = "Mode";
 
@@ -137,6 +141,10 @@ void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
   SettingsReader reader(profile);
   reader.Section(kMissedWordsSection);
   reader.YesNo(kCommonWordsOnlyKey, s.CommonWordsOnly);
+  reader.Section(kLanguageSection);
+  reader.Text(kLanguageKey, s.LanguageCode, kShortBuffer);
+  // A code no row has (a newer copy's language, a slip of the hand) plays English.
+  if (FindLanguage(s.LanguageCode) == nullptr) s.LanguageCode = GameSettings{}.LanguageCode;
 
   reader.Section(kGameModeSection);
   std::string code = ModeRow(s.Mode).Code;
@@ -163,6 +171,7 @@ void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
   const GameSettings defaults;
   WriteAddedKey(profile, kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly),
                 YesNoText(defaults.CommonWordsOnly));
+  WriteAddedKey(profile, kLanguageSection, kLanguageKey, s.LanguageCode, defaults.LanguageCode);
   WriteAddedKey(profile, kGameModeSection, kModeKey, ModeRow(s.Mode).Code,
                 ModeRow(defaults.Mode).Code);
   for (const GameModeFlag& flag : kGameModeFlags)

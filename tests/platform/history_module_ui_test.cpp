@@ -274,11 +274,52 @@ TEST(HistoryModule, AFileFromBeforeGameModesCountsItsGamesAsClassic) {
   EXPECT_EQ(before.Mode, "classic");
   EXPECT_FALSE(before.WithHints);
   EXPECT_TRUE(history->Game(hintedId).WithHints);
-  const RecordMode classic{4, 4, 180, true, "classic"};
+  const RecordMode classic;  // 4 x 4, 3:00, American, Classic
   EXPECT_EQ(history->BestScores(classic), (std::vector<ScoreEntry>{{7, 1765000000, 5}}));
   RecordMode refillMode = classic;
   refillMode.Mode = "refill";
   EXPECT_EQ(history->BestScores(refillMode).size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// A history kept before there were languages: its games are English games, and records
+// are kept for each language once new games come in.
+TEST(HistoryModule, AnOlderFileGainsTheLanguageAndRecordsAreKeptForEachLanguage) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("history.sqlite");
+  MakeHistory(path, 2);
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_older");
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    // The file as the first version of the history wrote it.
+    ASSERT_TRUE(query.exec("DROP INDEX games_by_mode"));
+    ASSERT_TRUE(query.exec("ALTER TABLE games DROP COLUMN language"));
+    ASSERT_TRUE(
+        query.exec("CREATE INDEX games_by_mode ON games (height, width, game_seconds, "
+                   "american, total_score DESC, played_at)"));
+    ASSERT_TRUE(query.exec("PRAGMA user_version = 1"));
+  }
+  QSqlDatabase::removeDatabase("test_older");
+
+  auto history = OpenHistory(path);
+  HistoryRow german = Row(50);
+  german.LanguageCode = "de";
+  const int64_t germanId = history->Add(german);
+  ASSERT_NE(germanId, 0);
+  EXPECT_EQ(history->Game(germanId).LanguageCode, "de");
+  for (const HistoryRow& row : history->Games())
+    EXPECT_EQ(row.LanguageCode, row.Id == germanId ? "de" : "en");
+
+  RecordMode mode;  // 4 x 4, 3:00, American
+  EXPECT_EQ(history->BestScores(mode).size(), 2u);
+  mode.LanguageCode = "de";
+  ASSERT_EQ(history->BestScores(mode).size(), 1u);
+  EXPECT_EQ(history->BestScores(mode)[0].GameId, germanId);
 }
 
 }  // namespace
