@@ -68,6 +68,11 @@ class MainWinModesTest : public MainWinTest {
 TEST_F(MainWinModesTest, AKeyboardGameOfRefillIsJudgedAndSpokenAsItGoes) {
   ChooseMode("refill");
   EXPECT_EQ(Window().windowTitle(), QString::fromUtf8("Tolvane 95 \u2014 Refill"));
+  Window().Settings().LanguageCode = "de";
+  Window().LanguageChanged();
+  EXPECT_EQ(Window().windowTitle(), QString::fromUtf8("Tolvane 95 \u2014 Deutsch, Refill"));
+  Window().Settings().LanguageCode = "en";
+  Window().LanguageChanged();
   Window().Settings().HintWordsStartingHere = true;
   Window().Settings().TimeUpNotification = 2;
   PlaceBoard(kBoard, 4, 4);
