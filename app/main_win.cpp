@@ -204,10 +204,10 @@ void TMainWin::ScrambleClick() {
   // Hiding the focused control hands the focus on; it comes back once the board is shown.
   QWidget* focused = QApplication::focusWidget();
   MakeInvisible();
-  game_.ClearGuesses();
   GuessList->clear();
   play_->Forget();
   DealNewBoard(*this);
+  game_.ClearGuesses(BoardNow());
   board_->PlayScrambleAnimation();
   MakeVisible();
   if (focused) focused->setFocus();
@@ -216,7 +216,7 @@ void TMainWin::ScrambleClick() {
 
 void TMainWin::StartClick() {
   if (!play_->Open()) return;  // a game judged as it goes needs the dictionary
-  game_.Start(settings_.Minutes, settings_.Seconds);
+  game_.Start(settings_.Minutes, settings_.Seconds, BoardNow());
   GuessList->clear();
   const GameEnd end = play_->Start(game_);
   MyTimer->Start();
@@ -314,6 +314,10 @@ void TMainWin::RepaintBoard() { board_->repaint(); }
 void TMainWin::GameModeChanged() { setWindowTitle(WindowCaption(settings_)); }
 
 PlayedMode TMainWin::GameModePlayed() const { return play_->Played(); }
+
+const std::vector<JudgedGuess>* TMainWin::VerdictsAsPlayed() const { return play_->Verdicts(); }
+
+bool TMainWin::MayChangeBoard() const { return Scramble->isEnabled(); }
 
 void TMainWin::LanguageChanged() { ShowLanguage(*this); }
 

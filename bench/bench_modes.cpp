@@ -20,7 +20,6 @@
 #include "base/random_source.h"
 #include "game/end_rule.h"
 #include "game/scramble.h"
-#include "history/game_record.h"
 #include "tests/fake_platform.h"
 #include "words/board_hints.h"
 #include "words/board_search/board_search.h"
@@ -122,10 +121,10 @@ void BM_JudgeAGuessAsEntered(benchmark::State& state) {
       FoundWords found(round.Words);
       for (const std::string& guess : round.Guesses) {
         const Clock::time_point start = Clock::now();
-        const JudgedGuess judged = JudgeGuesses(
-            {guess}, settings,
+        const JudgedGuess judged = JudgeListedGuess(
+            guess, settings,
             [&](const std::string& word) { return InPuzzle(round.Grid, word, false); },
-            [&](const std::string& word) { return InSpeller(session, word); })[0];
+            [&](const std::string& word) { return InSpeller(session, word); });
         const bool valid = judged.Verdict == GuessVerdict::Valid;
         if (valid) found.Mark(judged.Word);
         benchmark::DoNotOptimize(rule.Judged(clock, valid, judged.Points));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,7 +21,15 @@ class FakeGameHost : public GameHost {
   GameSettings& Settings() override { return settings; }
   LetterGrid& Board() override { return board; }
   const std::vector<std::string>& Guesses() const override { return guesses; }
-  PlayedMode GameModePlayed() const override { return played; }
+  // The board as it stands, unless the test put another board in the game's place.
+  const PlayedBoard& GameBoard() const override {
+    if (gameBoard) return *gameBoard;
+    played = {board, settings.Height, settings.Width};
+    return played;
+  }
+  BoardWords& WordsOfBoard() override { return boardWords; }
+  PlayedMode GameModePlayed() const override { return playedMode; }
+  const std::vector<JudgedGuess>* VerdictsAsPlayed() const override { return nullptr; }
   double ScaleFactor() const override { return scaleFactor; }
   QSize ScreenSize() const override { return screen; }
   const std::string& ProgramDirectory() const override { return programDirectory; }
@@ -39,13 +48,17 @@ class FakeGameHost : public GameHost {
   }
   void ShowPath(const std::vector<int>& cells) override { shownPaths.push_back(cells); }
   bool FirstJudging() override { return std::exchange(unjudgedGame, false); }
+  bool MayChangeBoard() const override { return !unjudgedGame; }
 
   QWidget owner;
   FakePlatform platform;
   GameSettings settings;
   LetterGrid board;
   std::vector<std::string> guesses;
-  PlayedMode played;
+  std::optional<PlayedBoard> gameBoard;
+  mutable PlayedBoard played;
+  BoardWords boardWords;
+  PlayedMode playedMode;
   double scaleFactor = 1.0;
   QSize screen{1280, 1024};
   std::string programDirectory = TOLVANE_PROGRAM_DIR;

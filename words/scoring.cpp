@@ -33,6 +33,42 @@ int64_t Penalty(bool charged, const std::vector<std::string>& words) {
   return charged ? -static_cast<int64_t>(words.size()) : 0;
 }
 
+int64_t ChargedPoints(bool charged) { return charged ? -1 : 0; }
+
+// The sheet's list of the guesses of `verdict`; none for a repeat.
+std::vector<std::string>* ListOf(GuessVerdict verdict, ScoreSheet& sheet) {
+  switch (verdict) {
+    case GuessVerdict::Valid:
+      return &sheet.ValidWords;
+    case GuessVerdict::NotInPuzzle:
+      return &sheet.NotInPuzzle;
+    case GuessVerdict::Misspelled:
+      return &sheet.Misspelled;
+    case GuessVerdict::TooShort:
+      return &sheet.TooShort;
+    case GuessVerdict::Repeat:
+      break;
+  }
+  return nullptr;
+}
+
+// What a judged guess adds to the total.
+int64_t PointsOf(const JudgedGuess& judged, const GameSettings& settings) {
+  switch (judged.Verdict) {
+    case GuessVerdict::Valid:
+      return settings.PointsForLength(static_cast<int>(judged.Word.size()));
+    case GuessVerdict::NotInPuzzle:
+      return ChargedPoints(settings.WordNotInPuzzle);
+    case GuessVerdict::Misspelled:
+      return ChargedPoints(settings.WordMisspelled);
+    case GuessVerdict::TooShort:
+      return ChargedPoints(settings.WordTooShort);
+    case GuessVerdict::Repeat:
+      break;
+  }
+  return 0;
+}
+
 }  // namespace
 
 WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
@@ -43,28 +79,45 @@ WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
   return WordVerdict::Valid;
 }
 
+JudgedGuess JudgeListedGuess(const std::string& whole, const GameSettings& settings,
+                             const WordTest& inPuzzle, const WordTest& inSpeller) {
+  // Cutting first could cut the mark off a long repeat and charge for it again.
+  if (IsRepeat(whole)) return {whole, GuessVerdict::Repeat, 0};
+  JudgedGuess judged{whole.substr(0, kMaxGuessLength), GuessVerdict::Valid, 0};
+  switch (JudgeGuess(judged.Word, settings.MinimumWordLength, inPuzzle, inSpeller)) {
+    case WordVerdict::TooShort:
+      judged.Verdict = GuessVerdict::TooShort;
+      break;
+    case WordVerdict::NotInPuzzle:
+      judged.Verdict = GuessVerdict::NotInPuzzle;
+      break;
+    case WordVerdict::Misspelled:
+      judged.Verdict = GuessVerdict::Misspelled;
+      break;
+    case WordVerdict::Valid:
+      break;
+  }
+  judged.Points = PointsOf(judged, settings);
+  return judged;
+}
+
 ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSettings& settings,
                         const WordTest& inPuzzle, const WordTest& inSpeller) {
+  std::vector<JudgedGuess> judged;
+  judged.reserve(guesses.size());
+  for (const std::string& guess : guesses)
+    judged.push_back(JudgeListedGuess(guess, settings, inPuzzle, inSpeller));
+  return SheetOf(std::move(judged), settings);
+}
+
+ScoreSheet SheetOf(std::vector<JudgedGuess> guesses, const GameSettings& settings) {
   ScoreSheet sheet;
-  for (const std::string& whole : guesses) {
-    // Cutting first could cut the mark off a long repeat and charge for it again.
-    if (IsRepeat(whole)) continue;
-    const std::string guess = whole.substr(0, kMaxGuessLength);
-    switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
-      case WordVerdict::TooShort:
-        sheet.TooShort.push_back(guess);
-        break;
-      case WordVerdict::NotInPuzzle:
-        sheet.NotInPuzzle.push_back(guess);
-        break;
-      case WordVerdict::Misspelled:
-        sheet.Misspelled.push_back(guess);
-        break;
-      case WordVerdict::Valid:
-        sheet.ValidWords.push_back(guess);
-        break;
-    }
+  for (JudgedGuess& judged : guesses) {
+    judged.Points = PointsOf(judged, settings);
+    if (std::vector<std::string>* list = ListOf(judged.Verdict, sheet))
+      list->push_back(judged.Word);
   }
+  sheet.Guesses = std::move(guesses);
   for (auto* list : {&sheet.ValidWords, &sheet.NotInPuzzle, &sheet.Misspelled, &sheet.TooShort})
     SortLikeAListBox(*list);
 

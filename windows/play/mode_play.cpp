@@ -76,9 +76,7 @@ GameEnd ModePlay::Start(TimedGame& clock) {
   verdicts_.clear();
   score_ = 0;
   words_.clear();
-  if (judging_)
-    words_ = FindWords(host_.Board(), session_, rules_.MinimumWordLength,
-                       rules_.RepeatingLettersAllowed);
+  if (judging_) words_ = GameBoardWords(host_, session_);
   found_ = FoundWords(words_);
   const GameEnd end = rule_.Start(ModeRow(rules_.Mode), clock, std::ssize(words_));
 
@@ -174,14 +172,13 @@ void ModePlay::Relayout() {
 }
 
 JudgedGuess ModePlay::Judge(const std::string& guess) const {
-  const LetterGrid& board = host_.Board();
-  return JudgeGuesses(
-             {guess}, rules_,
-             [&](const std::string& word) {
-               return InPuzzle(board, word, rules_.RepeatingLettersAllowed);
-             },
-             [&](const std::string& word) { return InSpeller(session_, word); })
-      .front();
+  const LetterGrid& board = host_.GameBoard().Grid;
+  return JudgeListedGuess(
+      guess, rules_,
+      [&](const std::string& word) {
+        return InPuzzle(board, word, rules_.RepeatingLettersAllowed);
+      },
+      [&](const std::string& word) { return InSpeller(session_, word); });
 }
 
 void ModePlay::ShowVerdict(const JudgedGuess& judged) {

@@ -7,10 +7,10 @@
 #include "game/end_rule.h"
 #include "game/game_mode.h"
 #include "game/timed_game.h"
-#include "history/game_record.h"
 #include "settings/game_settings.h"
 #include "words/board_hints.h"
 #include "words/check_session.h"
+#include "words/scoring.h"
 #include "words/word_finder.h"
 
 class GameHost;
