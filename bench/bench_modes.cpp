@@ -115,7 +115,7 @@ void BM_JudgeAGuessAsEntered(benchmark::State& state) {
   for (auto _ : state) {
     for (const Round& round : Rounds()) {
       TimedGame clock;
-      clock.Start(3, 0);
+      clock.Start(3, 0, {});
       EndRule rule;
       rule.Start(ModeRow(GameMode::Refill), clock, std::ssize(round.Words));
       FoundWords found(round.Words);

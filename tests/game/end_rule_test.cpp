@@ -40,7 +40,7 @@ Played Play(const Case& c) {
   TimedGame clock;
   EndRule rule;
   Played played;
-  clock.Start(0, c.TimerSeconds);
+  clock.Start(0, c.TimerSeconds, {});
   played.End = rule.Start(ModeRow(c.Mode), clock, c.WordsOnBoard);
   for (const Step& step : c.Steps) {
     if (played.End != GameEnd::Running) break;
