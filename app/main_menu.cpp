@@ -16,10 +16,13 @@
 #include "windows/look/print_opt.h"
 #include "windows/look/window_size.h"
 #include "windows/options/design_it.h"
+#include "windows/options/game_mode_dialog.h"
+#include "windows/options/hints_dialog.h"
 #include "windows/options/number_dialog.h"
 #include "windows/options/score_options_dialog.h"
 #include "windows/options/set_the_timer_dialog.h"
 #include "windows/options/show_options_dialog.h"
+#include "windows/window_caption.h"
 #include "windows/words/dictionary_maintenance.h"
 #include "windows/words/host_check_session.h"
 #include "windows/words/look_up_word.h"
@@ -86,6 +89,9 @@ const std::vector<MenuRow>& MainMenuRows() {
        [](TMainWin& w) { ShowDialog<TScoreOptions>(w); }},
       {M::Options, "MenuPlayOptions", "Pla&y Options", Qt::Key_Y,
        [](TMainWin& w) { ShowDialog<TShowOptions>(w); }},
+      {M::Options, "MenuGameMode", "Game &Mode...", 0,
+       [](TMainWin& w) { ShowDialog<TGameModeDialog>(w); }},
+      {M::Options, "MenuHints", "&Hints...", 0, [](TMainWin& w) { ShowDialog<THintsDialog>(w); }},
       {M::Options, "MenuBackBit", "Show &Background Bitmap", Qt::Key_B,
        [](TMainWin& w) {
          GameSettings& settings = w.Settings();
@@ -165,9 +171,6 @@ void ShowDictionaryChoice(TMainWin& window) {
 void ShowLanguage(TMainWin& window) {
   const Language& language = ChosenLanguage(window.Settings());
   window.findChild<QAction*>(LanguageItemName(language))->setChecked(true);
-  QString caption = "Tolvane 95";
-  if (&language != &English())
-    caption += QString(" ") + QChar(0x2014) + " " + TextFromBytes(std::string(language.Name));
-  window.setWindowTitle(caption);
+  window.setWindowTitle(WindowCaption(window.Settings()));
   window.MenuItem("MenuAmerican")->setEnabled(language.HasDictionaryChoice());
 }

@@ -22,8 +22,10 @@
 #include "windows/play/board_view.h"
 #include "windows/play/gauge.h"
 #include "windows/play/guess_list_view.h"
+#include "windows/play/mode_play.h"
 #include "windows/play/play_access.h"
 #include "windows/play/word_entry.h"
+#include "windows/window_caption.h"
 #include "windows/words/host_check_session.h"
 #include "windows/words/show_score.h"
 #include "words/language.h"
@@ -125,6 +127,7 @@ void TMainWin::CreateComponents() {
   MyGauge->setObjectName("MyGauge");
   MyGauge->setGeometry(556, 76, 53, 297);
   MyGauge->setFont(ArialPixels(17));
+  play_ = std::make_unique<ModePlay>(*this, *access_, *GuessList, *board_, *MyGauge);
 
   playingControls_ = {wordPanel, guessPanel, GuessList,  timeHeadPanel, Scramble,
                       Start,     CheckList,  ExitButton, MyGauge};
@@ -202,6 +205,7 @@ void TMainWin::ScrambleClick() {
   QWidget* focused = QApplication::focusWidget();
   MakeInvisible();
   GuessList->clear();
+  play_->Forget();
   DealNewBoard(*this);
   game_.ClearGuesses(BoardNow());
   board_->PlayScrambleAnimation();
@@ -211,45 +215,37 @@ void TMainWin::ScrambleClick() {
 }
 
 void TMainWin::StartClick() {
+  if (!play_->Open()) return;  // a game judged as it goes needs the dictionary
   game_.Start(settings_.Minutes, settings_.Seconds, BoardNow());
+  GuessList->clear();
+  const GameEnd end = play_->Start(game_);
   MyTimer->Start();
   ShowTime();
-  MyGauge->SetRange(0, game_.GameSeconds());
-  MyGauge->SetProgress(0);
-  GuessList->clear();
   Apply(GameEvent::GameStarted);
   access_->GameStarted(game_.GameSeconds());
   board_->SetPicking(true);
   GuessList->viewport()->setCursor(board_->GridCursor());
+  if (end != GameEnd::Running) EndGame(end);
 }
 
 void TMainWin::MyTimerTimer() {
   const TickOutcome outcome = game_.Tick();
-  const TimeUpAnnouncement announce = AnnouncementFor(settings_.TimeUpNotification);
-  if (outcome != TickOutcome::TimeUp) {
-    if (outcome == TickOutcome::TenSecondWarning) {
-      if (announce.Sound) platform_.Audio().PlayAsync("TENSECS.WAV");
-      access_->TenSecondsLeft();
-    }
-    AdvanceGauge();
-    return;
-  }
-  StopGame();
-  AdvanceGauge();
-  access_->TimeUp();
-  if (announce.Sound) platform_.Audio().PlayToEnd("TIMEUP.WAV");
-  if (announce.Message) platform_.ShowMessage(this, "Time is up.", "Notice");
+  if (outcome == TickOutcome::TenSecondWarning) play_->WarnTenSecondsLeft();
+  if (outcome == TickOutcome::TimeUp) StopGame();
+  ShowTime();
+  play_->Ticked(game_);
+  if (outcome == TickOutcome::TimeUp) play_->AnnounceEnd(GameEnd::TimeUp);
 }
 
-void TMainWin::AdvanceGauge() {
-  ShowTime();
-  MyGauge->AddProgress(1);
-  MyGauge->repaint();
+void TMainWin::EndGame(GameEnd end) {
+  StopGame();
+  play_->AnnounceEnd(end);
 }
 
 void TMainWin::StopGame() {
   MyTimer->Stop();
   game_.Stop();
+  play_->Stop();
   Apply(GameEvent::GameStopped);
   board_->SetPicking(false);
   GuessList->viewport()->unsetCursor();
@@ -269,6 +265,8 @@ bool TMainWin::EnterGuess() {
   GuessList->AddGuess(TextFromBytes(game_.Guesses().back()));
   WordEntry->clear();
   board_->ForgetPicks();
+  const GameEnd end = play_->Entered(game_).End;
+  if (end != GameEnd::Running) EndGame(end);
   return true;
 }
 
@@ -301,16 +299,24 @@ void TMainWin::ExitButtonClick() {
 }
 
 void TMainWin::BoardResized() {
+  play_->Forget();
   Apply(GameEvent::BoardResized);
   board_->BoardChanged();
 }
 
 void TMainWin::BoardLoaded() {
+  play_->Forget();
   Apply(GameEvent::PuzzleLoaded);
   board_->BoardChanged();
 }
 
 void TMainWin::RepaintBoard() { board_->repaint(); }
+
+void TMainWin::GameModeChanged() { setWindowTitle(WindowCaption(settings_)); }
+
+PlayedMode TMainWin::GameModePlayed() const { return play_->Played(); }
+
+const std::vector<JudgedGuess>* TMainWin::VerdictsAsPlayed() const { return play_->Verdicts(); }
 
 bool TMainWin::MayChangeBoard() const { return Scramble->isEnabled(); }
 
@@ -328,6 +334,7 @@ void TMainWin::ShowPath(const std::vector<int>& cells) { board_->ShowPath(cells)
 void TMainWin::ApplyWindowScale(double scaleFactor) {
   scaleFactor_ = scaleFactor;
   RestoreWindow(*this, *board_, dimensions_, scaleFactor_, ScreenSize(), kTopOffset);
+  play_->WindowScaled();
   GuessListLookChanged();
   board_->repaint();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/control_states.h"
+#include "game/end_rule.h"
 #include "game/letter_grid.h"
 #include "game/timed_game.h"
 #include "platform/game_host.h"
@@ -21,6 +22,7 @@ class TBoardView;
 class TGauge;
 class TGuessList;
 class TWordEntry;
+class ModePlay;
 class PlayAccess;
 class TLetterLook;
 class TShowScore;
@@ -39,6 +41,8 @@ class TMainWin : public QMainWindow, public GameHost {
   GameSettings& Settings() override { return settings_; }
   LetterGrid& Board() override { return grid_; }
   const std::vector<std::string>& Guesses() const override { return game_.Guesses(); }
+  PlayedMode GameModePlayed() const override;
+  const std::vector<JudgedGuess>* VerdictsAsPlayed() const override;
   const PlayedBoard& GameBoard() const override { return game_.Board(); }
   BoardWords& WordsOfBoard() override { return boardWords_; }
   double ScaleFactor() const override { return scaleFactor_; }
@@ -47,6 +51,7 @@ class TMainWin : public QMainWindow, public GameHost {
   void BoardResized() override;
   void BoardLoaded() override;
   void RepaintBoard() override;
+  void GameModeChanged() override;
   void LanguageChanged() override;
   void GuessListLookChanged() override;
   void ApplyWindowScale(double scaleFactor) override;
@@ -72,6 +77,8 @@ class TMainWin : public QMainWindow, public GameHost {
   void StartClick();
   void MyTimerTimer();
   void StopGame();
+  // The game is over by its mode's rule: told as the end of its time is.
+  void EndGame(GameEnd end);
   void CheckListClick();
   void ExitButtonClick();
 
@@ -87,7 +94,6 @@ class TMainWin : public QMainWindow, public GameHost {
   void MakeInvisible();
   void MakeVisible();
   void ShowTime();
-  void AdvanceGauge();
   void AddGuess();
   // The word box's text into the guess list, and the box emptied; false when blank.
   bool EnterGuess();
@@ -105,6 +111,7 @@ class TMainWin : public QMainWindow, public GameHost {
   SavedDimensions dimensions_;
   bool shown_ = false;
   std::unique_ptr<PlayAccess> access_;
+  std::unique_ptr<ModePlay> play_;
 
   TLetterLook* letterLook_ = nullptr;
   TShowScore* showScore_ = nullptr;

@@ -85,12 +85,15 @@ class BenchHost : public GameHost {
   const std::vector<std::string>& Guesses() const override { return guesses_; }
   const PlayedBoard& GameBoard() const override { return played_; }
   BoardWords& WordsOfBoard() override { return boardWords_; }
+  PlayedMode GameModePlayed() const override { return {}; }
+  const std::vector<JudgedGuess>* VerdictsAsPlayed() const override { return nullptr; }
   double ScaleFactor() const override { return 1.0; }
   QSize ScreenSize() const override { return {1280, 1024}; }
   const std::string& ProgramDirectory() const override { return folder_; }
   void BoardResized() override {}
   void BoardLoaded() override {}
   void RepaintBoard() override {}
+  void GameModeChanged() override {}
   void GuessListLookChanged() override {}
   void ApplyWindowScale(double) override {}
   bool SaveThePuzzle(PuzzleRecord&) override { return false; }

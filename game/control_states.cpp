@@ -49,6 +49,9 @@ const std::vector<FollowingItem>& FollowingItems() {
       {"MenuHistory", Control::MenuOpen},
       // A game is judged in the language it was dealt in.
       {"MenuLanguage", Control::MenuOpen},
+      // A game keeps the mode and hints it started with.
+      {"MenuGameMode", Control::MenuDimensions},
+      {"MenuHints", Control::MenuDimensions},
   };
   return items;
 }

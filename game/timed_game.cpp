@@ -12,6 +12,7 @@ TimeUpAnnouncement AnnouncementFor(int32_t timeUpNotification) {
 
 void TimedGame::Start(int32_t minutes, int32_t seconds, const PlayedBoard& board) {
   running_ = true;
+  hasClock_ = true;
   gameSeconds_ = minutes * 60 + seconds;
   tenSecondWarningGiven_ = false;
   elapsedSeconds_ = 0;
@@ -19,7 +20,8 @@ void TimedGame::Start(int32_t minutes, int32_t seconds, const PlayedBoard& board
 }
 
 TickOutcome TimedGame::Tick() {
-  ++elapsedSeconds_;
+  if (elapsedSeconds_ < INT32_MAX) ++elapsedSeconds_;
+  if (!hasClock_) return TickOutcome::Counted;
   if (elapsedSeconds_ >= gameSeconds_) {
     running_ = false;
     return TickOutcome::TimeUp;
@@ -29,6 +31,17 @@ TickOutcome TimedGame::Tick() {
     return TickOutcome::TenSecondWarning;
   }
   return TickOutcome::Counted;
+}
+
+void TimedGame::SetLength(std::optional<int32_t> seconds) {
+  hasClock_ = seconds.has_value();
+  gameSeconds_ = seconds.value_or(0);
+}
+
+void TimedGame::AddTime(int32_t seconds) {
+  gameSeconds_ =
+      static_cast<int32_t>(std::min<int64_t>(int64_t{gameSeconds_} + seconds, INT32_MAX));
+  if (SecondsLeft() > 10) tenSecondWarningGiven_ = false;
 }
 
 static std::string TwoDigits(int32_t value) {

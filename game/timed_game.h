@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,12 +21,19 @@ enum class TickOutcome { Counted, TenSecondWarning, TimeUp };
 
 // A timed game and its guess list: the clock counts whole seconds up to the game length,
 // warns once ten seconds before the end and stops on the tick that reaches the length.
+// A game mode may change the length as the game goes, or play without a clock.
 class TimedGame {
  public:
   // A new game on `board`: the length is taken now, the clock starts at zero and the
   // list empties.
   void Start(int32_t minutes, int32_t seconds, const PlayedBoard& board);
   TickOutcome Tick();
+  // The game ends when the clock reaches `seconds`; with nothing, the game has no clock:
+  // the time counts up and never runs out.
+  void SetLength(std::optional<int32_t> seconds);
+  // The game ends `seconds` later. Once more than ten seconds are left again, the warning
+  // comes again.
+  void AddTime(int32_t seconds);
   // The game is over, its guesses not judged yet.
   void Stop() {
     running_ = false;
@@ -35,6 +43,8 @@ class TimedGame {
   bool Running() const { return running_; }
   int32_t ElapsedSeconds() const { return elapsedSeconds_; }
   int32_t GameSeconds() const { return gameSeconds_; }
+  bool HasClock() const { return hasClock_; }
+  int32_t SecondsLeft() const { return gameSeconds_ - elapsedSeconds_; }
   // The elapsed time as hh:mm:ss.
   std::string TimeText() const;
 
@@ -56,6 +66,7 @@ class TimedGame {
 
  private:
   bool running_ = false;
+  bool hasClock_ = true;
   int32_t gameSeconds_ = 0;
   int32_t elapsedSeconds_ = 0;
   bool tenSecondWarningGiven_ = false;

@@ -4,12 +4,13 @@
 #include <cstdio>
 
 #include "base/text_utils.h"
+#include "game/game_mode.h"
 #include "history/game_record.h"
 #include "words/language.h"
 
 RecordMode ModeOf(const GameRecord& record) {
-  return {record.Height, record.Width, record.GameSeconds, record.AmericanDictionary,
-          record.LanguageCode};
+  return {record.Height,       record.Width, record.GameSeconds, record.AmericanDictionary,
+          record.LanguageCode, record.Mode};
 }
 
 std::string DictionaryText(const std::string& languageCode, bool americanDictionary) {
@@ -20,10 +21,21 @@ std::string DictionaryText(const std::string& languageCode, bool americanDiction
 }
 
 std::string ModeText(const RecordMode& mode) {
+  std::string text = std::to_string(mode.Height) + " x " + std::to_string(mode.Width) + ", ";
+  if (TakesTimerLength(mode.Mode)) text += LengthText(mode.GameSeconds) + ", ";
+  if (mode.Mode != ModeRow(GameMode::Classic).Code) text += ModeNameOf(mode.Mode) + ", ";
+  return text + DictionaryText(mode.LanguageCode, mode.AmericanDictionary);
+}
+
+bool TakesTimerLength(const std::string& modeCode) {
+  const std::optional<GameMode> mode = ModeFromCode(modeCode);
+  return !mode || ModeRow(*mode).StartSeconds == kTimerLength;
+}
+
+std::string LengthText(int32_t gameSeconds) {
   char length[32];
-  std::snprintf(length, sizeof length, "%d:%02d", mode.GameSeconds / 60, mode.GameSeconds % 60);
-  return std::to_string(mode.Height) + " x " + std::to_string(mode.Width) + ", " + length + ", " +
-         DictionaryText(mode.LanguageCode, mode.AmericanDictionary);
+  std::snprintf(length, sizeof length, "%d:%02d", gameSeconds / 60, gameSeconds % 60);
+  return length;
 }
 
 std::vector<ScoreEntry> BestTen(std::vector<ScoreEntry> entries) {

@@ -7,23 +7,33 @@
 
 struct GameRecord;
 
-// Records are kept apart for each board size, game length, language and dictionary: a
-// score on a 5 x 5 board in three minutes says nothing about one on 4 x 4 in one minute,
-// nor one in German about one in English.
+// Records are kept apart for each board size, game length, language, dictionary and game
+// mode: a score on a 5 x 5 board in three minutes says nothing about one on 4 x 4 in one
+// minute, nor one in German about one in English, nor a Classic game about one without a
+// clock. Games played with hints are no records.
 struct RecordMode {
   int32_t Height = 4;
   int32_t Width = 4;
   int32_t GameSeconds = 180;
   bool AmericanDictionary = true;
   std::string LanguageCode = "en";
+  std::string Mode = "classic";  // the code of the game mode
   auto operator<=>(const RecordMode&) const = default;
 };
 
 RecordMode ModeOf(const GameRecord& record);
-// "5 x 5, 3:00, American"; "5 x 5, 3:00, Deutsch" in another language.
+// "5 x 5, 3:00, American"; "5 x 5, 3:00, Deutsch" in another language; another mode than
+// Classic is named, and one without a clock of the timer's length has no length:
+// "5 x 5, Refill, American".
 std::string ModeText(const RecordMode& mode);
 // What judged a game: "American" or "British" in English, else the language's name.
 std::string DictionaryText(const std::string& languageCode, bool americanDictionary);
+
+// Whether games of the mode of `modeCode` last as long as the timer is set: Classic and
+// Strikeout, and any mode this copy does not know.
+bool TakesTimerLength(const std::string& modeCode);
+// "3:00"
+std::string LengthText(int32_t gameSeconds);
 
 struct ScoreEntry {
   int64_t GameId = 0;

@@ -121,6 +121,13 @@ GameRecord MakeGameRecord(int64_t playedAt, const PlayedBoard& board, const Game
   return record;
 }
 
+void SetPlayedMode(GameRecord& record, const PlayedMode& played) {
+  const GameModeRow& mode = ModeRow(played.Mode);
+  record.Mode = mode.Code;
+  record.WithHints = played.WithHints;
+  if (mode.StartSeconds != kTimerLength) record.GameSeconds = mode.StartSeconds;
+}
+
 std::string VerdictText(GuessVerdict verdict) {
   switch (verdict) {
     case GuessVerdict::Valid:

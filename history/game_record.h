@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_mode.h"
 #include "game/played_board.h"
 #include "settings/game_settings.h"
 #include "words/scoring.h"
@@ -31,6 +32,8 @@ struct GameRecord {
   int64_t TotalScore = 0;
   std::vector<PossibleWord> PossibleWords;  // what the board allowed
   std::string BoardOfTheDay;                // "2026-12-09" for today's board, else empty
+  std::string Mode = "classic";             // the code of the game mode (game_mode.h)
+  bool WithHints = false;                   // a hint showed during the game: never a record
 
   bool operator==(const GameRecord&) const = default;
 
@@ -50,6 +53,10 @@ std::vector<PossibleWord> PriceBoardWords(const std::vector<BoardWord>& boardWor
 GameRecord MakeGameRecord(int64_t playedAt, const PlayedBoard& board, const GameSettings& settings,
                           std::vector<JudgedGuess> guesses,
                           std::vector<PossibleWord> possibleWords);
+
+// The way the game was played. A mode with a clock of its own keeps the time its clock
+// starts with as the game's length, a mode without a clock 0.
+void SetPlayedMode(GameRecord& record, const PlayedMode& played);
 
 // "Valid", "Not In Puzzle", "Misspelled", "Too Short", "Repeat".
 std::string VerdictText(GuessVerdict verdict);

@@ -11,8 +11,8 @@ namespace {
 constexpr const char* kHeader =
     "Date (UTC),Height,Width,Letters,Dictionary,Minimum Word Length,Repeating Letters,"
     "Game Seconds,Score,Found Words,Possible Words,Possible Points,% of Possible Points,"
-    "Board of the Day,Guesses,Possible Words List";
-constexpr size_t kColumns = 16;
+    "Board of the Day,Guesses,Possible Words List,Mode,With Hints";
+constexpr size_t kColumns = 18;
 
 enum Column : size_t {
   kDate,
@@ -26,7 +26,9 @@ enum Column : size_t {
   kScore,
   kBoardOfTheDay = 13,
   kGuesses,
-  kPossible
+  kPossible,
+  kMode,
+  kWithHints
 };
 
 std::string Quoted(const std::string& field) {
@@ -65,7 +67,9 @@ std::vector<std::string> Fields(const GameRecord& record) {
           PercentText(record.PercentOfPossible()),
           record.BoardOfTheDay,
           EncodeGuesses(record.Guesses),
-          EncodePossibleWords(record.PossibleWords)};
+          EncodePossibleWords(record.PossibleWords),
+          record.Mode,
+          record.WithHints ? "Yes" : "No"};
 }
 
 // Splits the text into lines of fields; nothing when a quote is left open.
@@ -144,8 +148,9 @@ std::optional<GameRecord> ReadRecord(const std::vector<std::string>& fields) {
   const auto score = ReadWholeNumber<int64_t>(fields[kScore]);
   auto guesses = DecodeGuesses(fields[kGuesses]);
   auto possible = DecodePossibleWords(fields[kPossible]);
+  const auto withHints = ReadChoice(fields[kWithHints], "Yes", "No");
   if (!playedAt || !height || !width || !american || !minimumLength || !repeating || !seconds ||
-      !score || !guesses || !possible)
+      !score || !guesses || !possible || !withHints || fields[kMode].empty())
     return std::nullopt;
   if (*height < 4 || *height > 5 || *width < 4 || *width > 5) return std::nullopt;
   if (!fields[kBoardOfTheDay].empty() && !ReadDate(fields[kBoardOfTheDay])) return std::nullopt;
@@ -161,6 +166,8 @@ std::optional<GameRecord> ReadRecord(const std::vector<std::string>& fields) {
   record.Guesses = std::move(*guesses);
   record.PossibleWords = std::move(*possible);
   record.BoardOfTheDay = fields[kBoardOfTheDay];
+  record.Mode = fields[kMode];
+  record.WithHints = *withHints;
   return record;
 }
 

@@ -6,24 +6,35 @@
 #include <tuple>
 
 #include "base/text_utils.h"
+#include "game/game_mode.h"
 #include "history/history_csv.h"
 #include "history/utc_time.h"
 
 const std::array<const char*, kGameColumns>& GameColumnTitles() {
   static const std::array<const char*, kGameColumns> titles = {
-      "Date (UTC)", "Size", "Dictionary", "Length", "Score", "Found / Possible", "% of Points"};
+      "Date (UTC)", "Size",  "Dictionary",       "Length",
+      "Mode",       "Score", "Found / Possible", "% of Points"};
   return titles;
 }
 
+namespace {
+
+// Where a mode stands in the mode table; a mode this copy does not know comes last.
+int ModeOrder(const std::string& code) {
+  const std::optional<GameMode> mode = ModeFromCode(code);
+  return mode ? static_cast<int>(*mode) : 256;
+}
+
+}  // namespace
+
 std::array<std::string, kGameColumns> GameLine(const HistoryRow& row) {
-  char length[32];
-  std::snprintf(length, sizeof length, "%d:%02d", row.GameSeconds / 60, row.GameSeconds % 60);
   std::string size = std::to_string(row.Height) + " x " + std::to_string(row.Width);
   if (!row.BoardOfTheDay.empty()) size += " (board of " + row.BoardOfTheDay + ")";
   return {DateTimeText(row.PlayedAt),
           size,
           DictionaryText(row.LanguageCode, row.AmericanDictionary),
-          length,
+          TakesTimerLength(row.Mode) ? LengthText(row.GameSeconds) : "-",
+          ModeNameOf(row.Mode) + (row.WithHints ? ", with hints" : ""),
           FormatCount(row.TotalScore),
           FormatCount(row.FoundWords) + " / " + FormatCount(row.PossibleWordCount),
           PercentText(row.PercentOfPossible)};
@@ -38,6 +49,8 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
         return std::tuple<double, double>(row.AmericanDictionary, 0);  // then by language
       case GameColumn::Length:
         return std::tuple<double, double>(row.GameSeconds, 0);
+      case GameColumn::Mode:
+        return std::tuple<double, double>(ModeOrder(row.Mode), row.WithHints);
       case GameColumn::Score:
         return std::tuple<double, double>(static_cast<double>(row.TotalScore), 0);
       case GameColumn::Found:
@@ -54,7 +67,16 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
 }
 
 RecordMode ModeOf(const HistoryRow& row) {
-  return {row.Height, row.Width, row.GameSeconds, row.AmericanDictionary, row.LanguageCode};
+  return {row.Height,       row.Width, row.GameSeconds, row.AmericanDictionary,
+          row.LanguageCode, row.Mode};
+}
+
+std::vector<std::string> PlayedGameModes(const std::vector<HistoryRow>& rows) {
+  std::set<std::pair<int, std::string>> modes;
+  for (const HistoryRow& row : rows) modes.emplace(ModeOrder(row.Mode), row.Mode);
+  std::vector<std::string> codes;
+  for (const auto& [order, code] : modes) codes.push_back(code);
+  return codes;
 }
 
 std::vector<RecordMode> PlayedModes(const std::vector<HistoryRow>& rows) {

@@ -16,6 +16,8 @@ HistoryRow RowFromRecord(const GameRecord& record) {
   row.PossibleWordCount = static_cast<int64_t>(record.PossibleWords.size());
   row.PercentOfPossible = record.PercentOfPossible();
   row.BoardOfTheDay = record.BoardOfTheDay;
+  row.Mode = record.Mode;
+  row.WithHints = record.WithHints;
   row.Guesses = EncodeGuesses(record.Guesses);
   row.PossibleWords = EncodePossibleWords(record.PossibleWords);
   return row;
@@ -41,5 +43,7 @@ std::optional<GameRecord> RecordFromRow(const HistoryRow& row) {
   record.Guesses = std::move(*guesses);
   record.PossibleWords = std::move(*possible);
   record.BoardOfTheDay = row.BoardOfTheDay;
+  record.Mode = row.Mode;
+  record.WithHints = row.WithHints;
   return record;
 }

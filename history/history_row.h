@@ -25,6 +25,8 @@ struct HistoryRow {
   int64_t PossibleWordCount = 0;
   double PercentOfPossible = 0;
   std::string BoardOfTheDay;
+  std::string Mode = "classic";
+  bool WithHints = false;
   std::string Guesses;
   std::string PossibleWords;
 };

@@ -20,7 +20,8 @@ class GameHistory {
   virtual std::vector<HistoryRow> Games() = 0;
   // One game whole; Id 0 when there is none such.
   virtual HistoryRow Game(int64_t id) = 0;
-  // The best scores of one mode: the eleven best (fewer when there are fewer), in any order.
+  // The best scores of one mode, of the games played without hints: the eleven best (fewer
+  // when there are fewer), in any order.
   virtual std::vector<ScoreEntry> BestScores(const RecordMode& mode) = 0;
   virtual bool Remove(int64_t id) = 0;
   virtual bool RemoveAll() = 0;

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "game/game_mode.h"
 #include "game/letter_grid.h"
 #include "game/played_board.h"
 #include "settings/game_settings.h"
 #include "words/board_words.h"
+#include "words/scoring.h"
 
 class Platform;
 class QWidget;
@@ -32,6 +34,11 @@ class GameHost {
   virtual const PlayedBoard& GameBoard() const = 0;
   // The words found on a board, kept for every judging of it (GameBoardWords).
   virtual BoardWords& WordsOfBoard() = 0;
+  // The mode the guess list was played in, and whether a hint showed during the game.
+  virtual PlayedMode GameModePlayed() const = 0;
+  // The guesses as they were judged while they were entered; nothing when the game was
+  // not judged so.
+  virtual const std::vector<JudgedGuess>* VerdictsAsPlayed() const = 0;
 
   virtual double ScaleFactor() const = 0;
   // Read once at start-up.
@@ -44,6 +51,8 @@ class GameHost {
   virtual void BoardLoaded() = 0;
   // The letter look (font, tile picture, background) changed: the board is repainted.
   virtual void RepaintBoard() = 0;
+  // The game mode was chosen: the caption names it.
+  virtual void GameModeChanged() = 0;
   // The guess list's columns or font changed in the settings: applied at once.
   virtual void GuessListLookChanged() = 0;
   // A new window size is in force: the window takes its design layout at `scaleFactor`,

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 // Step n takes a file of version n - 1 to version n. A step, once released, never changes:
 // a later version of the game adds a step.
@@ -43,12 +43,20 @@ const std::vector<std::vector<const char*>> kMigrations = {
     {"ALTER TABLE games ADD COLUMN language TEXT NOT NULL DEFAULT 'en'", "DROP INDEX games_by_mode",
      "CREATE INDEX games_by_mode ON games (language, height, width, game_seconds, american, "
      "total_score DESC, played_at)"},
+    // The game mode and the mark of a game played with hints; every earlier game was a
+    // Classic game without them.
+    {"ALTER TABLE games ADD COLUMN mode TEXT NOT NULL DEFAULT 'classic'",
+     "ALTER TABLE games ADD COLUMN with_hints INTEGER NOT NULL DEFAULT 0",
+     "DROP INDEX games_by_mode",
+     "CREATE INDEX games_by_mode ON games (language, height, width, game_seconds, american, "
+     "mode, with_hints, total_score DESC, played_at)"},
 };
 
 constexpr const char* kSummaryColumns =
     "id, played_at, height, width, letters, american, minimum_word_length, repeating_letters, "
     "game_seconds, total_score, found_words, possible_word_count, percent_of_possible, "
-    "board_of_the_day, language";
+    "board_of_the_day, language, mode, with_hints";
+constexpr int kSummaryColumnCount = 17;
 
 enum class Trouble { Foreign, Damaged, Newer, ReadOnly, InUse, DiskFull, Failed };
 
@@ -109,7 +117,8 @@ class SqlHistory : public GameHistory {
           "INSERT INTO games (played_at, height, width, letters, american, "
           "minimum_word_length, repeating_letters, game_seconds, total_score, found_words, "
           "possible_word_count, percent_of_possible, board_of_the_day, guesses, possible_words, "
-          "language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+          "language, mode, with_hints) "
+          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
       for (const QVariant& value :
            {QVariant(static_cast<qlonglong>(row.PlayedAt)), QVariant(row.Height),
             QVariant(row.Width), QVariant(Latin1(row.Letters)), QVariant(row.AmericanDictionary),
@@ -119,7 +128,8 @@ class SqlHistory : public GameHistory {
             QVariant(static_cast<qlonglong>(row.PossibleWordCount)),
             QVariant(row.PercentOfPossible), QVariant(Latin1(row.BoardOfTheDay)),
             QVariant(Latin1(row.Guesses)), QVariant(Latin1(row.PossibleWords)),
-            QVariant(Latin1(row.LanguageCode))})
+            QVariant(Latin1(row.LanguageCode)), QVariant(Latin1(row.Mode)),
+            QVariant(row.WithHints)})
         query.addBindValue(value);
       if (!query.exec()) return query.lastError();
       id = query.lastInsertId().toLongLong();
@@ -148,8 +158,8 @@ class SqlHistory : public GameHistory {
     query.addBindValue(static_cast<qlonglong>(id));
     if (!Run(query) || !query.next()) return {};
     HistoryRow row = Summary(query);
-    row.Guesses = Bytes(query.value(15));
-    row.PossibleWords = Bytes(query.value(16));
+    row.Guesses = Bytes(query.value(kSummaryColumnCount));
+    row.PossibleWords = Bytes(query.value(kSummaryColumnCount + 1));
     return row;
   }
 
@@ -159,12 +169,12 @@ class SqlHistory : public GameHistory {
     QSqlQuery query(Db());
     query.prepare(
         "SELECT id, played_at, total_score FROM games WHERE height = ? AND width = ? AND "
-        "game_seconds = ? AND american = ? AND language = ? "
+        "game_seconds = ? AND american = ? AND language = ? AND mode = ? AND with_hints = 0 "
         "ORDER BY total_score DESC, played_at, id LIMIT ?");
     for (const QVariant& value :
          {QVariant(mode.Height), QVariant(mode.Width), QVariant(mode.GameSeconds),
           QVariant(mode.AmericanDictionary), QVariant(Latin1(mode.LanguageCode)),
-          QVariant(static_cast<int>(kRecordPlaces + 1))})
+          QVariant(Latin1(mode.Mode)), QVariant(static_cast<int>(kRecordPlaces + 1))})
       query.addBindValue(value);
     if (!Run(query)) return entries;
     while (query.next())
@@ -306,6 +316,8 @@ class SqlHistory : public GameHistory {
     row.PercentOfPossible = query.value(12).toDouble();
     row.BoardOfTheDay = Bytes(query.value(13));
     row.LanguageCode = Bytes(query.value(14));
+    row.Mode = Bytes(query.value(15));
+    row.WithHints = query.value(16).toBool();
     return row;
   }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/game_mode.h"
+
 // A font as the settings keep it. Colour is in the Windows colour encoding the settings
 // file uses: red in the low byte, then green, then blue (0 is black).
 struct FontDescription {
@@ -62,9 +64,21 @@ struct GameSettings {
   // The language played, judged and dealt: a code of the language table ("de").
   std::string LanguageCode = "en";
 
+  // The way to play. Every mode but Classic judges each guess as it is entered; Classic
+  // does so only when the player asks.
+  GameMode Mode = GameMode::Classic;
+  bool JudgeAsEntered = false;
+  // The hints, each shown during a game only when asked for. A game played with any of
+  // them is kept in the history, but never as a record.
+  bool HintWordsByLength = false;
+  bool HintWordsStartingHere = false;
+  bool HintBestScore = false;
+
   // Points for a valid word of `length` letters (3..11; 12 and more share one value);
   // none under 3 letters, which have no length line.
   int32_t PointsForLength(int length) const;
+  bool JudgesAsEntered() const { return Mode != GameMode::Classic || JudgeAsEntered; }
+  bool AnyHint() const { return HintWordsByLength || HintWordsStartingHere || HintBestScore; }
 };
 
 struct Language;

@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "base/text_utils.h"
 #include "settings/profile_file.h"
@@ -121,6 +122,21 @@ constexpr char kCommonWordsOnlyKey[] = "Common Words Only";
 constexpr char kLanguageSection[] = "Language";
 constexpr char kLanguageKey[] = "Language";
 
+constexpr char kGameModeSection[] = "Game Mode";
+constexpr char kModeKey[] = "Mode";
+
+// The Yes/No keys of the Game Mode section, after "Mode".
+struct GameModeFlag {
+  const char* Key;
+  bool GameSettings::*Field;
+};
+constexpr GameModeFlag kGameModeFlags[] = {
+    {"Judge Words As Entered", &GameSettings::JudgeAsEntered},
+    {"Hint Words By Length", &GameSettings::HintWordsByLength},
+    {"Hint Words Starting Here", &GameSettings::HintWordsStartingHere},
+    {"Hint Best Possible Score", &GameSettings::HintBestScore},
+};
+
 void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
   SettingsReader reader(profile);
   reader.Section(kMissedWordsSection);
@@ -129,6 +145,18 @@ void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
   reader.Text(kLanguageKey, s.LanguageCode, kShortBuffer);
   // A code no row has (a newer copy's language, a slip of the hand) plays English.
   if (FindLanguage(s.LanguageCode) == nullptr) s.LanguageCode = GameSettings{}.LanguageCode;
+
+  reader.Section(kGameModeSection);
+  std::string code = ModeRow(s.Mode).Code;
+  reader.Text(kModeKey, code, kShortBuffer);
+  for (const GameModeFlag& flag : kGameModeFlags) reader.YesNo(flag.Key, s.*flag.Field);
+  // A mode this copy does not know (a newer copy's, a slip of the hand) plays the game
+  // as specified: Classic, nothing judged early, no hints.
+  const std::optional<GameMode> mode = ModeFromCode(code);
+  const GameSettings defaults;
+  s.Mode = mode.value_or(defaults.Mode);
+  if (!mode)
+    for (const GameModeFlag& flag : kGameModeFlags) s.*flag.Field = defaults.*flag.Field;
 }
 
 // Writes the key when it differs from its default or the file holds it already.
@@ -144,6 +172,11 @@ void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
   WriteAddedKey(profile, kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly),
                 YesNoText(defaults.CommonWordsOnly));
   WriteAddedKey(profile, kLanguageSection, kLanguageKey, s.LanguageCode, defaults.LanguageCode);
+  WriteAddedKey(profile, kGameModeSection, kModeKey, ModeRow(s.Mode).Code,
+                ModeRow(defaults.Mode).Code);
+  for (const GameModeFlag& flag : kGameModeFlags)
+    WriteAddedKey(profile, kGameModeSection, flag.Key, YesNoText(s.*flag.Field),
+                  YesNoText(defaults.*flag.Field));
 }
 
 // The board holds at most 5 x 5 cells, and the game clock cannot run a negative time

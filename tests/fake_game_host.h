@@ -28,12 +28,15 @@ class FakeGameHost : public GameHost {
     return played;
   }
   BoardWords& WordsOfBoard() override { return boardWords; }
+  PlayedMode GameModePlayed() const override { return playedMode; }
+  const std::vector<JudgedGuess>* VerdictsAsPlayed() const override { return nullptr; }
   double ScaleFactor() const override { return scaleFactor; }
   QSize ScreenSize() const override { return screen; }
   const std::string& ProgramDirectory() const override { return programDirectory; }
   void BoardResized() override { ++boardResized; }
   void BoardLoaded() override { ++boardLoaded; }
   void RepaintBoard() override { ++boardRepainted; }
+  void GameModeChanged() override { ++gameModeChanged; }
   void GuessListLookChanged() override { ++guessListLookChanged; }
   void ApplyWindowScale(double factor) override {
     appliedScales.push_back(factor);
@@ -55,6 +58,7 @@ class FakeGameHost : public GameHost {
   std::optional<PlayedBoard> gameBoard;
   mutable PlayedBoard played;
   BoardWords boardWords;
+  PlayedMode playedMode;
   double scaleFactor = 1.0;
   QSize screen{1280, 1024};
   std::string programDirectory = TOLVANE_PROGRAM_DIR;
@@ -62,6 +66,7 @@ class FakeGameHost : public GameHost {
   int boardResized = 0;
   int boardLoaded = 0;
   int boardRepainted = 0;
+  int gameModeChanged = 0;
   int guessListLookChanged = 0;
   std::vector<double> appliedScales;
   bool saveSucceeds = true;

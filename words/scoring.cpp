@@ -40,28 +40,38 @@ std::string Counted(int64_t count, const char* one, const char* many) {
 
 int64_t ChargedPoints(bool charged) { return charged ? -1 : 0; }
 
-// The guess judged, put on its list of the sheet, and its verdict with its points.
-JudgedGuess Judge(const std::string& whole, const GameSettings& settings, const WordTest& inPuzzle,
-                  const WordTest& inSpeller, ScoreSheet& sheet) {
-  // Cutting first could cut the mark off a long repeat and charge for it again.
-  if (IsRepeat(whole)) return {whole, GuessVerdict::Repeat, 0};
-  std::string guess = whole.substr(0, kMaxGuessLength);
-  switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
-    case WordVerdict::TooShort:
-      sheet.TooShort.push_back(guess);
-      return {guess, GuessVerdict::TooShort, ChargedPoints(settings.WordTooShort)};
-    case WordVerdict::NotInPuzzle:
-      sheet.NotInPuzzle.push_back(guess);
-      return {guess, GuessVerdict::NotInPuzzle, ChargedPoints(settings.WordNotInPuzzle)};
-    case WordVerdict::Misspelled:
-      sheet.Misspelled.push_back(guess);
-      return {guess, GuessVerdict::Misspelled, ChargedPoints(settings.WordMisspelled)};
-    case WordVerdict::Valid:
+// The sheet's list of the guesses of `verdict`; none for a repeat.
+std::vector<std::string>* ListOf(GuessVerdict verdict, ScoreSheet& sheet) {
+  switch (verdict) {
+    case GuessVerdict::Valid:
+      return &sheet.ValidWords;
+    case GuessVerdict::NotInPuzzle:
+      return &sheet.NotInPuzzle;
+    case GuessVerdict::Misspelled:
+      return &sheet.Misspelled;
+    case GuessVerdict::TooShort:
+      return &sheet.TooShort;
+    case GuessVerdict::Repeat:
       break;
   }
-  sheet.ValidWords.push_back(guess);
-  const int64_t points = settings.PointsForLength(static_cast<int>(guess.size()));
-  return {std::move(guess), GuessVerdict::Valid, points};
+  return nullptr;
+}
+
+// What a judged guess adds to the total.
+int64_t PointsOf(const JudgedGuess& judged, const GameSettings& settings) {
+  switch (judged.Verdict) {
+    case GuessVerdict::Valid:
+      return settings.PointsForLength(static_cast<int>(judged.Word.size()));
+    case GuessVerdict::NotInPuzzle:
+      return ChargedPoints(settings.WordNotInPuzzle);
+    case GuessVerdict::Misspelled:
+      return ChargedPoints(settings.WordMisspelled);
+    case GuessVerdict::TooShort:
+      return ChargedPoints(settings.WordTooShort);
+    case GuessVerdict::Repeat:
+      break;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -74,12 +84,45 @@ WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
   return WordVerdict::Valid;
 }
 
+JudgedGuess JudgeListedGuess(const std::string& whole, const GameSettings& settings,
+                             const WordTest& inPuzzle, const WordTest& inSpeller) {
+  // Cutting first could cut the mark off a long repeat and charge for it again.
+  if (IsRepeat(whole)) return {whole, GuessVerdict::Repeat, 0};
+  JudgedGuess judged{whole.substr(0, kMaxGuessLength), GuessVerdict::Valid, 0};
+  switch (JudgeGuess(judged.Word, settings.MinimumWordLength, inPuzzle, inSpeller)) {
+    case WordVerdict::TooShort:
+      judged.Verdict = GuessVerdict::TooShort;
+      break;
+    case WordVerdict::NotInPuzzle:
+      judged.Verdict = GuessVerdict::NotInPuzzle;
+      break;
+    case WordVerdict::Misspelled:
+      judged.Verdict = GuessVerdict::Misspelled;
+      break;
+    case WordVerdict::Valid:
+      break;
+  }
+  judged.Points = PointsOf(judged, settings);
+  return judged;
+}
+
 ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSettings& settings,
                         const WordTest& inPuzzle, const WordTest& inSpeller) {
+  std::vector<JudgedGuess> judged;
+  judged.reserve(guesses.size());
+  for (const std::string& guess : guesses)
+    judged.push_back(JudgeListedGuess(guess, settings, inPuzzle, inSpeller));
+  return SheetOf(std::move(judged), settings);
+}
+
+ScoreSheet SheetOf(std::vector<JudgedGuess> guesses, const GameSettings& settings) {
   ScoreSheet sheet;
-  sheet.Guesses.reserve(guesses.size());
-  for (const std::string& whole : guesses)
-    sheet.Guesses.push_back(Judge(whole, settings, inPuzzle, inSpeller, sheet));
+  for (JudgedGuess& judged : guesses) {
+    judged.Points = PointsOf(judged, settings);
+    if (std::vector<std::string>* list = ListOf(judged.Verdict, sheet))
+      list->push_back(judged.Word);
+  }
+  sheet.Guesses = std::move(guesses);
   for (auto* list : {&sheet.ValidWords, &sheet.NotInPuzzle, &sheet.Misspelled, &sheet.TooShort})
     SortLikeAListBox(*list);
 

@@ -51,10 +51,18 @@ struct ScoreSheet {
 WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
                        const WordTest& inPuzzle, const WordTest& inSpeller);
 
-// Judges every guess (first to last, each taken as at most 255 characters; repeats
-// marked "(DUP)" anywhere in the whole guess are skipped), counts the valid words by
-// length and prices them. Each guess is looked up once: whatever else wants the verdicts
-// (the game's record) takes them from the sheet.
+// One guess of the list judged, taken as at most 255 characters (a repeat marked "(DUP)"
+// anywhere in the whole guess is not judged), with the points it adds to the total.
+JudgedGuess JudgeListedGuess(const std::string& guess, const GameSettings& settings,
+                             const WordTest& inPuzzle, const WordTest& inSpeller);
+
+// The sheet of guesses judged already, in the order entered: their lists, the valid words
+// counted by length, and every guess priced afresh by `settings`.
+ScoreSheet SheetOf(std::vector<JudgedGuess> guesses, const GameSettings& settings);
+
+// Judges every guess (first to last, as JudgeListedGuess does) and makes their sheet. Each
+// guess is looked up once: whatever else wants the verdicts (the game's record) takes them
+// from the sheet.
 ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSettings& settings,
                         const WordTest& inPuzzle, const WordTest& inSpeller);
 

@@ -93,6 +93,8 @@ TEST_F(MainWinTest, MenusHoldEveryItemWithItsShortcut) {
         {"&Word Length", "Ctrl+W"},
         {"Word &Scoring", "Ctrl+S"},
         {"Pla&y Options", "Ctrl+Y"},
+        {"Game &Mode...", ""},
+        {"&Hints...", ""},
         {"-", ""},
         {"Show &Background Bitmap", "Ctrl+B"},
         {"Word &Guess Font", "Ctrl+G"},

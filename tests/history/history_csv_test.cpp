@@ -25,6 +25,8 @@ std::vector<GameRecord> VariedGames(int count) {
     game.TotalScore = i - 7;
     if (i % 2) game.PossibleWords = {{"CAT", 1}, {"SCATTER", 5}};
     if (i % 7 == 0) game.BoardOfTheDay = "2026-12-09";
+    game.Mode = GameModes()[static_cast<size_t>(i) % GameModes().size()].Code;
+    game.WithHints = i % 3 == 1;
     games.push_back(game);
   }
   return games;

@@ -68,6 +68,26 @@ void SetUserVersion(const QString& path, int version) {
   QSqlDatabase::removeDatabase("test_edit");
 }
 
+// A history of `games` games as the first version of the file kept them: without the
+// language or the game mode.
+void MakeFirstVersionHistory(const QString& path, int games) {
+  MakeHistory(path, games);
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_older");
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    for (const char* sql :
+         {"DROP INDEX games_by_mode", "ALTER TABLE games DROP COLUMN language",
+          "ALTER TABLE games DROP COLUMN mode", "ALTER TABLE games DROP COLUMN with_hints",
+          "CREATE INDEX games_by_mode ON games (height, width, game_seconds, "
+          "american, total_score DESC, played_at)",
+          "PRAGMA user_version = 1"})
+      ASSERT_TRUE(query.exec(sql)) << sql;
+  }
+  QSqlDatabase::removeDatabase("test_older");
+}
+
 QStringList KeptAside(const QString& folder) {
   return QDir(folder).entryList({"history.sqlite.kept-*"}, QDir::Files | QDir::Dirs | QDir::System);
 }
@@ -231,30 +251,39 @@ TEST(HistoryModule, AGameKilledAtAnyMomentKeepsEveryGameRecordedBeforeIt) {
   for (const int64_t kept : recorded) EXPECT_EQ(history->Game(kept).Id, kept);
 }
 
-}  // namespace
+// A file of the first version, as games were kept before there were game modes: its
+// games open as Classic games without hints and keep their records; games of another
+// mode or played with a hint take no Classic record.
+TEST(HistoryModule, AFileFromBeforeGameModesCountsItsGamesAsClassic) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("history.sqlite");
+  MakeFirstVersionHistory(path, 2);
 
-namespace {
+  auto history = OpenHistory(path);
+  HistoryRow refill = Row(50);
+  refill.Mode = "refill";
+  HistoryRow hinted = Row(60);
+  hinted.WithHints = true;
+  ASSERT_NE(history->Add(refill), 0);
+  const int64_t hintedId = history->Add(hinted);
+  ASSERT_NE(hintedId, 0);
+  EXPECT_EQ(history->Trouble(), "");
+  for (const int64_t before : {1, 2}) {
+    EXPECT_EQ(history->Game(before).Mode, "classic");
+    EXPECT_FALSE(history->Game(before).WithHints);
+  }
+  EXPECT_TRUE(history->Game(hintedId).WithHints);
+  const RecordMode classic;  // 4 x 4, 3:00, American, Classic
+  EXPECT_EQ(history->BestScores(classic).size(), 2u);
+  RecordMode refillMode = classic;
+  refillMode.Mode = "refill";
+  EXPECT_EQ(history->BestScores(refillMode).size(), 1u);
+}
 
-// A history kept before there were languages: its games are English games, and records
-// are kept for each language once new games come in.
 TEST(HistoryModule, AnOlderFileGainsTheLanguageAndRecordsAreKeptForEachLanguage) {
   QTemporaryDir dir;
   const QString path = dir.filePath("history.sqlite");
-  MakeHistory(path, 2);
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_older");
-    db.setDatabaseName(path);
-    ASSERT_TRUE(db.open());
-    QSqlQuery query(db);
-    // The file as the first version of the history wrote it.
-    ASSERT_TRUE(query.exec("DROP INDEX games_by_mode"));
-    ASSERT_TRUE(query.exec("ALTER TABLE games DROP COLUMN language"));
-    ASSERT_TRUE(
-        query.exec("CREATE INDEX games_by_mode ON games (height, width, game_seconds, "
-                   "american, total_score DESC, played_at)"));
-    ASSERT_TRUE(query.exec("PRAGMA user_version = 1"));
-  }
-  QSqlDatabase::removeDatabase("test_older");
+  MakeFirstVersionHistory(path, 2);
 
   auto history = OpenHistory(path);
   HistoryRow german = Row(50);

@@ -124,6 +124,39 @@ TEST_F(SettingsFileTest, CommonWordsChoiceIsKeptInItsOwnSectionOnceItWasChanged)
   EXPECT_EQ(ReadFile(), std::string(kDefaultFile) + "\n[Missed Words]\nCommon Words Only=Yes\n");
 }
 
+TEST_F(SettingsFileTest, GameModeAndHintsAreKeptInTheirOwnSectionOnceChanged) {
+  GameSettings settings = DefaultSettings(kStart);
+  settings.Mode = GameMode::TimeBonus;
+  settings.HintBestScore = true;
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  EXPECT_EQ(ReadFile(), std::string(kDefaultFile) +
+                            "\n[Game Mode]\nMode=bonus\nHint Best Possible Score=Yes\n");
+  GameSettings loaded = DefaultSettings(kStart);
+  LoadSettings(loaded, path_);
+  EXPECT_EQ(loaded.Mode, GameMode::TimeBonus);
+  EXPECT_TRUE(loaded.HintBestScore);
+  EXPECT_FALSE(loaded.HintWordsByLength || loaded.HintWordsStartingHere || loaded.JudgeAsEntered);
+}
+
+TEST_F(SettingsFileTest, AnUnknownGameModePlaysClassicWithoutHints) {
+  const std::string section =
+      "\n[Game Mode]\nMode=%s\nJudge Words As Entered=Yes\nHint Words By Length=Yes\n"
+      "Hint Words Starting Here=yes\nHint Best Possible Score=YES\n";
+  for (const char* code : {"blitz", "Refill", "", "allotment-2"}) {
+    std::string file = std::string(kDefaultFile) + section;
+    file.replace(file.find("%s"), 2, code);
+    const GameSettings loaded = LoadedFrom(file);
+    EXPECT_EQ(loaded.Mode, GameMode::Classic) << code;
+    EXPECT_FALSE(loaded.JudgesAsEntered() || loaded.AnyHint()) << code;
+  }
+  std::string known = std::string(kDefaultFile) + section;
+  known.replace(known.find("%s"), 2, "unlimited");
+  const GameSettings loaded = LoadedFrom(known);
+  EXPECT_EQ(loaded.Mode, GameMode::Unlimited);
+  EXPECT_TRUE(loaded.JudgeAsEntered && loaded.HintWordsByLength && loaded.HintWordsStartingHere &&
+              loaded.HintBestScore);
+}
+
 TEST_F(SettingsFileTest, LanguageIsKeptInItsOwnSectionAndAnUnknownOnePlaysEnglish) {
   GameSettings settings = DefaultSettings(kStart);
   settings.LanguageCode = "de";

@@ -12,6 +12,7 @@
 
 #include "base/replace_file.h"
 #include "base/text_utils.h"
+#include "game/game_mode.h"
 #include "history/history_csv.h"
 #include "history/history_list.h"
 #include "history/utc_time.h"
@@ -93,7 +94,11 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   GameList = new QTableView(games);
   GameList->setObjectName("GameList");
   GameList->setAccessibleName("Games");
-  GameList->setGeometry(4, 4, 516, 424);
+  GameModeChoice = new QComboBox(games);
+  GameModeChoice->setObjectName("GameModeChoice");
+  GameModeChoice->setAccessibleName("Game mode");
+  GameModeChoice->setGeometry(4, 4, 240, 25);
+  GameList->setGeometry(4, 36, 516, 392);
   GameList->setModel(model_);
   GameList->setSelectionBehavior(QAbstractItemView::SelectRows);
   GameList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -125,6 +130,7 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
 
   connect(GameList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           &THistoryWindow::GameChosen);
+  connect(GameModeChoice, &QComboBox::currentIndexChanged, this, &THistoryWindow::ListGames);
   connect(ModeChoice, &QComboBox::currentIndexChanged, this, &THistoryWindow::ModeChosen);
   connect(PlayAgainButton, &QPushButton::clicked, this, &THistoryWindow::PlayAgainClick);
   connect(exportButton, &QPushButton::clicked, this, &THistoryWindow::ExportClick);
@@ -139,22 +145,38 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
 THistoryWindow::~THistoryWindow() = default;
 
 void THistoryWindow::Reload() {
-  rows_ = history_.Games();
-  model_->Reset();
-  GameList->sortByColumn(GameList->horizontalHeader()->sortIndicatorSection(),
-                         GameList->horizontalHeader()->sortIndicatorOrder());
-  if (!rows_.empty()) GameList->selectRow(0);
-  GameChosen();
+  games_ = history_.Games();
+  const QString chosenGameMode = GameModeChoice->currentData().toString();
+  GameModeChoice->blockSignals(true);
+  GameModeChoice->clear();
+  GameModeChoice->addItem("All modes");
+  for (const std::string& code : PlayedGameModes(games_))
+    GameModeChoice->addItem(TextFromBytes(ModeNameOf(code)), TextFromBytes(code));
+  GameModeChoice->setCurrentIndex(std::max(0, GameModeChoice->findData(chosenGameMode)));
+  GameModeChoice->blockSignals(false);
+  ListGames();
 
   const QString chosenMode = ModeChoice->currentText();
   ModeChoice->blockSignals(true);
   ModeChoice->clear();
-  for (const RecordMode& mode : PlayedModes(rows_))
+  for (const RecordMode& mode : PlayedModes(games_))
     ModeChoice->addItem(TextFromBytes(ModeText(mode)));
   ModeChoice->setCurrentIndex(std::max(0, ModeChoice->findText(chosenMode)));
   ModeChoice->blockSignals(false);
   ModeChosen();
   TellTrouble();
+}
+
+void THistoryWindow::ListGames() {
+  const QVariant code = GameModeChoice->currentData();
+  rows_.clear();
+  for (const HistoryRow& row : games_)
+    if (!code.isValid() || TextFromBytes(row.Mode) == code.toString()) rows_.push_back(row);
+  model_->Reset();
+  GameList->sortByColumn(GameList->horizontalHeader()->sortIndicatorSection(),
+                         GameList->horizontalHeader()->sortIndicatorOrder());
+  if (!rows_.empty()) GameList->selectRow(0);
+  GameChosen();
 }
 
 const HistoryRow* THistoryWindow::ChosenGame() const {
@@ -178,7 +200,7 @@ void THistoryWindow::GameChosen() {
 
 void THistoryWindow::ModeChosen() {
   RecordsList->clear();
-  const std::vector<RecordMode> modes = PlayedModes(rows_);
+  const std::vector<RecordMode> modes = PlayedModes(games_);
   const int index = ModeChoice->currentIndex();
   if (index < 0 || index >= static_cast<int>(modes.size())) {
     if (chart_) chart_->Show({});
@@ -192,7 +214,7 @@ void THistoryWindow::ModeChosen() {
                          TextFromBytes(DateTimeText(entry.PlayedAt))});
   if (!chart_) return;
   std::vector<ProgressPoint> points;
-  for (const HistoryRow& row : rows_)
+  for (const HistoryRow& row : games_)
     if (ModeOf(row) == mode)
       points.push_back({row.PlayedAt, row.TotalScore, row.PercentOfPossible});
   std::sort(points.begin(), points.end(),
@@ -242,9 +264,9 @@ void THistoryWindow::DeleteClick() {
 }
 
 void THistoryWindow::DeleteAllClick() {
-  if (rows_.empty()) return;
+  if (games_.empty()) return;
   const QString text =
-      "Delete all " + TextFromBytes(FormatCount(std::ssize(rows_))) + " games from the history?";
+      "Delete all " + TextFromBytes(FormatCount(std::ssize(games_))) + " games from the history?";
   if (!host.Services().Confirm(this, text, kCaption)) return;
   history_.RemoveAll();
   Reload();

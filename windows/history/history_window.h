@@ -16,8 +16,9 @@ class QPushButton;
 class QTableView;
 class QTreeWidget;
 
-// "Game History": every judged game, newest first; a game's guesses; the ten best of
-// each mode with a chart of progress in it; playing a board again, exporting, deleting.
+// "Game History": every judged game, newest first, of one game mode or all; a game's
+// guesses; the ten best of each mode with a chart of progress in it; playing a board
+// again, exporting, deleting.
 class THistoryWindow : public TScaledDialog {
   Q_OBJECT
  public:
@@ -26,6 +27,8 @@ class THistoryWindow : public TScaledDialog {
 
  private:
   void Reload();
+  // The games of the game mode chosen above the list, or all of them.
+  void ListGames();
   void GameChosen();
   void ModeChosen();
   void PlayAgainClick();
@@ -37,12 +40,14 @@ class THistoryWindow : public TScaledDialog {
   void TellTrouble();
 
   GameHistory& history_;
-  std::vector<HistoryRow> rows_;
+  std::vector<HistoryRow> games_;  // every game
+  std::vector<HistoryRow> rows_;   // the games the list shows
   std::unique_ptr<ProgressChart> chart_;
 
   GameListModel* model_ = nullptr;
   QTableView* GameList = nullptr;
   QListWidget* GuessList = nullptr;
+  QComboBox* GameModeChoice = nullptr;
   QComboBox* ModeChoice = nullptr;
   QTreeWidget* RecordsList = nullptr;
   QPushButton* PlayAgainButton = nullptr;

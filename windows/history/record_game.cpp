@@ -18,6 +18,7 @@ GameRecord JudgedGame(GameHost& host, const ScoreSheet& sheet, const CheckSessio
   GameRecord record =
       MakeGameRecord(host.Services().UtcSeconds(), host.GameBoard(), settings, sheet.Guesses,
                      PriceBoardWords(GameBoardWords(host, session), settings));
+  SetPlayedMode(record, host.GameModePlayed());
   record.BoardOfTheDay = DayOfBoard(record);
   return record;
 }
@@ -34,7 +35,7 @@ void RecordJudgedGame(GameHost& host, QWidget* owner, const ScoreSheet& sheet,
   const int64_t id = history->Add(RowFromRecord(record));
   const std::string trouble = history->Trouble();
   if (!trouble.empty()) platform.ShowMessage(owner, TextFromBytes(trouble), "Game History");
-  if (id == 0) return;
+  if (id == 0 || record.WithHints) return;
   const RecordMode mode = ModeOf(record);
   const int place = RecordPlace(history->BestScores(mode), id);
   if (place > 0)

@@ -39,7 +39,12 @@ class TileAccessible : public QAccessibleInterface, public QAccessibleTableCellI
     if (type != QAccessible::Name || !isValid()) return {};
     const char letter = tiles_->View().Board().Letters[cell_];
     const QString shown = letter == ' ' ? QString("blank") : QString(QChar::fromLatin1(letter));
-    return QString("%1, row %2, column %3").arg(shown).arg(rowIndex() + 1).arg(columnIndex() + 1);
+    QString name =
+        QString("%1, row %2, column %3").arg(shown).arg(rowIndex() + 1).arg(columnIndex() + 1);
+    if (const std::optional<int32_t> starting = tiles_->View().StartCount(cell_))
+      name += *starting == 1 ? QString(", 1 word starts here")
+                             : QString(", %1 words start here").arg(*starting);
+    return name;
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {

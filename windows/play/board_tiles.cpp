@@ -41,16 +41,27 @@ void TBoardTiles::LettersChanged() {
   }
 }
 
-void TBoardTiles::PickChanged(int cell) {
-  if (!QAccessible::isActive()) return;
+QAccessibleInterface* TBoardTiles::TileInterface(int cell) {
+  if (!QAccessible::isActive()) return nullptr;
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
-  QAccessibleInterface* tile = table->tableInterface()->cellAt((cell - 1) / LetterGrid::kStride,
-                                                               (cell - 1) % LetterGrid::kStride);
+  return table->tableInterface()->cellAt((cell - 1) / LetterGrid::kStride,
+                                         (cell - 1) % LetterGrid::kStride);
+}
+
+void TBoardTiles::PickChanged(int cell) {
+  QAccessibleInterface* tile = TileInterface(cell);
   if (!tile) return;
   QAccessible::State selected;
   selected.selected = true;
   QAccessibleStateChangeEvent event(tile, selected);
   QAccessible::updateAccessibility(&event);
+}
+
+void TBoardTiles::TileNameChanged(int cell) {
+  QAccessibleInterface* tile = TileInterface(cell);
+  if (!tile) return;
+  QAccessibleEvent renamed(tile, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&renamed);
 }
 
 void TBoardTiles::keyPressEvent(QKeyEvent* event) {

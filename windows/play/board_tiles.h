@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 
+class QAccessibleInterface;
 class TBoardView;
 
 // The board as the keyboard and assistive technology meet it: a see-through layer over
@@ -22,6 +23,8 @@ class TBoardTiles : public QWidget {
   void LettersChanged();
   // A tile went into or out of the word being built.
   void PickChanged(int cell);
+  // What a tile's name tells besides its letter changed (the words starting there).
+  void TileNameChanged(int cell);
 
   // Enter on the board: the word built so far is entered as a guess.
   std::function<void()> onEnter;
@@ -37,6 +40,8 @@ class TBoardTiles : public QWidget {
  private:
   bool MoveFocusMark(int key);
   void CoverView();
+  // The accessible tile of `cell`; nothing while no assistive tool listens.
+  QAccessibleInterface* TileInterface(int cell);
   void AnnounceFocusedCell();
 
   TBoardView& view_;

@@ -114,6 +114,23 @@ void TBoardView::ShowPath(const std::vector<int>& cells) {
   repaint();
 }
 
+void TBoardView::ShowStartCounts(const std::optional<StartCounts>& counts) {
+  const std::optional<StartCounts> was = std::exchange(startCounts_, counts);
+  for (int cell = 1; cell <= LetterGrid::kCells; ++cell) {
+    if (!host_.Board().CellOnBoard[cell]) continue;
+    const bool same =
+        was.has_value() == counts.has_value() && (!counts || (*was)[cell] == (*counts)[cell]);
+    if (same) continue;
+    repaint(CellRect(cell));
+    tiles_->TileNameChanged(cell);
+  }
+}
+
+std::optional<int32_t> TBoardView::StartCount(int cell) const {
+  if (!startCounts_ || cell < 1 || cell > LetterGrid::kCells) return std::nullopt;
+  return (*startCounts_)[cell];
+}
+
 void TBoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const GameSettings& settings = host_.Settings();
@@ -138,6 +155,7 @@ void TBoardView::paintEvent(QPaintEvent* event) {
       }
       ComposeTile(image1_, whiteImage_, background, edge, letter, letterFont, letterColor);
       painter.drawImage(CellRect(cell).topLeft(), image1_);
+      if (startCounts_ && !animating_) PaintStartCount(painter, cell);
     }
   }
   if (!path_.empty()) PaintPath(painter);
@@ -163,6 +181,27 @@ void TBoardView::PaintPath(QPainter& painter) const {
     painter.setBrush(outline);
     painter.drawEllipse(centres.first(), width * 2, width * 2);  // where the word begins
   }
+}
+
+// A white disc with a dark rim in the tile's top right corner, the number in it: it reads
+// over any tile picture, and grows with the tile at every window size.
+void TBoardView::PaintStartCount(QPainter& painter, int cell) const {
+  const QRect tile = CellRect(cell);
+  const int diameter = tile.width() * 3 / 8;
+  const int margin = tile.width() / 20;
+  const QRect disc(tile.right() - margin - diameter, tile.top() + margin, diameter, diameter);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(0, 64, 64), std::max(1, tile.width() / 40)));
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(disc);
+  QFont font("Arial");
+  font.setPixelSize(diameter * 2 / 3);
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(disc, Qt::AlignCenter, QString::number((*startCounts_)[cell]));
+  painter.restore();
 }
 
 void TBoardView::mousePressEvent(QMouseEvent* event) {

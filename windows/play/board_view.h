@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QImage>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -29,6 +30,13 @@ class TBoardView : public QWidget {
   void PlayScrambleAnimation();
   // Outlines the tiles of `cells` in order and joins their centres; empty clears it.
   void ShowPath(const std::vector<int>& cells);
+  // A number in the corner of each tile: how many words still to find start there
+  // (indexed by cell, 1..25). Nothing takes the numbers off. Only the tiles whose number
+  // changed are drawn again.
+  using StartCounts = std::array<int32_t, LetterGrid::kCells + 1>;
+  void ShowStartCounts(const std::optional<StartCounts>& counts);
+  // The number shown on `cell`, or nothing.
+  std::optional<int32_t> StartCount(int cell) const;
 
   // The one picking routine of a click and of Space on the board: during a game the
   // tile's letter goes into the word, and the tile is marked picked.
@@ -62,6 +70,7 @@ class TBoardView : public QWidget {
  private:
   QRect CellRect(int cell) const;
   void PaintPath(QPainter& painter) const;
+  void PaintStartCount(QPainter& painter, int cell) const;
 
   GameHost& host_;
   const QImage* tilePicture_ = nullptr;
@@ -76,5 +85,6 @@ class TBoardView : public QWidget {
   char animatedLetter_ = ' ';
   std::vector<int> path_;
   std::vector<int> picked_;
+  std::optional<StartCounts> startCounts_;
   TBoardTiles* tiles_ = nullptr;
 };

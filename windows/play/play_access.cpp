@@ -79,7 +79,9 @@ void PlayAccess::GameStarted(int gameSeconds) {
 void PlayAccess::TenSecondsLeft() { SayNow("10 seconds left"); }
 
 // At once: the message box that may follow says it again.
-void PlayAccess::TimeUp() { SayNow("Time is up."); }
+void PlayAccess::GameOver(const QString& why) { SayNow(why); }
+
+void PlayAccess::GuessJudged(const QString& news) { Say(news); }
 
 void PlayAccess::Say(const QString& text) {
   QTimer::singleShot(0, &window_, [this, text] { SayNow(text); });

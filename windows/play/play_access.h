@@ -19,7 +19,10 @@ class PlayAccess {
 
   void GameStarted(int gameSeconds);
   void TenSecondsLeft();
-  void TimeUp();
+  // The game is over: "Time is up." or the reason its mode ended it.
+  void GameOver(const QString& why);
+  // A guess was judged as it was entered: "CAT, 1 point", with any time it added.
+  void GuessJudged(const QString& news);
 
  private:
   // Said once the current key or click is handled, so that a change of focus it made

@@ -119,12 +119,15 @@ void TShowScore::FormShow() {
   if (!OpenCheckSession(session, host, this)) return;
   const GameSettings& settings = host.Settings();
   const LetterGrid& board = host.GameBoard().Grid;
-  sheet_ = ScoreGuesses(
-      host.Guesses(), settings,
-      [&](const std::string& word) {
-        return InPuzzle(board, word, settings.RepeatingLettersAllowed);
-      },
-      [&](const std::string& word) { return InSpeller(session, word); });
+  // A game judged as it was played keeps the verdicts the player saw.
+  const std::vector<JudgedGuess>* asPlayed = host.VerdictsAsPlayed();
+  sheet_ = asPlayed ? SheetOf(*asPlayed, settings)
+                    : ScoreGuesses(
+                          host.Guesses(), settings,
+                          [&](const std::string& word) {
+                            return InPuzzle(board, word, settings.RepeatingLettersAllowed);
+                          },
+                          [&](const std::string& word) { return InSpeller(session, word); });
   ShowSheet(sheet_);
   MissedWordsButton->setEnabled(true);
   RecordJudgedGame(host, this, sheet_, session);
