@@ -3,10 +3,10 @@
 #include <sys/mman.h>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <set>
 
+#include "base/crc32.h"
 #include "base/file_reader.h"
 
 namespace {
@@ -18,24 +18,6 @@ uint32_t ReadUint32(const unsigned char* at) {
 
 void AppendUint32(std::string& out, uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
-}
-
-// CRC-32 as in zlib and PNG (reflected polynomial 0xEDB88320).
-constexpr std::array<uint32_t, 256> MakeCrcTable() {
-  std::array<uint32_t, 256> table{};
-  for (uint32_t n = 0; n < 256; ++n) {
-    uint32_t c = n;
-    for (int bit = 0; bit < 8; ++bit) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[n] = c;
-  }
-  return table;
-}
-
-constexpr std::array<uint32_t, 256> kCrcTable = MakeCrcTable();
-
-uint32_t ContinueCrc(uint32_t crc, const unsigned char* bytes, std::size_t size) {
-  for (std::size_t i = 0; i < size; ++i) crc = kCrcTable[(crc ^ bytes[i]) & 0xFF] ^ (crc >> 8);
-  return crc;
 }
 
 // The files whose checksum held in this run.
@@ -186,7 +168,7 @@ std::string CompiledLexiconBytes(const std::vector<std::string>& sortedWords, ui
 
 uint32_t CompiledLexiconChecksum(const unsigned char* bytes, std::size_t size) {
   constexpr std::size_t after = kCompiledLexiconChecksumOffset + 4;
-  uint32_t crc = ContinueCrc(0xFFFFFFFFu, bytes, kCompiledLexiconChecksumOffset);
-  crc = ContinueCrc(crc, bytes + after, size - after);
-  return crc ^ 0xFFFFFFFFu;
+  uint32_t crc = ContinueCrc32(kCrc32Start, bytes, kCompiledLexiconChecksumOffset);
+  crc = ContinueCrc32(crc, bytes + after, size - after);
+  return FinishCrc32(crc);
 }
