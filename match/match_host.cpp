@@ -178,10 +178,7 @@ bool MatchHost::Start(MatchBoard board, int64_t nowMs) {
   if (phase_ != Phase::Lobby || players_.size() < 2) return false;
   settings_.Height = board.Settings.Height;
   settings_.Width = board.Settings.Width;
-  std::string letters;
-  for (int row = 1; row <= settings_.Height; ++row)
-    for (int column = 1; column <= settings_.Width; ++column)
-      letters += board.Grid.Letters[LetterGrid::CellIndex(row, column)];
+  letters_ = board.Grid.Rows(settings_.Height, settings_.Width);
   board_ = std::move(board);
   phase_ = Phase::CountDown;
   startsAtMs_ = nowMs + kCountDownMs;
@@ -189,7 +186,7 @@ bool MatchHost::Start(MatchBoard board, int64_t nowMs) {
     if (peer.PlayerId < 0) continue;
     const int64_t halfWay = std::clamp<int64_t>(peer.RoundTripMs / 2, 0, kLongestHalfWayMs);
     const auto startsIn = static_cast<uint32_t>(kCountDownMs - halfWay);
-    link_.Send(connection, FramedMessage(StartGame{settings_, startsIn, letters}));
+    link_.Send(connection, FramedMessage(StartGame{settings_, startsIn, letters_}));
   }
   Changed();
   return true;

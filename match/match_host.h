@@ -53,7 +53,11 @@ class MatchHost {
   std::vector<LobbyPlayer> Players() const;
   const MatchSettings& Settings() const { return settings_; }
   int64_t StartsAtMs() const { return startsAtMs_; }
+  // The board of the match, row by row, once it started.
+  const std::string& Letters() const { return letters_; }
   const std::optional<MatchResult>& Result() const { return result_; }
+  // The connections open: players and strangers who have not said Hello yet.
+  std::size_t Connections() const { return connections_.size(); }
 
   // Called after anything a window shows changed: players, phase, result.
   std::function<void()> onChanged;
@@ -97,6 +101,7 @@ class MatchHost {
   std::map<int, Connection> connections_;
   std::vector<Player> players_;
   std::optional<MatchBoard> board_;
+  std::string letters_;
   int64_t startsAtMs_ = 0;
   int64_t lastPingMs_ = 0;
   int64_t lastAnnounceMs_ = -kAnnounceMs;

@@ -63,8 +63,9 @@ std::string Word(ByteReader& in) {
 
 uint8_t PlayerId(ByteReader& in) {
   const uint8_t id = in.U8();
-  if (id >= kMaxPlayers) in.Fail();
-  return id;
+  if (id < kMaxPlayers) return id;
+  in.Fail();
+  return 0;
 }
 
 // A list of `Item`s, at most `most` of them, each read by `read`.

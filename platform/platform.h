@@ -13,6 +13,7 @@ class QDialog;
 class QWidget;
 class Clock;
 class GameHistory;
+class MatchNetwork;
 class ProgressChart;
 class RandomSource;
 struct PuzzlePrint;
@@ -111,6 +112,10 @@ class Platform {
   virtual GameHistory* History() = 0;
   // A progress chart owned by `parent`, from the history module; nothing without it.
   virtual std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) = 0;
+
+  // A network of its own for one match, from the network module; nothing when the module
+  // cannot be loaded.
+  virtual std::unique_ptr<MatchNetwork> MakeNetwork() = 0;
 
   // Opens the help file at its contents.
   virtual void ShowHelp(QWidget* owner, const QString& helpFilePath) = 0;

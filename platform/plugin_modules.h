@@ -1,11 +1,12 @@
 #pragma once
 
-// Sound, printing and the game history pull in large libraries (audio codecs, the print
-// system, the database and charts) that a player who only plays never needs, and that
-// would slow start-up and swell memory. They live in modules beside the executable,
-// loaded the first time they are used. These are the functions each module exports.
+// Sound, printing, the game history and matches pull in large libraries (audio codecs,
+// the print system, the database and charts, networking) that a player who only plays never needs,
+// and that would slow start-up and swell memory. They live in modules beside the executable, loaded
+// the first time they are used. These are the functions each module exports.
 
 class GameHistory;
+class MatchNetwork;
 class ProgressChart;
 class QPrinter;
 class QWidget;
@@ -29,6 +30,8 @@ using ThePrinterFunction = QPrinter* (*)();
 // to finish a write; and a progress chart owned by `parent`.
 using OpenHistoryFunction = GameHistory* (*)(const char* path, int busyMs);
 using MakeProgressChartFunction = ProgressChart* (*)(QWidget* parent);
+// libtolvane_network.so: a new network for one match, on Qt Network.
+using CreateNetworkFunction = MatchNetwork* (*)();
 }
 
 inline constexpr const char* kSoundModule = "tolvane_sound";
@@ -42,3 +45,5 @@ inline constexpr const char* kThePrinterSymbol = "TolvaneThePrinter";
 inline constexpr const char* kHistoryModule = "tolvane_history";
 inline constexpr const char* kOpenHistorySymbol = "TolvaneOpenHistory";
 inline constexpr const char* kMakeProgressChartSymbol = "TolvaneMakeProgressChart";
+inline constexpr const char* kNetworkModule = "tolvane_network";
+inline constexpr const char* kCreateNetworkSymbol = "TolvaneCreateNetwork";

@@ -17,6 +17,7 @@
 #include "base/paths.h"
 #include "platform/font_chooser.h"
 #include "platform/help_window.h"
+#include "platform/match_network.h"
 #include "platform/plugin_modules.h"
 #include "platform/qt_text.h"
 
@@ -214,6 +215,12 @@ std::unique_ptr<ProgressChart> QtPlatform::MakeProgressChart(QWidget* parent) {
   const auto make = reinterpret_cast<MakeProgressChartFunction>(
       QLibrary::resolve(ModulePath(kHistoryModule), kMakeProgressChartSymbol));
   return std::unique_ptr<ProgressChart>(make ? make(parent) : nullptr);
+}
+
+std::unique_ptr<MatchNetwork> QtPlatform::MakeNetwork() {
+  const auto create = reinterpret_cast<CreateNetworkFunction>(
+      QLibrary::resolve(ModulePath(kNetworkModule), kCreateNetworkSymbol));
+  return std::unique_ptr<MatchNetwork>(create ? create() : nullptr);
 }
 
 int64_t QtPlatform::UtcSeconds() { return QDateTime::currentSecsSinceEpoch(); }

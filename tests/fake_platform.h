@@ -11,6 +11,7 @@
 #include "platform/game_history.h"
 #include "platform/platform.h"
 #include "platform/puzzle_page.h"
+#include "tests/fake_network.h"
 #include "tests/scripted_random.h"
 #include "tests/temp_folder.h"
 
@@ -28,7 +29,8 @@ class FakeClock : public Clock {
 
 class FakeTicker : public Ticker {
  public:
-  explicit FakeTicker(std::function<void()> onTick) : onTick_(std::move(onTick)) {}
+  explicit FakeTicker(std::function<void()> onTick, int intervalMs = 1000)
+      : intervalMs(intervalMs), onTick_(std::move(onTick)) {}
   void Start() override { active_ = true; }
   void Stop() override { active_ = false; }
   bool IsActive() const override { return active_; }
@@ -36,6 +38,7 @@ class FakeTicker : public Ticker {
   void Tick() {
     if (active_) onTick_();
   }
+  const int intervalMs;
 
  private:
   std::function<void()> onTick_;
@@ -86,6 +89,8 @@ class FakePlatform : public Platform {
   // The real history module, on a history file in the data folder.
   GameHistory* History() override;
   std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) override;
+  // A network on `lan`, at `address`; nothing while `networkMissing`.
+  std::unique_ptr<MatchNetwork> MakeNetwork() override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget*) override { ++printerSetups; }
   bool PrintInProgress() override { return printInProgress; }
@@ -128,6 +133,11 @@ class FakePlatform : public Platform {
   std::deque<QString> textAnswers;
   int64_t utcSeconds = 1765269063;  // 2025-12-09 08:31:03 UTC
   std::unique_ptr<GameHistory> history;
+  // The local network: two platforms given the same one reach each other.
+  std::shared_ptr<FakeLan> lan = std::make_shared<FakeLan>();
+  std::string address = "192.168.1.10";
+  bool networkMissing = false;
+  FakeNetwork* network = nullptr;  // the last network made
   int printerSetups = 0;
   // Printing: the print dialog's answers taken in order (none left is a cancel), and
   // each print asked for with the cursor shape the application showed meanwhile.

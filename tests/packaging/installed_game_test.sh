@@ -21,7 +21,8 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 program=$root/usr/lib/tolvane
 share=$root/usr/share
 
-for name in tolvane libtolvane_sound.so libtolvane_print.so libtolvane_history.so SPELAMC.TLX \
+for name in tolvane libtolvane_sound.so libtolvane_print.so libtolvane_history.so \
+  libtolvane_network.so SPELAMC.TLX \
   SPELAMM.CLX SPELBRC.TLX SPELBRM.CLX SPELAMC.SIZ SPELAMM.SIZ SPELBRC.SIZ SPELBRM.SIZ \
   TOLVANE.HLP TIMEUP.WAV TENSECS.WAV; do
   [[ -s $program/$name ]] || fail "the program's folder lacks $name"
