@@ -1,11 +1,12 @@
 #include "match/match_client.h"
 
 #include "match/match_judging.h"
+#include "match/match_settings.h"
 
 namespace {
 
-std::string DictionaryName(const WordListCheck& words) {
-  return words.Language + (words.AmericanDictionary ? " (American)" : " (British)");
+std::string WordListName(const WordListCheck& words) {
+  return DictionaryName(words.Language, words.AmericanDictionary);
 }
 
 }  // namespace
@@ -128,10 +129,10 @@ std::string RefusalMessage(const Refused& refused, const Hello& ours) {
     case RefusalReason::OtherWordList:
       if (refused.HostWords.Language != ours.Words.Language ||
           refused.HostWords.AmericanDictionary != ours.Words.AmericanDictionary)
-        return "The host plays with the " + DictionaryName(refused.HostWords) +
-               " word list and you with the " + DictionaryName(ours.Words) +
+        return "The host plays with the " + WordListName(refused.HostWords) +
+               " word list and you with the " + WordListName(ours.Words) +
                ". Choose the host's language and dictionary to join.";
-      return "The host's " + DictionaryName(refused.HostWords) +
+      return "The host's " + WordListName(refused.HostWords) +
              " word list is another version than yours. Both players need the same version of "
              "the game's word lists.";
     case RefusalReason::MatchFull:

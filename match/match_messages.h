@@ -170,5 +170,7 @@ std::optional<Message> ReadMessage(std::string_view bytes);
 
 // 1 to 32 characters, not all blanks, no control character (Latin-1 C0 and C1).
 bool IsValidPlayerName(std::string_view name);
+inline constexpr const char* kBadPlayerName =
+    "A name has 1 to 32 characters, not only blanks, and none of them a control character.";
 // At most `maxLength` characters, none of them a control character.
 bool IsPrintable(std::string_view text, std::size_t maxLength);
