@@ -74,6 +74,10 @@ TShowScore& TMainWin::ShowScore() {
   return *showScore_;
 }
 
+const ScoreSheet* TMainWin::JudgedSheet() {
+  return showScore_ && !game_.Running() ? showScore_->SheetOfTheGuesses() : nullptr;
+}
+
 void TMainWin::CreateComponents() {
   board_ = new TBoardView(*this, this);
   board_->setFixedSize(kClientWidth, kClientHeight);
@@ -208,7 +212,17 @@ void TMainWin::ScrambleClick() {
 }
 
 void TMainWin::StartClick() {
-  game_.Start(settings_.Minutes, settings_.Seconds);
+  watcher_.reset();
+  BeginGame(settings_.Minutes, settings_.Seconds);
+}
+
+void TMainWin::StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> watcher) {
+  BeginGame(0, gameSeconds);
+  watcher_ = std::move(watcher);
+}
+
+void TMainWin::BeginGame(int32_t minutes, int32_t seconds) {
+  game_.Start(minutes, seconds);
   MyTimer->Start();
   ShowTime();
   MyGauge->SetRange(0, game_.GameSeconds());
@@ -249,6 +263,7 @@ void TMainWin::StopGame() {
   Apply(GameEvent::GameStopped);
   board_->SetPicking(false);
   GuessList->viewport()->unsetCursor();
+  if (watcher_) watcher_->GameStopped();
 }
 
 void TMainWin::ShowTime() {
@@ -287,6 +302,7 @@ bool TMainWin::GuessListMouseUp() {
 void TMainWin::CheckListClick() {
   Apply(GameEvent::Checked);
   platform_.ExecDialog(ShowScore());
+  if (watcher_ && JudgedSheet()) watcher_->ListChecked(*JudgedSheet());
 }
 
 void TMainWin::ExitButtonClick() {

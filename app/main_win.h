@@ -39,6 +39,8 @@ class TMainWin : public QMainWindow, public GameHost {
   GameSettings& Settings() override { return settings_; }
   LetterGrid& Board() override { return grid_; }
   const std::vector<std::string>& Guesses() const override { return game_.Guesses(); }
+  int32_t GameSeconds() const override { return game_.GameSeconds(); }
+  const ScoreSheet* JudgedSheet() override;
   double ScaleFactor() const override { return scaleFactor_; }
   QSize ScreenSize() const override { return {ScreenWidth, ScreenHeight}; }
   const std::string& ProgramDirectory() const override { return programDirectory_; }
@@ -50,6 +52,8 @@ class TMainWin : public QMainWindow, public GameHost {
   bool SaveThePuzzle(PuzzleRecord& record) override { return puzzleFiles_.SaveAs(record); }
   void ShowPath(const std::vector<int>& cells) override;
   bool FirstJudging() override { return game_.FirstJudging(); }
+  void StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> watcher) override;
+  GameWatcher* Watcher() override { return watcher_.get(); }
 
   // The windows that live for the whole run.
   TLetterLook& LetterLook() { return *letterLook_; }
@@ -66,6 +70,7 @@ class TMainWin : public QMainWindow, public GameHost {
   // Handlers, named after their component and event.
   void ScrambleClick();
   void StartClick();
+  void BeginGame(int32_t minutes, int32_t seconds);
   void MyTimerTimer();
   void StopGame();
   void CheckListClick();
@@ -99,6 +104,7 @@ class TMainWin : public QMainWindow, public GameHost {
   SavedDimensions dimensions_;
   bool shown_ = false;
   std::unique_ptr<PlayAccess> access_;
+  std::unique_ptr<GameWatcher> watcher_;
 
   TLetterLook* letterLook_ = nullptr;
   TShowScore* showScore_ = nullptr;

@@ -83,6 +83,8 @@ class BenchHost : public GameHost {
   GameSettings& Settings() override { return settings_; }
   LetterGrid& Board() override { return board_; }
   const std::vector<std::string>& Guesses() const override { return guesses_; }
+  int32_t GameSeconds() const override { return 180; }
+  const ScoreSheet* JudgedSheet() override { return nullptr; }
   double ScaleFactor() const override { return 1.0; }
   QSize ScreenSize() const override { return {1280, 1024}; }
   const std::string& ProgramDirectory() const override { return folder_; }
@@ -94,6 +96,8 @@ class BenchHost : public GameHost {
   bool SaveThePuzzle(PuzzleRecord&) override { return false; }
   void ShowPath(const std::vector<int>&) override {}
   bool FirstJudging() override { return false; }
+  void StartGame(int32_t, std::unique_ptr<GameWatcher>) override {}
+  GameWatcher* Watcher() override { return nullptr; }
 
  private:
   BenchPlatform platform_;

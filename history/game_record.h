@@ -41,6 +41,7 @@ struct GameRecord {
   int64_t TotalScore = 0;
   std::vector<PossibleWord> PossibleWords;  // what the board allowed
   std::string BoardOfTheDay;                // "2026-12-09" for today's board, else empty
+  bool Match = false;                       // played in a match on the local network
 
   bool operator==(const GameRecord&) const = default;
 

@@ -20,6 +20,7 @@ std::array<std::string, kGameColumns> GameLine(const HistoryRow& row) {
   std::snprintf(length, sizeof length, "%d:%02d", row.GameSeconds / 60, row.GameSeconds % 60);
   std::string size = std::to_string(row.Height) + " x " + std::to_string(row.Width);
   if (!row.BoardOfTheDay.empty()) size += " (board of " + row.BoardOfTheDay + ")";
+  if (row.Match) size += " (match)";
   return {DateTimeText(row.PlayedAt),
           size,
           row.AmericanDictionary ? "American" : "British",

@@ -15,6 +15,7 @@ HistoryRow RowFromRecord(const GameRecord& record) {
   row.PossibleWordCount = static_cast<int64_t>(record.PossibleWords.size());
   row.PercentOfPossible = record.PercentOfPossible();
   row.BoardOfTheDay = record.BoardOfTheDay;
+  row.Match = record.Match;
   row.Guesses = EncodeGuesses(record.Guesses);
   row.PossibleWords = EncodePossibleWords(record.PossibleWords);
   return row;
@@ -39,5 +40,6 @@ std::optional<GameRecord> RecordFromRow(const HistoryRow& row) {
   record.Guesses = std::move(*guesses);
   record.PossibleWords = std::move(*possible);
   record.BoardOfTheDay = row.BoardOfTheDay;
+  record.Match = row.Match;
   return record;
 }

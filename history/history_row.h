@@ -24,6 +24,7 @@ struct HistoryRow {
   int64_t PossibleWordCount = 0;
   double PercentOfPossible = 0;
   std::string BoardOfTheDay;
+  bool Match = false;
   std::string Guesses;
   std::string PossibleWords;
 };

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 // Step n takes a file of version n - 1 to version n. A step, once released, never changes:
 // a later version of the game adds a step.
@@ -39,12 +39,13 @@ const std::vector<std::vector<const char*>> kMigrations = {
      "CREATE INDEX games_by_mode ON games (height, width, game_seconds, american, "
      "total_score DESC, played_at)",
      "CREATE INDEX games_by_date ON games (played_at)"},
+    {"ALTER TABLE games ADD COLUMN match_game INTEGER NOT NULL DEFAULT 0"},
 };
 
 constexpr const char* kSummaryColumns =
     "id, played_at, height, width, letters, american, minimum_word_length, repeating_letters, "
     "game_seconds, total_score, found_words, possible_word_count, percent_of_possible, "
-    "board_of_the_day";
+    "board_of_the_day, match_game";
 
 enum class Trouble { Foreign, Damaged, Newer, ReadOnly, InUse, DiskFull, Failed };
 
@@ -104,8 +105,8 @@ class SqlHistory : public GameHistory {
       query.prepare(
           "INSERT INTO games (played_at, height, width, letters, american, "
           "minimum_word_length, repeating_letters, game_seconds, total_score, found_words, "
-          "possible_word_count, percent_of_possible, board_of_the_day, guesses, possible_words) "
-          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+          "possible_word_count, percent_of_possible, board_of_the_day, guesses, possible_words, "
+          "match_game) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
       for (const QVariant& value :
            {QVariant(static_cast<qlonglong>(row.PlayedAt)), QVariant(row.Height),
             QVariant(row.Width), QVariant(Latin1(row.Letters)), QVariant(row.AmericanDictionary),
@@ -114,7 +115,8 @@ class SqlHistory : public GameHistory {
             QVariant(static_cast<qlonglong>(row.FoundWords)),
             QVariant(static_cast<qlonglong>(row.PossibleWordCount)),
             QVariant(row.PercentOfPossible), QVariant(Latin1(row.BoardOfTheDay)),
-            QVariant(Latin1(row.Guesses)), QVariant(Latin1(row.PossibleWords))})
+            QVariant(Latin1(row.Guesses)), QVariant(Latin1(row.PossibleWords)),
+            QVariant(row.Match)})
         query.addBindValue(value);
       if (!query.exec()) return query.lastError();
       id = query.lastInsertId().toLongLong();
@@ -143,8 +145,8 @@ class SqlHistory : public GameHistory {
     query.addBindValue(static_cast<qlonglong>(id));
     if (!Run(query) || !query.next()) return {};
     HistoryRow row = Summary(query);
-    row.Guesses = Bytes(query.value(14));
-    row.PossibleWords = Bytes(query.value(15));
+    row.Guesses = Bytes(query.value(15));
+    row.PossibleWords = Bytes(query.value(16));
     return row;
   }
 
@@ -298,6 +300,7 @@ class SqlHistory : public GameHistory {
     row.PossibleWordCount = query.value(11).toLongLong();
     row.PercentOfPossible = query.value(12).toDouble();
     row.BoardOfTheDay = Bytes(query.value(13));
+    row.Match = query.value(14).toBool();
     return row;
   }
 

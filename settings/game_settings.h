@@ -59,6 +59,11 @@ struct GameSettings {
   // Missed Words: count only the words of the common word lists against the player.
   bool CommonWordsOnly = true;
 
+  // The player's name in matches and challenges; empty until given.
+  std::string PlayerName;
+  // In a match, a word found by two or more players scores for none of them.
+  bool TableRule = true;
+
   // Points for a valid word of `length` letters (3..11; 12 and more share one value);
   // none under 3 letters, which have no length line.
   int32_t PointsForLength(int length) const;

@@ -116,19 +116,34 @@ void VisitKeys(Visitor& file, GameSettings& s) {
 // the bytes it always had.
 constexpr char kMissedWordsSection[] = "Missed Words";
 constexpr char kCommonWordsOnlyKey[] = "Common Words Only";
+constexpr char kMatchSection[] = "Match";
+constexpr char kPlayerNameKey[] = "Player Name";
+constexpr char kTableRuleKey[] = "Table Rule";
 
 void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
   SettingsReader reader(profile);
   reader.Section(kMissedWordsSection);
   reader.YesNo(kCommonWordsOnlyKey, s.CommonWordsOnly);
+  reader.Section(kMatchSection);
+  reader.Text(kPlayerNameKey, s.PlayerName, kLongBuffer);
+  reader.YesNo(kTableRuleKey, s.TableRule);
+}
+
+// Writes the key when it differs from its default or the file holds it already.
+void WriteAddedKey(ProfileFile& profile, const char* section, const char* key,
+                   const std::string& value, const std::string& defaultValue) {
+  // No value read from a line holds a line feed, so this default means "not there".
+  const bool held = profile.GetString(section, key, "\n", kShortBuffer) != "\n";
+  if (held || value != defaultValue) profile.WriteString(section, key, value);
 }
 
 void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
-  // No value read from a line holds a line feed, so this default means "not there".
-  const bool held =
-      profile.GetString(kMissedWordsSection, kCommonWordsOnlyKey, "\n", kShortBuffer) != "\n";
-  if (held || s.CommonWordsOnly != GameSettings{}.CommonWordsOnly)
-    profile.WriteString(kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly));
+  const GameSettings defaults;
+  WriteAddedKey(profile, kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly),
+                YesNoText(defaults.CommonWordsOnly));
+  WriteAddedKey(profile, kMatchSection, kPlayerNameKey, s.PlayerName, defaults.PlayerName);
+  WriteAddedKey(profile, kMatchSection, kTableRuleKey, YesNoText(s.TableRule),
+                YesNoText(defaults.TableRule));
 }
 
 // The board holds at most 5 x 5 cells, and the game clock cannot run a negative time

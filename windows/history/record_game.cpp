@@ -29,6 +29,7 @@ GameRecord JudgedGame(GameHost& host, const CheckSession& session) {
   GameRecord record = MakeGameRecord(host.Services().UtcSeconds(), board, settings,
                                      std::move(guesses), std::move(possible));
   record.BoardOfTheDay = DayOfBoard(record);
+  record.Match = host.Watcher() && host.Watcher()->MatchGame();
   return record;
 }
 

@@ -109,19 +109,30 @@ void TShowScore::PlaceOnScreen() {
 void TShowScore::FormShow() {
   ClearLists();
   MissedWordsButton->setEnabled(false);
+  sheet_ = {};
+  judged_.reset();
   CheckSession session;
   if (!OpenCheckSession(session, host, this)) return;
   const GameSettings& settings = host.Settings();
-  const ScoreSheet sheet = ScoreGuesses(
+  sheet_ = ScoreGuesses(
       host.Guesses(), settings,
       [&](const std::string& word) {
         return InPuzzle(host.Board(), word, settings.RepeatingLettersAllowed);
       },
       [&](const std::string& word) { return InSpeller(session, word); });
-  ShowSheet(sheet);
+  ShowSheet(sheet_);
+  judged_.emplace(host.Board(), host.Guesses());
   MissedWordsButton->setEnabled(true);
   RecordJudgedGame(host, this, session);
   CloseCheckSession(session);
+}
+
+const ScoreSheet* TShowScore::SheetOfTheGuesses() const {
+  if (!judged_) return nullptr;
+  const auto& [board, guesses] = *judged_;
+  const LetterGrid& now = host.Board();
+  const bool same = board.Letters == now.Letters && board.CellOnBoard == now.CellOnBoard;
+  return same && guesses == host.Guesses() ? &sheet_ : nullptr;
 }
 
 void TShowScore::MissedWordsClick() {
