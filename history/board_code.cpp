@@ -1,46 +1,12 @@
 #include "history/board_code.h"
 
+#include "history/code_check.h"
+
 namespace {
 
-constexpr int kModulus = 36;
 constexpr size_t kLongestCode = 64;  // longer texts are refused before looking further
-constexpr const char* kSymbols = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-
-int SymbolValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-  return -1;
-}
-
-// ISO 7064 MOD 37,36: the running value after `text`.
-int Running(std::string_view text) {
-  int p = kModulus;
-  for (const char c : text) {
-    int s = (p + SymbolValue(c)) % kModulus;
-    if (s == 0) s = kModulus;
-    p = (2 * s) % (kModulus + 1);
-  }
-  return p;
-}
-
-char CheckCharacter(std::string_view text) {
-  return kSymbols[(kModulus + 1 - Running(text)) % kModulus];
-}
 
 bool IsValidSize(char c) { return c == '4' || c == '5'; }
-
-// Capitals and digits with the separators taken out, or nothing for any other byte.
-std::optional<std::string> Normalised(std::string_view code) {
-  if (code.size() > kLongestCode) return std::nullopt;
-  std::string out;
-  for (char c : code) {
-    if (c == '-' || c == ' ') continue;
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (SymbolValue(c) < 0) return std::nullopt;
-    out += c;
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -61,7 +27,7 @@ std::optional<std::string> BoardCode(const LetterGrid& grid, int height, int wid
 }
 
 BoardCodeResult ReadBoardCode(std::string_view code, PuzzleRecord& record) {
-  const std::optional<std::string> text = Normalised(code);
+  const std::optional<std::string> text = CodeSymbols(code, kLongestCode);
   if (!text || text->size() < 4 || !IsValidSize((*text)[0]) || (*text)[1] != 'X' ||
       !IsValidSize((*text)[2]))
     return BoardCodeResult::NotABoardCode;
