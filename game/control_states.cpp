@@ -42,10 +42,15 @@ const ControlChanges& ChangesFor(GameEvent event) {
 const std::vector<FollowingItem>& FollowingItems() {
   // A board is only changed or looked back on between games, as Open Puzzle is.
   static const std::vector<FollowingItem> items = {
-      {"MenuPlayCode", Control::MenuOpen},      {"MenuPlayToday", Control::MenuOpen},
-      {"MenuHistory", Control::MenuOpen},       {"MenuCopyChallenge", Control::MenuOpen},
-      {"MenuPlayChallenge", Control::MenuOpen}, {"MenuHostMatch", Control::MenuOpen},
+      {"MenuPlayCode", Control::MenuOpen},
+      {"MenuPlayToday", Control::MenuOpen},
+      {"MenuHistory", Control::MenuOpen},
+      {"MenuCopyChallenge", Control::MenuOpen},
+      {"MenuPlayChallenge", Control::MenuOpen},
+      {"MenuHostMatch", Control::MenuOpen},
       {"MenuJoinMatch", Control::MenuOpen},
+      // A game is judged in the language it was dealt in.
+      {"MenuLanguage", Control::MenuOpen},
   };
   return items;
 }

@@ -23,7 +23,7 @@ std::array<std::string, kGameColumns> GameLine(const HistoryRow& row) {
   if (row.Match) size += " (match)";
   return {DateTimeText(row.PlayedAt),
           size,
-          row.AmericanDictionary ? "American" : "British",
+          DictionaryText(row.LanguageCode, row.AmericanDictionary),
           length,
           FormatCount(row.TotalScore),
           FormatCount(row.FoundWords) + " / " + FormatCount(row.PossibleWordCount),
@@ -36,7 +36,7 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
       case GameColumn::Size:
         return std::tuple<double, double>(row.Height * 10 + row.Width, 0);
       case GameColumn::Dictionary:
-        return std::tuple<double, double>(row.AmericanDictionary, 0);
+        return std::tuple<double, double>(row.AmericanDictionary, 0);  // then by language
       case GameColumn::Length:
         return std::tuple<double, double>(row.GameSeconds, 0);
       case GameColumn::Score:
@@ -55,7 +55,7 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
 }
 
 RecordMode ModeOf(const HistoryRow& row) {
-  return {row.Height, row.Width, row.GameSeconds, row.AmericanDictionary};
+  return {row.Height, row.Width, row.GameSeconds, row.AmericanDictionary, row.LanguageCode};
 }
 
 std::vector<RecordMode> PlayedModes(const std::vector<HistoryRow>& rows) {

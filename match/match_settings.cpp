@@ -6,13 +6,23 @@
 #include "match/message_bytes.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/spelling_engine.h"
+#include "words/language.h"
+
+namespace {
+
+// The dictionary choice counts only in a language that has one.
+bool AmericanIn(const GameSettings& settings) {
+  return !ChosenLanguage(settings).HasDictionaryChoice() || settings.AmericanDictionary;
+}
+
+}  // namespace
 
 MatchSettings MatchSettingsOf(const GameSettings& settings, bool tableRule) {
   MatchSettings match;
   match.Height = settings.Height;
   match.Width = settings.Width;
-  match.Language = "en";
-  match.AmericanDictionary = settings.AmericanDictionary;
+  match.Language = settings.LanguageCode;
+  match.AmericanDictionary = AmericanIn(settings);
   match.GameSeconds = settings.Minutes * 60 + settings.Seconds;
   match.MinimumWordLength = settings.MinimumWordLength;
   match.RepeatingLettersAllowed = settings.RepeatingLettersAllowed;
@@ -26,11 +36,15 @@ WordListCheck WordListOf(const CheckSession& session, const GameSettings& settin
   // Each main lexicon's checksum names its exact words.
   ByteWriter checksums;
   for (const CompiledLexicon* lexicon : words.Compiled) checksums.U32(lexicon->Checksum());
-  return {"en", settings.AmericanDictionary, Crc32(checksums.Take())};
+  return {settings.LanguageCode, AmericanIn(settings), Crc32(checksums.Take())};
 }
 
 std::string DictionaryName(const std::string& language, bool americanDictionary) {
-  return language + (americanDictionary ? " (American)" : " (British)");
+  const Language* known = FindLanguage(language);
+  if (!known) return language;
+  const std::string name(known->Name);
+  if (!known->HasDictionaryChoice()) return name;
+  return name + (americanDictionary ? " (American)" : " (British)");
 }
 
 std::string MatchSettingsText(const MatchSettings& settings) {

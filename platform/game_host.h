@@ -65,4 +65,6 @@ class GameHost {
   virtual void StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> watcher) = 0;
   // The watcher of the game in play or last played; nothing for a game of one's own.
   virtual GameWatcher* Watcher() = 0;
+  // The language in the settings changed: the window shows the new one.
+  virtual void LanguageChanged() {}
 };

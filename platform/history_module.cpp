@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 // Step n takes a file of version n - 1 to version n. A step, once released, never changes:
 // a later version of the game adds a step.
@@ -39,13 +39,18 @@ const std::vector<std::vector<const char*>> kMigrations = {
      "CREATE INDEX games_by_mode ON games (height, width, game_seconds, american, "
      "total_score DESC, played_at)",
      "CREATE INDEX games_by_date ON games (played_at)"},
+    // The language each game was played in; records are kept for each language.
+    {"ALTER TABLE games ADD COLUMN language TEXT NOT NULL DEFAULT 'en'", "DROP INDEX games_by_mode",
+     "CREATE INDEX games_by_mode ON games (language, height, width, game_seconds, american, "
+     "total_score DESC, played_at)"},
+    // Whether a game was played in a match on the local network.
     {"ALTER TABLE games ADD COLUMN match_game INTEGER NOT NULL DEFAULT 0"},
 };
 
 constexpr const char* kSummaryColumns =
     "id, played_at, height, width, letters, american, minimum_word_length, repeating_letters, "
     "game_seconds, total_score, found_words, possible_word_count, percent_of_possible, "
-    "board_of_the_day, match_game";
+    "board_of_the_day, language, match_game";
 
 enum class Trouble { Foreign, Damaged, Newer, ReadOnly, InUse, DiskFull, Failed };
 
@@ -106,7 +111,7 @@ class SqlHistory : public GameHistory {
           "INSERT INTO games (played_at, height, width, letters, american, "
           "minimum_word_length, repeating_letters, game_seconds, total_score, found_words, "
           "possible_word_count, percent_of_possible, board_of_the_day, guesses, possible_words, "
-          "match_game) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+          "language, match_game) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
       for (const QVariant& value :
            {QVariant(static_cast<qlonglong>(row.PlayedAt)), QVariant(row.Height),
             QVariant(row.Width), QVariant(Latin1(row.Letters)), QVariant(row.AmericanDictionary),
@@ -116,7 +121,7 @@ class SqlHistory : public GameHistory {
             QVariant(static_cast<qlonglong>(row.PossibleWordCount)),
             QVariant(row.PercentOfPossible), QVariant(Latin1(row.BoardOfTheDay)),
             QVariant(Latin1(row.Guesses)), QVariant(Latin1(row.PossibleWords)),
-            QVariant(row.Match)})
+            QVariant(Latin1(row.LanguageCode)), QVariant(row.Match)})
         query.addBindValue(value);
       if (!query.exec()) return query.lastError();
       id = query.lastInsertId().toLongLong();
@@ -145,8 +150,8 @@ class SqlHistory : public GameHistory {
     query.addBindValue(static_cast<qlonglong>(id));
     if (!Run(query) || !query.next()) return {};
     HistoryRow row = Summary(query);
-    row.Guesses = Bytes(query.value(15));
-    row.PossibleWords = Bytes(query.value(16));
+    row.Guesses = Bytes(query.value(16));
+    row.PossibleWords = Bytes(query.value(17));
     return row;
   }
 
@@ -156,10 +161,12 @@ class SqlHistory : public GameHistory {
     QSqlQuery query(Db());
     query.prepare(
         "SELECT id, played_at, total_score FROM games WHERE height = ? AND width = ? AND "
-        "game_seconds = ? AND american = ? ORDER BY total_score DESC, played_at, id LIMIT ?");
+        "game_seconds = ? AND american = ? AND language = ? "
+        "ORDER BY total_score DESC, played_at, id LIMIT ?");
     for (const QVariant& value :
          {QVariant(mode.Height), QVariant(mode.Width), QVariant(mode.GameSeconds),
-          QVariant(mode.AmericanDictionary), QVariant(static_cast<int>(kRecordPlaces + 1))})
+          QVariant(mode.AmericanDictionary), QVariant(Latin1(mode.LanguageCode)),
+          QVariant(static_cast<int>(kRecordPlaces + 1))})
       query.addBindValue(value);
     if (!Run(query)) return entries;
     while (query.next())
@@ -300,7 +307,8 @@ class SqlHistory : public GameHistory {
     row.PossibleWordCount = query.value(11).toLongLong();
     row.PercentOfPossible = query.value(12).toDouble();
     row.BoardOfTheDay = Bytes(query.value(13));
-    row.Match = query.value(14).toBool();
+    row.LanguageCode = Bytes(query.value(14));
+    row.Match = query.value(15).toBool();
     return row;
   }
 

@@ -127,6 +127,8 @@ QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::ShowMessage(QWidget* owner, const QString& text, const QString& caption) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+  // A message may quote a name from a challenge code or the network: never markup.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

@@ -4,6 +4,7 @@
 
 #include "base/text_utils.h"
 #include "settings/profile_file.h"
+#include "words/language.h"
 
 namespace {
 
@@ -120,10 +121,17 @@ constexpr char kMatchSection[] = "Match";
 constexpr char kPlayerNameKey[] = "Player Name";
 constexpr char kTableRuleKey[] = "Table Rule";
 
+constexpr char kLanguageSection[] = "Language";
+constexpr char kLanguageKey[] = "Language";
+
 void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
   SettingsReader reader(profile);
   reader.Section(kMissedWordsSection);
   reader.YesNo(kCommonWordsOnlyKey, s.CommonWordsOnly);
+  reader.Section(kLanguageSection);
+  reader.Text(kLanguageKey, s.LanguageCode, kShortBuffer);
+  // A code no row has (a newer copy's language, a slip of the hand) plays English.
+  if (FindLanguage(s.LanguageCode) == nullptr) s.LanguageCode = GameSettings{}.LanguageCode;
   reader.Section(kMatchSection);
   reader.Text(kPlayerNameKey, s.PlayerName, kLongBuffer);
   reader.YesNo(kTableRuleKey, s.TableRule);
@@ -141,6 +149,7 @@ void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
   const GameSettings defaults;
   WriteAddedKey(profile, kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly),
                 YesNoText(defaults.CommonWordsOnly));
+  WriteAddedKey(profile, kLanguageSection, kLanguageKey, s.LanguageCode, defaults.LanguageCode);
   WriteAddedKey(profile, kMatchSection, kPlayerNameKey, s.PlayerName, defaults.PlayerName);
   WriteAddedKey(profile, kMatchSection, kTableRuleKey, YesNoText(s.TableRule),
                 YesNoText(defaults.TableRule));

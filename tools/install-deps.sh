@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
   libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev  # the game history module
   fonts-liberation2 scowl
+  wdanish wngerman wfrench witalian wdutch wportuguese wswedish hunspell-es hunspell-tools  # the other languages' word lists (Spanish: its Hunspell dictionary, expanded by unmunch)
   zlib1g-dev wordnet-base dict-gcide  # definitions of words, read from their own files
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file lintian  # the install test and the Debian package

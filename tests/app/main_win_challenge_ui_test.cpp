@@ -139,8 +139,8 @@ TEST_F(ChallengeRefusalTest, ACodeThisCopyCannotPlayIsRefusedSayingWhy) {
   otherList.Found.push_back(false);
   Challenge british = OnTheBoard();
   british.AmericanDictionary = false;
-  Challenge german = OnTheBoard();
-  german.Language = "de";
+  Challenge unknown = OnTheBoard();
+  unknown.Language = "xx";
   struct Case {
     QString code;
     QString message;
@@ -156,8 +156,8 @@ TEST_F(ChallengeRefusalTest, ACodeThisCopyCannotPlayIsRefusedSayingWhy) {
       {QString::fromStdString(*ChallengeCode(british)),
        "This challenge was played with the British dictionary. Choose it in the Options menu "
        "to play the challenge."},
-      {QString::fromStdString(*ChallengeCode(german)),
-       "This challenge is played in the language \"de\", which this copy of the game does "
+      {QString::fromStdString(*ChallengeCode(unknown)),
+       "This challenge is played in the language \"xx\", which this copy of the game does "
        "not have."},
   };
   for (const Case& c : cases) {

@@ -11,16 +11,18 @@
 
 #include "history/challenge_comparison.h"
 #include "history/code_check.h"
+#include "words/language.h"
 
 namespace {
 
-Challenge Game(int height, int width, uint32_t words, int found, std::mt19937& random) {
+Challenge Game(int height, int width, uint32_t words, int found, std::mt19937& random,
+               const Language& language = English()) {
   Challenge c;
   c.Height = height;
   c.Width = width;
   for (int cell = 0; cell < height * width; ++cell)
-    c.Letters += static_cast<char>('A' + random() % 26);
-  c.Language = "en";
+    c.Letters += language.Tiles[random() % language.Tiles.size()];
+  c.Language = std::string(language.Code);
   c.GameSeconds = 180;
   c.Name = "Bo";
   c.Score = 42;
@@ -34,9 +36,10 @@ Challenge Game(int height, int width, uint32_t words, int found, std::mt19937& r
 TEST(ChallengeCode, GivesBackTheGameItWasMadeFrom) {
   std::mt19937 random(7);
   std::vector<Challenge> games;
-  for (const auto& [height, width] : {std::pair{4, 4}, {4, 5}, {5, 4}, {5, 5}})
-    for (const int found : {0, 1, 30, 200, 400})
-      games.push_back(Game(height, width, 400, found, random));
+  for (const Language& language : Languages())
+    for (const auto& [height, width] : {std::pair{4, 4}, {4, 5}, {5, 4}, {5, 5}})
+      for (const int found : {0, 1, 30, 200, 400})
+        games.push_back(Game(height, width, 400, found, random, language));
   Challenge odd = Game(5, 5, 0, 0, random);  // a board without a word
   odd.Letters[3] = '\xC4';                   // Ä
   odd.Letters[24] = '\xDE';                  // the last Latin-1 capital

@@ -84,13 +84,13 @@ TEST(MatchPlay, APlayerWhoCannotJoinIsToldWhyNamingBothSides) {
        "Ann",
        {"en", false, 0x1234},
        RefusalReason::OtherWordList,
-       "The host plays with the en (American) word list and you with the en (British). Choose "
+       "The host plays with the English (American) word list and you with the English (British). Choose "
        "the host's language and dictionary to join."},
       {"another version of the word list",
        "Ann",
        {"en", true, 0x9999},
        RefusalReason::OtherWordList,
-       "The host's en (American) word list is another version than yours. Both players need "
+       "The host's English (American) word list is another version than yours. Both players need "
        "the same version of the game's word lists."},
       {"the host's name", " HOST", LocalMatch::Words(), RefusalReason::NameTaken,
        "A player named  HOST has joined already. Please choose another name."},

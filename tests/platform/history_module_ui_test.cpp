@@ -232,3 +232,48 @@ TEST(HistoryModule, AGameKilledAtAnyMomentKeepsEveryGameRecordedBeforeIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// A history kept before there were languages and matches: its games are English games
+// of one's own, and records are kept for each language once new games come in.
+TEST(HistoryModule, AnOlderFileGainsTheLanguageAndRecordsAreKeptForEachLanguage) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("history.sqlite");
+  MakeHistory(path, 2);
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_older");
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    // The file as the first version of the history wrote it.
+    ASSERT_TRUE(query.exec("DROP INDEX games_by_mode"));
+    ASSERT_TRUE(query.exec("ALTER TABLE games DROP COLUMN language"));
+    ASSERT_TRUE(query.exec("ALTER TABLE games DROP COLUMN match_game"));
+    ASSERT_TRUE(
+        query.exec("CREATE INDEX games_by_mode ON games (height, width, game_seconds, "
+                   "american, total_score DESC, played_at)"));
+    ASSERT_TRUE(query.exec("PRAGMA user_version = 1"));
+  }
+  QSqlDatabase::removeDatabase("test_older");
+
+  auto history = OpenHistory(path);
+  HistoryRow german = Row(50);
+  german.LanguageCode = "de";
+  german.Match = true;
+  const int64_t germanId = history->Add(german);
+  ASSERT_NE(germanId, 0);
+  EXPECT_EQ(history->Game(germanId).LanguageCode, "de");
+  for (const HistoryRow& row : history->Games()) {
+    EXPECT_EQ(row.LanguageCode, row.Id == germanId ? "de" : "en");
+    EXPECT_EQ(row.Match, row.Id == germanId);
+  }
+
+  RecordMode mode;  // 4 x 4, 3:00, American
+  EXPECT_EQ(history->BestScores(mode).size(), 2u);
+  mode.LanguageCode = "de";
+  ASSERT_EQ(history->BestScores(mode).size(), 1u);
+  EXPECT_EQ(history->BestScores(mode)[0].GameId, germanId);
+}
+
+}  // namespace

@@ -1,5 +1,7 @@
 #include "windows/history/challenge_commands.h"
 
+#include <algorithm>
+
 #include "base/text_utils.h"
 #include "history/challenge_code.h"
 #include "match/match_messages.h"
@@ -9,12 +11,10 @@
 #include "windows/scaled_dialog.h"
 #include "windows/words/comparison.h"
 #include "windows/words/host_check_session.h"
+#include "words/language.h"
 #include "words/scoring.h"
 
 namespace {
-
-// The language a game is played in: the game speaks English.
-constexpr const char* kLanguage = "en";
 
 std::string DictionaryName(bool american) { return american ? "American" : "British"; }
 
@@ -56,14 +56,20 @@ std::optional<std::string> PlayerName(GameHost& host) {
   return name;
 }
 
-// Why `challenge` cannot be played here; empty when it can.
+// Why `challenge` cannot be played here; empty when it can (in its language, which may
+// not be the one chosen).
 std::string Refusal(const Challenge& challenge, const GameSettings& settings) {
-  if (challenge.Language != kLanguage)
+  const Language* language = FindLanguage(challenge.Language);
+  if (!language)
     return "This challenge is played in the language \"" + challenge.Language +
            "\", which this copy of the game does not have.";
+  if (!std::all_of(challenge.Letters.begin(), challenge.Letters.end(),
+                   [&](char letter) { return IsTile(*language, letter); }))
+    return ChallengeCodeMessage(ChallengeCodeResult::NotAChallengeCode);
   if (!challenge.Mode.empty())
     return "This challenge is played in a game mode this copy of the game does not have.";
-  if (challenge.AmericanDictionary != settings.AmericanDictionary)
+  if (language->HasDictionaryChoice() &&
+      challenge.AmericanDictionary != settings.AmericanDictionary)
     return "This challenge was played with the " + DictionaryName(challenge.AmericanDictionary) +
            " dictionary. Choose it in the Options menu to play the challenge.";
   return "";
@@ -90,8 +96,9 @@ void CopyChallenge(GameHost& host) {
   challenge.Height = settings.Height;
   challenge.Width = settings.Width;
   challenge.Letters = host.Board().Rows(settings.Height, settings.Width);
-  challenge.Language = kLanguage;
-  challenge.AmericanDictionary = settings.AmericanDictionary;
+  challenge.Language = settings.LanguageCode;
+  challenge.AmericanDictionary =
+      !ChosenLanguage(settings).HasDictionaryChoice() || settings.AmericanDictionary;
   challenge.GameSeconds = host.GameSeconds();
   challenge.MinimumWordLength = settings.MinimumWordLength;
   challenge.RepeatingLettersAllowed = settings.RepeatingLettersAllowed;
@@ -123,6 +130,10 @@ void PlayChallenge(GameHost& host) {
   if (result != ChallengeCodeResult::Ok) return refuse(ChallengeCodeMessage(result));
   if (const std::string refusal = Refusal(challenge, host.Settings()); !refusal.empty())
     return refuse(refusal);
+  // Played in its own language; nothing changes when that one's dictionary is missing.
+  const Language& language = *FindLanguage(challenge.Language);
+  const bool otherLanguage = &language != &ChosenLanguage(host.Settings());
+  if (otherLanguage && !ChooseLanguage(host, language)) return;
 
   const LetterGrid board =
       LetterGrid::FromRows(challenge.Letters, challenge.Height, challenge.Width);
@@ -144,7 +155,9 @@ void PlayChallenge(GameHost& host) {
   platform.ShowMessage(
       host.Window(),
       TextFromBytes(challenge.Name + " challenges you with " + PointsText(challenge.Score) +
-                    " on this board. The game starts when you close this message."),
+                    " on this board" +
+                    (otherLanguage ? ", in " + std::string(language.Name) : std::string()) +
+                    ". The game starts when you close this message."),
       "Challenge");
   host.StartGame(seconds, std::make_unique<ChallengeWatcher>(host, std::move(challenge), *words));
 }

@@ -1,6 +1,5 @@
 #include "windows/match/host_session.h"
 
-#include "game/scramble.h"
 #include "match/match_settings.h"
 #include "platform/game_host.h"
 #include "platform/match_network.h"
@@ -44,7 +43,7 @@ bool HostSession::Start(QWidget* owner) {
   MatchBoard board;
   board.Settings = settings;
   board.Grid.ComputeCellOnBoard(settings.Height, settings.Width);
-  ScrambleLetters(board.Grid, settings, host_.Services().Random());
+  DealNewBoard(host_, board.Grid);
   std::optional<std::vector<std::string>> words = SortedBoardWords(
       host_, owner, board.Grid, settings.MinimumWordLength, settings.RepeatingLettersAllowed);
   if (!words) return false;

@@ -18,6 +18,8 @@ namespace {
 
 // A match not heard of for this long has closed its lobby.
 constexpr int64_t kForgetMs = 5000;
+// More than a network of players ever opens at once: strangers' datagrams cannot swell it.
+constexpr std::size_t kMostMatchesShown = 32;
 
 }  // namespace
 
@@ -81,6 +83,7 @@ void TJoinMatch::Hear(const std::string& address, std::string_view datagram) {
   const auto* announcement = message ? std::get_if<Announcement>(&*message) : nullptr;
   if (!announcement || announcement->Version != kProtocolVersion) return;
   const std::string where = address + ":" + std::to_string(announcement->Port);
+  if (heard_.size() >= kMostMatchesShown && !heard_.contains(where)) return;
   heard_[where] = {*announcement, host.Services().MsClock().NowMs()};
   ShowMatches();
 }

@@ -34,6 +34,9 @@ std::optional<std::string> TMatchLobby::TakeName() {
 }
 
 void TMatchLobby::Follow(MatchSession& session) {
+  // Names and codes come from other players: shown as they are, never as markup.
+  StatusLine->setTextFormat(Qt::PlainText);
+  SettingsLine->setTextFormat(Qt::PlainText);
   host.Settings().PlayerName = TextToBytes(NameEdit->text().trimmed());
   session_ = &session;
   session.onTick = [this] { ShowMatch(); };

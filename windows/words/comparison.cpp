@@ -59,6 +59,8 @@ TComparison::TComparison(GameHost& host, const std::string& theirName, int64_t t
     Lists[static_cast<std::size_t>(i)] = list;
     connect(list, &QTreeWidget::currentItemChanged, this, [this, list] { WordChosen(list); });
   }
+  // The challenger's name came in a code: shown as it is, never as markup.
+  for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
   DefinitionText = MakeDefinitionPane(this, {542, 60, 195, 341});
   QPushButton* exit = MakeButton(this, "OKButton", "E&xit", {648, 408, 89, 29});
   exit->setDefault(true);

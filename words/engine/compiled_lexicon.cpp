@@ -3,22 +3,15 @@
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <set>
 
 #include "base/crc32.h"
 #include "base/file_reader.h"
+#include "base/little_endian.h"
 
 namespace {
-
-uint32_t ReadUint32(const unsigned char* at) {
-  return static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-         static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
-}
-
-void AppendUint32(std::string& out, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
-}
 
 // The files whose checksum held in this run.
 std::set<FileIdentity>& VerifiedFiles() {
@@ -168,7 +161,6 @@ std::string CompiledLexiconBytes(const std::vector<std::string>& sortedWords, ui
 
 uint32_t CompiledLexiconChecksum(const unsigned char* bytes, std::size_t size) {
   constexpr std::size_t after = kCompiledLexiconChecksumOffset + 4;
-  uint32_t crc = ContinueCrc32(kCrc32Start, bytes, kCompiledLexiconChecksumOffset);
-  crc = ContinueCrc32(crc, bytes + after, size - after);
-  return FinishCrc32(crc);
+  uint32_t crc = ContinueCrc32(0, bytes, kCompiledLexiconChecksumOffset);
+  return ContinueCrc32(crc, bytes + after, size - after);
 }

@@ -101,7 +101,7 @@ TEST_F(MatchWindowsTest, APlayerFindsTheLobbyJoinsAndBothPlayOneBoardToOneResult
   auto* matches = join->findChild<QListWidget*>("MatchList");
   ASSERT_EQ(matches->count(), 1);
   EXPECT_EQ(matches->item(0)->text(),
-            "Ann - 4 x 4, en (American), 3:00, words of 3 letters or more - 1 player");
+            "Ann - 4 x 4, English (American), 3:00, words of 3 letters or more - 1 player");
   matches->setCurrentRow(0);
   EXPECT_EQ(join->findChild<QLineEdit*>("AddressEdit")->text(), "192.168.1.10:47095");
   QTest::mouseClick(join->findChild<QPushButton*>("JoinButton"), Qt::LeftButton);
