@@ -28,6 +28,10 @@ for name in tolvane libtolvane_sound.so libtolvane_print.so libtolvane_history.s
   [[ -s $program/$name ]] || fail "the program's folder lacks $name"
 done
 [[ -x $program/tolvane ]] || fail "the installed program cannot be run"
+# What the modules load on first use stays out of the game's own start.
+if readelf -d "$program/tolvane" | grep -E 'NEEDED.*libQt6(Multimedia|PrintSupport|Sql|Charts|Network)'; then
+  fail "the game links a library that only its modules should load"
+fi
 for file in "$program"/tolvane "$program"/*.so; do
   if ldd "$file" | grep 'not found'; then fail "$file needs a library that is not there"; fi
 done

@@ -27,6 +27,7 @@ THostMatch::THostMatch(GameHost& host, std::unique_ptr<MatchNetwork> network)
   TableRule = new QCheckBox("&Words found by two or more players score for none", this);
   TableRule->setObjectName("TableRule");
   TableRule->setGeometry(12, 258, 396, 21);
+  TableRule->setFont(ArialPixels(15));
   TableRule->setChecked(host.Settings().TableRule);
   StatusLine = MakeLabel(this, "StatusLine", "", {12, 284, 396, 21}, ArialPixels(15));
   StartButton = MakeButton(this, "StartButton", "&Start", {224, 304, 89, 29});
