@@ -205,9 +205,9 @@ void TMainWin::ScrambleClick() {
   // Hiding the focused control hands the focus on; it comes back once the board is shown.
   QWidget* focused = QApplication::focusWidget();
   MakeInvisible();
-  game_.ClearGuesses();
   GuessList->clear();
   DealNewBoard(*this);
+  game_.ClearGuesses(BoardNow());
   board_->PlayScrambleAnimation();
   MakeVisible();
   if (focused) focused->setFocus();
@@ -225,7 +225,7 @@ void TMainWin::StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> watch
 }
 
 void TMainWin::BeginGame(int32_t minutes, int32_t seconds) {
-  game_.Start(minutes, seconds);
+  game_.Start(minutes, seconds, BoardNow());
   MyTimer->Start();
   ShowTime();
   MyGauge->SetRange(0, game_.GameSeconds());
@@ -326,6 +326,8 @@ void TMainWin::BoardLoaded() {
 }
 
 void TMainWin::RepaintBoard() { board_->repaint(); }
+
+bool TMainWin::MayChangeBoard() const { return Scramble->isEnabled(); }
 
 void TMainWin::LanguageChanged() { ShowLanguage(*this); }
 

@@ -41,6 +41,8 @@ class TMainWin : public QMainWindow, public GameHost {
   const std::vector<std::string>& Guesses() const override { return game_.Guesses(); }
   int32_t GameSeconds() const override { return game_.GameSeconds(); }
   const ScoreSheet* JudgedSheet() override;
+  const PlayedBoard& GameBoard() const override { return game_.Board(); }
+  BoardWords& WordsOfBoard() override { return boardWords_; }
   double ScaleFactor() const override { return scaleFactor_; }
   QSize ScreenSize() const override { return {ScreenWidth, ScreenHeight}; }
   const std::string& ProgramDirectory() const override { return programDirectory_; }
@@ -55,6 +57,7 @@ class TMainWin : public QMainWindow, public GameHost {
   bool FirstJudging() override { return game_.FirstJudging(); }
   void StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> watcher) override;
   GameWatcher* Watcher() override { return watcher_.get(); }
+  bool MayChangeBoard() const override;
 
   // The windows that live for the whole run.
   TLetterLook& LetterLook() { return *letterLook_; }
@@ -82,6 +85,7 @@ class TMainWin : public QMainWindow, public GameHost {
   void CreateComponents();
   void ChooseScaleFactor();
   void Apply(GameEvent event);
+  PlayedBoard BoardNow() const { return {grid_, settings_.Height, settings_.Width}; }
   // A control or menu item by its object name.
   void SetEnabled(const char* name, bool on);
   bool IsEnabled(const char* name) const;
@@ -98,6 +102,7 @@ class TMainWin : public QMainWindow, public GameHost {
   GameSettings settings_;
   LetterGrid grid_;
   TimedGame game_;
+  BoardWords boardWords_;
   std::string programDirectory_;
   double scaleFactor_ = 1.0;
   int32_t ScreenWidth = 0;

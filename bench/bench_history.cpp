@@ -85,6 +85,8 @@ class BenchHost : public GameHost {
   const std::vector<std::string>& Guesses() const override { return guesses_; }
   int32_t GameSeconds() const override { return 180; }
   const ScoreSheet* JudgedSheet() override { return nullptr; }
+  const PlayedBoard& GameBoard() const override { return played_; }
+  BoardWords& WordsOfBoard() override { return boardWords_; }
   double ScaleFactor() const override { return 1.0; }
   QSize ScreenSize() const override { return {1280, 1024}; }
   const std::string& ProgramDirectory() const override { return folder_; }
@@ -98,12 +100,15 @@ class BenchHost : public GameHost {
   bool FirstJudging() override { return false; }
   void StartGame(int32_t, std::unique_ptr<GameWatcher>) override {}
   GameWatcher* Watcher() override { return nullptr; }
+  bool MayChangeBoard() const override { return true; }
 
  private:
   BenchPlatform platform_;
   GameSettings settings_;
   LetterGrid board_;
   std::vector<std::string> guesses_;
+  PlayedBoard played_;
+  BoardWords boardWords_;
   std::string folder_ = TOLVANE_PROGRAM_DIR;
 };
 

@@ -16,6 +16,7 @@ class GameHistory;
 class MatchNetwork;
 class ProgressChart;
 class RandomSource;
+class Stemmer;
 struct PuzzlePrint;
 
 // A repeating timer. The game clock runs on one; tests hand in a ticker they step.
@@ -113,6 +114,10 @@ class Platform {
   // A progress chart owned by `parent`, from the history module; nothing without it.
   virtual std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) = 0;
 
+  // A stemmer on the Hunspell dictionary of the two files, from the stemming module;
+  // nothing when the files are not there or the module cannot be loaded.
+  virtual std::unique_ptr<Stemmer> OpenStemmer(const std::string& affixPath,
+                                               const std::string& dictionaryPath) = 0;
   // A network of its own for one match, from the network module; nothing when the module
   // cannot be loaded.
   virtual std::unique_ptr<MatchNetwork> MakeNetwork() = 0;

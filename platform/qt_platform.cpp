@@ -20,6 +20,7 @@
 #include "platform/match_network.h"
 #include "platform/plugin_modules.h"
 #include "platform/qt_text.h"
+#include "words/definitions/stemmer.h"
 
 namespace {
 
@@ -217,6 +218,13 @@ std::unique_ptr<ProgressChart> QtPlatform::MakeProgressChart(QWidget* parent) {
   const auto make = reinterpret_cast<MakeProgressChartFunction>(
       QLibrary::resolve(ModulePath(kHistoryModule), kMakeProgressChartSymbol));
   return std::unique_ptr<ProgressChart>(make ? make(parent) : nullptr);
+}
+
+std::unique_ptr<Stemmer> QtPlatform::OpenStemmer(const std::string& affixPath,
+                                                 const std::string& dictionaryPath) {
+  const auto open = reinterpret_cast<OpenStemmerFunction>(
+      QLibrary::resolve(ModulePath(kStemmerModule), kOpenStemmerSymbol));
+  return std::unique_ptr<Stemmer>(open ? open(affixPath.c_str(), dictionaryPath.c_str()) : nullptr);
 }
 
 std::unique_ptr<MatchNetwork> QtPlatform::MakeNetwork() {

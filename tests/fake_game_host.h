@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,13 @@ class FakeGameHost : public GameHost {
   GameSettings& Settings() override { return settings; }
   LetterGrid& Board() override { return board; }
   const std::vector<std::string>& Guesses() const override { return guesses; }
+  // The board as it stands, unless the test put another board in the game's place.
+  const PlayedBoard& GameBoard() const override {
+    if (gameBoard) return *gameBoard;
+    played = {board, settings.Height, settings.Width};
+    return played;
+  }
+  BoardWords& WordsOfBoard() override { return boardWords; }
   int32_t GameSeconds() const override { return gameSeconds; }
   const ScoreSheet* JudgedSheet() override { return judgedSheet ? &*judgedSheet : nullptr; }
   double ScaleFactor() const override { return scaleFactor; }
@@ -40,6 +48,7 @@ class FakeGameHost : public GameHost {
   }
   void ShowPath(const std::vector<int>& cells) override { shownPaths.push_back(cells); }
   bool FirstJudging() override { return std::exchange(unjudgedGame, false); }
+  bool MayChangeBoard() const override { return !unjudgedGame; }
   void StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> gameWatcher) override {
     startedGames.push_back(gameSeconds);
     watcher = std::move(gameWatcher);
@@ -51,6 +60,9 @@ class FakeGameHost : public GameHost {
   GameSettings settings;
   LetterGrid board;
   std::vector<std::string> guesses;
+  std::optional<PlayedBoard> gameBoard;
+  mutable PlayedBoard played;
+  BoardWords boardWords;
   int32_t gameSeconds = 180;
   std::optional<ScoreSheet> judgedSheet;
   double scaleFactor = 1.0;

@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <filesystem>
 
 #include "history/board_code.h"
@@ -139,6 +141,33 @@ TEST_F(MainWinDictionaryTest, AGameInGermanIsJudgedTypedAndListedInGerman) {
   EXPECT_EQ(Window().windowTitle(), "Tolvane 95");
   EXPECT_TRUE(Menu("MenuAmerican")->isEnabled());
   EXPECT_EQ(LookUp("house"), "house FOUND in dictionary.");
+}
+
+// The score dialog's Define shows a valid German word's English translation, from the
+// installed German dictionary, through the language the game is played in.
+TEST_F(MainWinDictionaryTest, AValidGermanWordIsDefinedByItsTranslation) {
+  Menu("MenuLanguage_de")->trigger();
+  PlaceBoard(kGermanBoard, 5, 5);
+  Button("Start")->click();
+  Type("b\u00e4r");
+  Button("ExitButton")->click();  // "Abort"
+  QString meaning;
+  platform.onExec = [&](QDialog& dialog) {
+    if (auto* pane = dialog.findChild<QPlainTextEdit*>("DefinitionText")) {
+      meaning = pane->toPlainText();
+      return;
+    }
+    auto* valid = dialog.findChild<QListWidget*>("ValidWords");
+    ASSERT_EQ(valid->count(), 1);
+    const QPoint word = valid->visualItemRect(valid->item(0)).center();
+    QTest::mouseClick(valid->viewport(), Qt::LeftButton, {}, word);
+    QTest::mouseDClick(valid->viewport(), Qt::LeftButton, {}, word);
+    dialog.close();
+  };
+  Button("CheckList")->click();
+  EXPECT_TRUE(meaning.startsWith(QString::fromUtf8("Spelled B\u00e4r\n\nB\u00e4r (masc, n, sg)\n")))
+      << meaning.toStdString();
+  EXPECT_TRUE(meaning.contains(". [zool.] bear\n")) << meaning.toStdString();
 }
 
 // A language whose dictionary is not installed is refused, naming it, and the game goes

@@ -22,9 +22,9 @@ program=$root/usr/lib/tolvane
 share=$root/usr/share
 
 for name in tolvane libtolvane_sound.so libtolvane_print.so libtolvane_history.so \
-  libtolvane_network.so SPELAMC.TLX \
-  SPELAMM.CLX SPELBRC.TLX SPELBRM.CLX SPELAMC.SIZ SPELAMM.SIZ SPELBRC.SIZ SPELBRM.SIZ \
-  TOLVANE.HLP TIMEUP.WAV TENSECS.WAV SPEL{DA,DE,ES,FR,IT,NL,PT,SV}.{CLX,SPL}; do
+  libtolvane_stemmer.so libtolvane_network.so SPELAMC.TLX SPELAMM.CLX SPELBRC.TLX SPELBRM.CLX \
+  SPELAMC.SIZ SPELAMM.SIZ SPELBRC.SIZ SPELBRM.SIZ TOLVANE.HLP TIMEUP.WAV TENSECS.WAV \
+  SPEL{DA,DE,ES,FR,IT,NL,PT,SV}.{CLX,SPL}; do
   [[ -s $program/$name ]] || fail "the program's folder lacks $name"
 done
 [[ -x $program/tolvane ]] || fail "the installed program cannot be run"

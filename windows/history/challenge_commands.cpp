@@ -85,17 +85,19 @@ void CopyChallenge(GameHost& host) {
                          "Error");
     return;
   }
+  // The board the judged guesses were entered on, which may no longer be the one shown.
+  const PlayedBoard& board = host.GameBoard();
   const GameSettings& settings = host.Settings();
   const std::optional<std::vector<std::string>> words =
-      SortedBoardWords(host, host.Window(), host.Board(), settings.MinimumWordLength,
+      SortedBoardWords(host, host.Window(), board.Grid, settings.MinimumWordLength,
                        settings.RepeatingLettersAllowed);
   if (!words) return;
   const std::optional<std::string> name = PlayerName(host);
   if (!name) return;
   Challenge challenge;
-  challenge.Height = settings.Height;
-  challenge.Width = settings.Width;
-  challenge.Letters = host.Board().Rows(settings.Height, settings.Width);
+  challenge.Height = board.Height;
+  challenge.Width = board.Width;
+  challenge.Letters = board.Grid.Rows(board.Height, board.Width);
   challenge.Language = settings.LanguageCode;
   challenge.AmericanDictionary =
       !ChosenLanguage(settings).HasDictionaryChoice() || settings.AmericanDictionary;

@@ -166,7 +166,7 @@ const HistoryRow* THistoryWindow::ChosenGame() const {
 void THistoryWindow::GameChosen() {
   GuessList->clear();
   const HistoryRow* chosen = ChosenGame();
-  PlayAgainButton->setEnabled(chosen != nullptr);
+  PlayAgainButton->setEnabled(chosen != nullptr && host.MayChangeBoard());
   DeleteButton->setEnabled(chosen != nullptr);
   if (!chosen) return;
   const std::optional<GameRecord> game = RecordFromRow(history_.Game(chosen->Id));

@@ -62,9 +62,10 @@ void MatchSession::AfterTheGame() {
     host_.Services().ShowMessage(host_.Window(), TextFromBytes(EndMessage()), "Match");
     return;
   }
+  // A game Check List has judged is in the history already.
   CheckSession session;
-  if (OpenCheckSession(session, host_, host_.Window())) {
-    RecordJudgedGame(host_, host_.Window(), session);
+  if (!host_.JudgedSheet() && OpenCheckSession(session, host_, host_.Window())) {
+    RecordJudgedGame(host_, host_.Window(), JudgeGuessList(host_, session), session);
     CloseCheckSession(session);
   }
   ShowDialog<TMatchResult>(host_, *Result(), PlayerId());

@@ -39,7 +39,8 @@ QTreeWidget* MakeWordList(QWidget* parent, const QString& name, const QString& t
 
 TComparison::TComparison(GameHost& host, const std::string& theirName, int64_t theirScore,
                          int64_t yourScore, const ChallengeComparison& comparison)
-    : TScaledDialog(host, "Comparison", "Comparison", {745, 445}) {
+    : TScaledDialog(host, "Comparison", "Comparison", {745, 445}),
+      meanings_(host.ProgramDirectory(), PlatformStemmers(host.Services())) {
   MakeLabel(this, "ScoreLine",
             TextFromBytes(theirName + ": " + PointsText(theirScore) +
                           ".  You: " + PointsText(yourScore) + "."),
@@ -77,5 +78,5 @@ void TComparison::WordChosen(QTreeWidget* list) {
     other->setCurrentItem(nullptr);
     other->clearSelection();
   }
-  ShowDefinitionIn(*DefinitionText, definitions_, TextToBytes(list->currentItem()->text(0)));
+  ShowDefinitionIn(*DefinitionText, host, meanings_, TextToBytes(list->currentItem()->text(0)));
 }

@@ -5,7 +5,7 @@
 
 #include "history/challenge_comparison.h"
 #include "windows/scaled_dialog.h"
-#include "words/definitions/word_definitions.h"
+#include "words/definitions/word_meanings.h"
 
 class QPlainTextEdit;
 class QTreeWidget;
@@ -22,7 +22,7 @@ class TComparison : public TScaledDialog {
  private:
   void WordChosen(QTreeWidget* list);
 
-  WordDefinitions definitions_;
+  WordMeanings meanings_;
   std::array<QTreeWidget*, 3> Lists{};  // both, only you, only them
   QPlainTextEdit* DefinitionText = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "platform/qt_text.h"
 #include "settings/game_settings.h"
 #include "words/board_deal.h"
+#include "words/board_search/board_search.h"
 #include "words/language.h"
 #include "words/word_finder.h"
 
@@ -46,11 +47,19 @@ void DealNewBoard(GameHost& host, LetterGrid& grid) {
     if (!std::exchange(tried, true)) opened = OpenCheckSession(session, host, host.Window());
     // Without a dictionary every board would look empty: keep the first one dealt.
     if (!opened) return SIZE_MAX;
-    return FindWords(dealt, session, settings.MinimumWordLength, settings.RepeatingLettersAllowed)
+    // Kept: the board dealt last is the one played, and its words are found already.
+    return host.WordsOfBoard()
+        .Of(dealt, session, settings.MinimumWordLength, settings.RepeatingLettersAllowed)
         .size();
   };
   DealBoard(grid, settings, host.Services().Random(), language, countWords);
   if (opened) CloseCheckSession(session);
+}
+
+const std::vector<BoardWord>& GameBoardWords(GameHost& host, const CheckSession& session) {
+  const GameSettings& settings = host.Settings();
+  return host.WordsOfBoard().Of(host.GameBoard().Grid, session, settings.MinimumWordLength,
+                                settings.RepeatingLettersAllowed);
 }
 
 std::optional<std::vector<std::string>> SortedBoardWords(GameHost& host, QWidget* owner,
@@ -60,9 +69,21 @@ std::optional<std::vector<std::string>> SortedBoardWords(GameHost& host, QWidget
   CheckSession session;
   if (!OpenCheckSession(session, host, owner)) return std::nullopt;
   std::vector<std::string> words;
-  for (BoardWord& word : FindWords(grid, session, minimumWordLength, repeatingLettersAllowed))
-    words.push_back(std::move(word.Word));
+  for (const BoardWord& word :
+       host.WordsOfBoard().Of(grid, session, minimumWordLength, repeatingLettersAllowed))
+    words.push_back(word.Word);
   CloseCheckSession(session);
   std::sort(words.begin(), words.end());
   return words;
+}
+
+ScoreSheet JudgeGuessList(GameHost& host, const CheckSession& session) {
+  const GameSettings& settings = host.Settings();
+  const LetterGrid& board = host.GameBoard().Grid;
+  return ScoreGuesses(
+      host.Guesses(), settings,
+      [&](const std::string& word) {
+        return InPuzzle(board, word, settings.RepeatingLettersAllowed);
+      },
+      [&](const std::string& word) { return InSpeller(session, word); });
 }

@@ -7,6 +7,8 @@
 
 #include "game/letter_grid.h"
 #include "words/check_session.h"
+#include "words/scoring.h"
+#include "words/word_finder.h"
 
 class GameHost;
 class QWidget;
@@ -30,9 +32,16 @@ bool ChooseLanguage(GameHost& host, const Language& language);
 void DealNewBoard(GameHost& host);
 void DealNewBoard(GameHost& host, LetterGrid& grid);
 
-// Every word of `grid` the word finder gives with a session opened as above, sorted;
-// nothing when the dictionary cannot be opened (the player has been told).
+// Check List's judgement of the host's guesses on the board they were entered on.
+ScoreSheet JudgeGuessList(GameHost& host, const CheckSession& session);
+
+// Every word of `grid` as the host's words of a board give them, sorted; nothing when the
+// dictionary cannot be opened (the player has been told).
 std::optional<std::vector<std::string>> SortedBoardWords(GameHost& host, QWidget* owner,
                                                          const LetterGrid& grid,
                                                          int32_t minimumWordLength,
                                                          bool repeatingLettersAllowed);
+
+// Every word of the host's game board under the settings in force, found with `session`
+// the first time and kept for as long as board, settings and session words hold.
+const std::vector<BoardWord>& GameBoardWords(GameHost& host, const CheckSession& session);

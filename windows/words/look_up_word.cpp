@@ -22,7 +22,8 @@ constexpr int kLongestWord = 25;
 
 // One row taller than the original, for "&Define" below the other buttons.
 TLookUpWord::TLookUpWord(GameHost& host)
-    : TScaledDialog(host, "LookUpWord", "Look Up Word", {376, 126}) {
+    : TScaledDialog(host, "LookUpWord", "Look Up Word", {376, 126}),
+      meanings_(host.ProgramDirectory(), PlatformStemmers(host.Services())) {
   MakeLabel(this, "WordLabel", "Word To Verify", {16, 12, 129, 21}, ArialPixels(17),
             Qt::AlignRight | Qt::AlignVCenter);
   TheWord = new QLineEdit(this);
@@ -60,7 +61,7 @@ std::string TLookUpWord::EnteredWord() {
 void TLookUpWord::DefineButtonClick() {
   const std::string word = EnteredWord();
   if (word.empty()) return;
-  ShowDefinition(host, *this, definitions_, word);
+  ShowDefinition(host, *this, meanings_, word);
   TheWord->setFocus();
 }
 

@@ -44,7 +44,8 @@ QTreeWidget* MakeWordTable(QWidget* parent, const QRect& bounds) {
 
 TMissedWords::TMissedWords(GameHost& host, QWidget* owner, MissedWordList list)
     : TScaledDialog(host, "MissedWords", "Missed Words", {745, 445}, owner),
-      list_(std::move(list)) {
+      list_(std::move(list)),
+      meanings_(host.ProgramDirectory(), PlatformStemmers(host.Services())) {
   FoundLine = MakeLabel(this, "FoundLine", "", {8, 8, 361, 21}, ArialPixels(15),
                         Qt::AlignHCenter | Qt::AlignVCenter);
   MissedList = MakeWordTable(this, {8, 36, 361, 365});
@@ -98,20 +99,22 @@ void TMissedWords::MissedListCurrentChanged() {
   }
   const MissedWord& word = shown_[static_cast<std::size_t>(row)];
   host.ShowPath(word.Path);
-  ShowDefinitionIn(*DefinitionText, definitions_, word.Word);
+  ShowDefinitionIn(*DefinitionText, host, meanings_, word.Word);
 }
 
 void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses) {
   const GameSettings& settings = host.Settings();
   CheckSession session;
   if (!OpenCheckSession(session, host, &owner)) return;
-  const std::vector<BoardWord> boardWords = FindWords(
-      host.Board(), session, settings.MinimumWordLength, settings.RepeatingLettersAllowed);
+  const std::vector<BoardWord>& boardWords = GameBoardWords(host, session);
   CloseCheckSession(session);
 
   const WordCommonness commonness(host.ProgramDirectory(), settings.AmericanDictionary);
   const auto listSize = [&](const std::string& word) { return commonness.SmallestSize(word); };
-  ShowDialog<TMissedWords>(host, &owner,
-                           ListMissedWords(boardWords, validGuesses, settings, listSize));
+  MissedWordList list = ListMissedWords(boardWords, validGuesses, settings, listSize);
+  // Another board was put in the game's place: a path would run over other letters.
+  if (host.Board() != host.GameBoard().Grid)
+    for (MissedWord& word : list.Words) word.Path.clear();
+  ShowDialog<TMissedWords>(host, &owner, std::move(list));
   host.ShowPath({});
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "windows/scaled_dialog.h"
-#include "words/definitions/word_definitions.h"
+#include "words/definitions/word_meanings.h"
 #include "words/missed_word_list.h"
 
 class QCheckBox;
@@ -30,7 +30,7 @@ class TMissedWords : public TScaledDialog {
 
   MissedWordList list_;
   std::vector<MissedWord> shown_;  // the rows of the list
-  WordDefinitions definitions_;
+  WordMeanings meanings_;          // opened on the first word defined
 
   QLabel* FoundLine = nullptr;
   QTreeWidget* MissedList = nullptr;
@@ -38,7 +38,8 @@ class TMissedWords : public TScaledDialog {
   QCheckBox* CommonWordsOnly = nullptr;
 };
 
-// Finds every word on the host's board with a check session of its own and shows those
-// not among `validGuesses` in a modal window owned by `owner`. The board shows no path
-// once the window is closed. Nothing is shown when the dictionary cannot be opened.
+// Shows the words of the host's game board (GameBoardWords) that are not among
+// `validGuesses` in a modal window owned by `owner`; their paths only while that board
+// is the one shown. The board shows no path once the window is closed. Nothing is shown
+// when the dictionary cannot be opened.
 void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses);

@@ -14,7 +14,6 @@
 #include "windows/words/definition_window.h"
 #include "windows/words/host_check_session.h"
 #include "windows/words/missed_words.h"
-#include "words/board_search/board_search.h"
 
 namespace {
 
@@ -44,7 +43,8 @@ void Fill(QListWidget* list, const std::vector<std::string>& words, double scale
 }  // namespace
 
 TShowScore::TShowScore(GameHost& host)
-    : TScaledDialog(host, "ShowScore", "Puzzle Score", {607, 445}) {
+    : TScaledDialog(host, "ShowScore", "Puzzle Score", {607, 445}),
+      meanings_(host.ProgramDirectory(), PlatformStemmers(host.Services())) {
   const Qt::Alignment centred = Qt::AlignHCenter;
   ScoreLabel(this, "ValidWordsTitle", "Valid Words", {8, 8, 153, 21}, 18, centred);
   ScoreLabel(this, "NotInPuzzleTitle", "Not In Puzzle", {172, 8, 153, 21}, 18, centred);
@@ -113,38 +113,27 @@ void TShowScore::FormShow() {
   judged_.reset();
   CheckSession session;
   if (!OpenCheckSession(session, host, this)) return;
-  const GameSettings& settings = host.Settings();
-  sheet_ = ScoreGuesses(
-      host.Guesses(), settings,
-      [&](const std::string& word) {
-        return InPuzzle(host.Board(), word, settings.RepeatingLettersAllowed);
-      },
-      [&](const std::string& word) { return InSpeller(session, word); });
+  sheet_ = JudgeGuessList(host, session);
   ShowSheet(sheet_);
-  judged_.emplace(host.Board(), host.Guesses());
+  judged_.emplace(host.GameBoard().Grid, host.Guesses());
   MissedWordsButton->setEnabled(true);
-  RecordJudgedGame(host, this, session);
+  RecordJudgedGame(host, this, sheet_, session);
   CloseCheckSession(session);
 }
 
 const ScoreSheet* TShowScore::SheetOfTheGuesses() const {
   if (!judged_) return nullptr;
   const auto& [board, guesses] = *judged_;
-  const LetterGrid& now = host.Board();
+  const LetterGrid& now = host.GameBoard().Grid;
   const bool same = board.Letters == now.Letters && board.CellOnBoard == now.CellOnBoard;
   return same && guesses == host.Guesses() ? &sheet_ : nullptr;
 }
 
-void TShowScore::MissedWordsClick() {
-  std::vector<std::string> validWords;
-  for (int row = 0; row < ValidWords->count(); ++row)
-    validWords.push_back(TextToBytes(ValidWords->item(row)->text()));
-  ShowMissedWords(host, *this, validWords);
-}
+void TShowScore::MissedWordsClick() { ShowMissedWords(host, *this, sheet_.ValidWords); }
 
 void TShowScore::ValidWordsDoubleClick() {
   if (ValidWords->currentItem() == nullptr) return;
-  ShowDefinition(host, *this, definitions_, TextToBytes(ValidWords->currentItem()->text()));
+  ShowDefinition(host, *this, meanings_, TextToBytes(ValidWords->currentItem()->text()));
 }
 
 void TShowScore::ClearLists() {

@@ -10,16 +10,16 @@
 #include "settings/game_settings.h"
 #include "windows/scaled_dialog.h"
 #include "words/check_session.h"
-#include "words/definitions/word_definitions.h"
+#include "words/definitions/word_meanings.h"
 #include "words/scoring.h"
 
 class QLabel;
 class QListWidget;
 class QPushButton;
 
-// "Puzzle Score": judges the main window's guess list every time it is shown and sets
-// out the valid words, the bad guesses and the score. A double-click on a valid word
-// shows what it means.
+// "Puzzle Score": judges the main window's guess list against the board it was entered
+// on every time it is shown and sets out the valid words, the bad guesses and the score. A
+// double-click on a valid word shows what it means.
 class TShowScore : public TScaledDialog {
   Q_OBJECT
  public:
@@ -36,8 +36,8 @@ class TShowScore : public TScaledDialog {
   void MissedWordsClick();
   void ValidWordsDoubleClick();
 
-  WordDefinitions definitions_;  // opened on the first word defined
-  ScoreSheet sheet_;
+  WordMeanings meanings_;  // opened on the first word defined
+  ScoreSheet sheet_;       // of the last showing
   std::optional<std::pair<LetterGrid, std::vector<std::string>>> judged_;  // board, guesses
 
   QListWidget* ValidWords = nullptr;

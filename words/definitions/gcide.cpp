@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "words/definitions/dictd_index.h"
+#include "words/definitions/dictionary_text.h"
 #include "words/definitions/sorted_lines.h"
 
 namespace {
@@ -31,38 +33,6 @@ std::string LowerCase(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return lower;
-}
-
-bool ParseBase64(std::string_view digits, uint64_t& value) {
-  static constexpr std::string_view kDigits =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  if (digits.empty() || digits.size() > 8) return false;
-  value = 0;
-  for (const char c : digits) {
-    const std::size_t digit = kDigits.find(c);
-    if (digit == std::string_view::npos) return false;
-    value = value * 64 + digit;
-  }
-  return true;
-}
-
-// UTF-8 to the game's single-byte text; a character outside Latin-1 (or a stray byte)
-// becomes '?'.
-std::string Latin1FromUtf8(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x80) {
-      out.push_back(static_cast<char>(byte));
-    } else if ((byte == 0xC2 || byte == 0xC3) && i + 1 < text.size() &&
-               (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-      out.push_back(static_cast<char>(((byte & 0x03) << 6) | (text[i + 1] & 0x3F)));
-      ++i;
-    } else if ((byte & 0xC0) != 0x80) {
-      out.push_back('?');
-    }
-  }
-  return out;
 }
 
 // Past the group that opens at `at` ('[' or '('), nested groups included; npos when it
@@ -230,16 +200,12 @@ std::vector<Definition> Gcide::Define(std::string_view word) const {
     const std::string_view line = LineAt(index, start);
     start += line.size() + 1;
     if (byKey(line, key) != 0 || definitions.size() == kMaxEntries) break;
-    const std::size_t tab = line.find('\t');
-    const std::size_t secondTab = line.find('\t', tab + 1);
-    if (secondTab == std::string_view::npos || LowerCase(line.substr(0, tab)) != word) continue;
-    uint64_t offset = 0, length = 0;
-    if (!ParseBase64(line.substr(tab + 1, secondTab - tab - 1), offset) ||
-        !ParseBase64(line.substr(secondTab + 1), length))
+    const std::optional<DictdIndexLine> parsed = ParseDictdIndexLine(line);
+    if (!parsed || LowerCase(parsed->Headword) != word) continue;
+    if (std::find(offsetsRead.begin(), offsetsRead.end(), parsed->Offset) != offsetsRead.end())
       continue;
-    if (std::find(offsetsRead.begin(), offsetsRead.end(), offset) != offsetsRead.end()) continue;
-    offsetsRead.push_back(offset);
-    const auto entry = text_->Read(offset, length);
+    offsetsRead.push_back(parsed->Offset);
+    const auto entry = text_->Read(parsed->Offset, parsed->Length);
     if (!entry) continue;
     Definition definition = DefinitionFromGcideEntry(*entry, word);
     if (!definition.Senses.empty()) definitions.push_back(std::move(definition));
