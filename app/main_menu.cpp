@@ -10,11 +10,13 @@
 #include "base/paths.h"
 #include "platform/qt_text.h"
 #include "windows/history/board_code_commands.h"
+#include "windows/history/challenge_commands.h"
 #include "windows/history/history_window.h"
 #include "windows/look/guess_font.h"
 #include "windows/look/letter_look.h"
 #include "windows/look/print_opt.h"
 #include "windows/look/window_size.h"
+#include "windows/match/match_commands.h"
 #include "windows/options/design_it.h"
 #include "windows/options/game_mode_dialog.h"
 #include "windows/options/hints_dialog.h"
@@ -62,6 +64,9 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::File, "MenuCopyCode", "Copy &Board Code", 0, [](TMainWin& w) { CopyBoardCode(w); }, true},
       {M::File, "MenuPlayCode", "P&lay Board Code...", 0, [](TMainWin& w) { PlayBoardCode(w); }},
       {M::File, "MenuPlayToday", "Play &Today's Board", 0, [](TMainWin& w) { PlayTodaysBoard(w); }},
+      {M::File, "MenuCopyChallenge", "Copy Chall&enge", 0, [](TMainWin& w) { CopyChallenge(w); }},
+      {M::File, "MenuPlayChallenge", "Play Challen&ge...", 0,
+       [](TMainWin& w) { PlayChallenge(w); }},
       {M::File, "MenuHistory", "Game &History", 0, [](TMainWin& w) { ShowGameHistory(w); }},
       {M::ScreenSize, "N640x480", "640x480", Qt::Key_F1,
        [](TMainWin& w) { ChooseWindowSize(w, 640); }, false, true},
@@ -76,6 +81,9 @@ const std::vector<MenuRow>& MainMenuRows() {
       {M::File, "MenuSetup", "Printer &Setup", Qt::Key_R,
        [](TMainWin& w) { w.Services().PrinterSetup(&w); }},
       {M::File, "MenuExit", "E&xit", Qt::Key_X, [](TMainWin& w) { w.close(); }, true},
+
+      {M::Match, "MenuHostMatch", "&Host a Match...", 0, [](TMainWin& w) { HostMatch(w); }},
+      {M::Match, "MenuJoinMatch", "&Join a Match...", 0, [](TMainWin& w) { JoinMatch(w); }},
 
       {M::Options, "MenuDimensions", "&Dimensions", Qt::Key_D,
        [](TMainWin& w) { ShowDialog<TNumberDialog>(w, NumberDialog::Dimensions); }},
@@ -131,11 +139,13 @@ const std::vector<MenuRow>& MainMenuRows() {
 
 void BuildMainMenus(TMainWin& window, QMenuBar* bar) {
   QMenu* file = bar->addMenu("&File");
+  QMenu* match = bar->addMenu("&Match");
   QMenu* options = bar->addMenu("&Options");
   QMenu* help = bar->addMenu("&Help");
   QMenu* sizes = nullptr;
   for (const MenuRow& row : MainMenuRows()) {
     QMenu* menu = row.Menu == MenuName::File      ? file
+                  : row.Menu == MenuName::Match   ? match
                   : row.Menu == MenuName::Options ? options
                                                   : help;
     if (row.Menu == MenuName::ScreenSize) {

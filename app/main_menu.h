@@ -7,7 +7,7 @@ class TMainWin;
 
 // The main window's menus as data: one row per item, in the order shown. Adding a
 // dialog to the game means one row here and the dialog's own file.
-enum class MenuName { File, ScreenSize, Options, Help };
+enum class MenuName { File, ScreenSize, Match, Options, Help };
 
 struct MenuRow {
   MenuName Menu;

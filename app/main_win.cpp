@@ -78,6 +78,10 @@ TShowScore& TMainWin::ShowScore() {
   return *showScore_;
 }
 
+const ScoreSheet* TMainWin::JudgedSheet() {
+  return showScore_ && !game_.Running() ? showScore_->SheetOfTheGuesses() : nullptr;
+}
+
 void TMainWin::CreateComponents() {
   board_ = new TBoardView(*this, this);
   board_->setFixedSize(kClientWidth, kClientHeight);
@@ -215,10 +219,20 @@ void TMainWin::ScrambleClick() {
 }
 
 void TMainWin::StartClick() {
-  if (!play_->Open()) return;  // a game judged as it goes needs the dictionary
-  game_.Start(settings_.Minutes, settings_.Seconds, BoardNow());
+  watcher_.reset();
+  BeginGame(settings_.Minutes, settings_.Seconds, settings_);
+}
+
+void TMainWin::StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> watcher) {
+  watcher_ = std::move(watcher);
+  BeginGame(0, gameSeconds, MatchRules(settings_));
+}
+
+void TMainWin::BeginGame(int32_t minutes, int32_t seconds, const GameSettings& rules) {
+  if (!play_->Open(rules)) return;  // a game judged as it goes needs the dictionary
+  game_.Start(minutes, seconds, BoardNow());
   GuessList->clear();
-  const GameEnd end = play_->Start(game_);
+  const GameEnd end = play_->Start(game_, rules);
   MyTimer->Start();
   ShowTime();
   Apply(GameEvent::GameStarted);
@@ -249,6 +263,7 @@ void TMainWin::StopGame() {
   Apply(GameEvent::GameStopped);
   board_->SetPicking(false);
   GuessList->viewport()->unsetCursor();
+  if (watcher_) watcher_->GameStopped();
 }
 
 void TMainWin::ShowTime() {
@@ -289,6 +304,7 @@ bool TMainWin::GuessListMouseUp() {
 void TMainWin::CheckListClick() {
   Apply(GameEvent::Checked);
   platform_.ExecDialog(ShowScore());
+  if (watcher_ && JudgedSheet()) watcher_->ListChecked(*JudgedSheet());
 }
 
 void TMainWin::ExitButtonClick() {

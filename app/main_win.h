@@ -43,6 +43,8 @@ class TMainWin : public QMainWindow, public GameHost {
   const std::vector<std::string>& Guesses() const override { return game_.Guesses(); }
   PlayedMode GameModePlayed() const override;
   const std::vector<JudgedGuess>* VerdictsAsPlayed() const override;
+  int32_t GameSeconds() const override { return game_.GameSeconds(); }
+  const ScoreSheet* JudgedSheet() override;
   const PlayedBoard& GameBoard() const override { return game_.Board(); }
   BoardWords& WordsOfBoard() override { return boardWords_; }
   double ScaleFactor() const override { return scaleFactor_; }
@@ -58,6 +60,8 @@ class TMainWin : public QMainWindow, public GameHost {
   bool SaveThePuzzle(PuzzleRecord& record) override { return puzzleFiles_.SaveAs(record); }
   void ShowPath(const std::vector<int>& cells) override;
   bool FirstJudging() override { return game_.FirstJudging(); }
+  void StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> watcher) override;
+  GameWatcher* Watcher() override { return watcher_.get(); }
   bool MayChangeBoard() const override;
 
   // The windows that live for the whole run.
@@ -75,6 +79,7 @@ class TMainWin : public QMainWindow, public GameHost {
   // Handlers, named after their component and event.
   void ScrambleClick();
   void StartClick();
+  void BeginGame(int32_t minutes, int32_t seconds, const GameSettings& rules);
   void MyTimerTimer();
   void StopGame();
   // The game is over by its mode's rule: told as the end of its time is.
@@ -112,6 +117,7 @@ class TMainWin : public QMainWindow, public GameHost {
   bool shown_ = false;
   std::unique_ptr<PlayAccess> access_;
   std::unique_ptr<ModePlay> play_;
+  std::unique_ptr<GameWatcher> watcher_;
 
   TLetterLook* letterLook_ = nullptr;
   TShowScore* showScore_ = nullptr;

@@ -16,6 +16,10 @@ std::string FormatNumber(double number, int width, int decimals);
 inline std::string FormatCount(int64_t count) {
   return FormatNumber(static_cast<double>(count), 1, 0);
 }
+// "1 point", "-1 point", "1,234 points".
+inline std::string PointsText(int64_t points) {
+  return FormatCount(points) + (points == 1 || points == -1 ? " point" : " points");
+}
 // Fixed-point with `decimals` digits, no separators, padded on the left to `width`.
 std::string FormatPadded(double number, int width, int decimals);
 std::string PadLeft(const std::string& text, int length);

@@ -83,6 +83,8 @@ class BenchHost : public GameHost {
   GameSettings& Settings() override { return settings_; }
   LetterGrid& Board() override { return board_; }
   const std::vector<std::string>& Guesses() const override { return guesses_; }
+  int32_t GameSeconds() const override { return 180; }
+  const ScoreSheet* JudgedSheet() override { return nullptr; }
   const PlayedBoard& GameBoard() const override { return played_; }
   BoardWords& WordsOfBoard() override { return boardWords_; }
   PlayedMode GameModePlayed() const override { return {}; }
@@ -99,6 +101,8 @@ class BenchHost : public GameHost {
   bool SaveThePuzzle(PuzzleRecord&) override { return false; }
   void ShowPath(const std::vector<int>&) override {}
   bool FirstJudging() override { return false; }
+  void StartGame(int32_t, std::unique_ptr<GameWatcher>) override {}
+  GameWatcher* Watcher() override { return nullptr; }
   bool MayChangeBoard() const override { return true; }
 
  private:

@@ -45,8 +45,12 @@ const std::vector<FollowingItem>& FollowingItems() {
       // checked: its guesses belong to the board it was played on.
       {"MenuPlayCode", Control::Scramble},
       {"MenuPlayToday", Control::Scramble},
+      {"MenuPlayChallenge", Control::Scramble},
+      {"MenuHostMatch", Control::Scramble},
+      {"MenuJoinMatch", Control::Scramble},
       // The games played are looked back on between games.
       {"MenuHistory", Control::MenuOpen},
+      {"MenuCopyChallenge", Control::MenuOpen},
       // A game is judged in the language it was dealt in.
       {"MenuLanguage", Control::MenuOpen},
       // A game keeps the mode and hints it started with.

@@ -3,49 +3,14 @@
 #include <utility>
 
 #include "base/latin1.h"
+#include "history/code_check.h"
 #include "words/language.h"
 
 namespace {
 
-constexpr int kModulus = 36;
 constexpr size_t kLongestCode = 64;  // longer texts are refused before looking further
-constexpr const char* kSymbols = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-
-int SymbolValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-  return -1;
-}
-
-// ISO 7064 MOD 37,36: the running value after `text`.
-int Running(std::string_view text) {
-  int p = kModulus;
-  for (const char c : text) {
-    int s = (p + SymbolValue(c)) % kModulus;
-    if (s == 0) s = kModulus;
-    p = (2 * s) % (kModulus + 1);
-  }
-  return p;
-}
-
-char CheckCharacter(std::string_view text) {
-  return kSymbols[(kModulus + 1 - Running(text)) % kModulus];
-}
 
 bool IsValidSize(char c) { return c == '4' || c == '5'; }
-
-// Capitals and digits with the separators taken out, or nothing for any other byte.
-std::optional<std::string> Normalised(std::string_view code) {
-  if (code.size() > kLongestCode) return std::nullopt;
-  std::string out;
-  for (char c : code) {
-    if (c == '-' || c == ' ') continue;
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (SymbolValue(c) < 0) return std::nullopt;
-    out += c;
-  }
-  return out;
-}
 
 // A tile as a code symbol: A-Z as they are, a language's tiles after Z as the digits
 // 1, 2, 3 ... in the order of its tiles (German Ä Ö Ü are 1 2 3).
@@ -102,7 +67,7 @@ std::optional<std::string> BoardCode(const LetterGrid& grid, int height, int wid
 
 BoardCodeResult ReadBoardCode(std::string_view code, PuzzleRecord& record,
                               const Language*& language) {
-  const std::optional<std::string> normalised = Normalised(code);
+  const std::optional<std::string> normalised = CodeSymbols(code, kLongestCode);
   if (!normalised) return BoardCodeResult::NotABoardCode;
   const auto codeLanguage = CodeLanguage(*normalised);
   if (!codeLanguage) return BoardCodeResult::NotABoardCode;

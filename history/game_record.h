@@ -34,6 +34,7 @@ struct GameRecord {
   std::string BoardOfTheDay;                // "2026-12-09" for today's board, else empty
   std::string Mode = "classic";             // the code of the game mode (game_mode.h)
   bool WithHints = false;                   // a hint showed during the game: never a record
+  bool Match = false;                       // played in a match on the local network
 
   bool operator==(const GameRecord&) const = default;
 

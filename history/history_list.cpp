@@ -30,6 +30,7 @@ int ModeOrder(const std::string& code) {
 std::array<std::string, kGameColumns> GameLine(const HistoryRow& row) {
   std::string size = std::to_string(row.Height) + " x " + std::to_string(row.Width);
   if (!row.BoardOfTheDay.empty()) size += " (board of " + row.BoardOfTheDay + ")";
+  if (row.Match) size += " (match)";
   return {DateTimeText(row.PlayedAt),
           size,
           DictionaryText(row.LanguageCode, row.AmericanDictionary),

@@ -15,7 +15,8 @@ inline constexpr int kGameColumns = 8;
 const std::array<const char*, kGameColumns>& GameColumnTitles();
 // A game's texts, e.g. "2026-12-09 08:31:03", "5 x 5", "American", "3:00", "Classic",
 // "12", "7 / 63", "10.2"; today's board is marked with its day after the size, a game
-// played with hints after its mode, and a mode without the timer's length has none.
+// played with hints after its mode, a match game with "(match)", and a mode without the
+// timer's length has none.
 std::array<std::string, kGameColumns> GameLine(const HistoryRow& row);
 // The order of a column when sorted upwards: by the figure the column shows, then by date.
 bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column);

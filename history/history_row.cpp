@@ -18,6 +18,7 @@ HistoryRow RowFromRecord(const GameRecord& record) {
   row.BoardOfTheDay = record.BoardOfTheDay;
   row.Mode = record.Mode;
   row.WithHints = record.WithHints;
+  row.Match = record.Match;
   row.Guesses = EncodeGuesses(record.Guesses);
   row.PossibleWords = EncodePossibleWords(record.PossibleWords);
   return row;
@@ -45,5 +46,6 @@ std::optional<GameRecord> RecordFromRow(const HistoryRow& row) {
   record.BoardOfTheDay = row.BoardOfTheDay;
   record.Mode = row.Mode;
   record.WithHints = row.WithHints;
+  record.Match = row.Match;
   return record;
 }

@@ -27,6 +27,7 @@ struct HistoryRow {
   std::string BoardOfTheDay;
   std::string Mode = "classic";
   bool WithHints = false;
+  bool Match = false;
   std::string Guesses;
   std::string PossibleWords;
 };

@@ -1,17 +1,21 @@
 #pragma once
 
 #include <QSize>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "game/game_mode.h"
 #include "game/letter_grid.h"
 #include "game/played_board.h"
+#include "platform/game_watcher.h"
 #include "settings/game_settings.h"
 #include "words/board_words.h"
 #include "words/scoring.h"
 
 class Platform;
+struct ScoreSheet;
 class QWidget;
 struct PuzzleRecord;
 
@@ -29,6 +33,11 @@ class GameHost {
   virtual LetterGrid& Board() = 0;
   // The guess list, in entry order, " (DUP)" marks included.
   virtual const std::vector<std::string>& Guesses() const = 0;
+  // The length of the game in play or last played.
+  virtual int32_t GameSeconds() const = 0;
+  // Check List's judgement of the guesses on the board, once Check List has judged them;
+  // nothing before, or once the board or the guesses changed.
+  virtual const ScoreSheet* JudgedSheet() = 0;
   // The board the guess list was entered on, as it was then: the guesses are judged and
   // recorded against it, also after another board was put in its place.
   virtual const PlayedBoard& GameBoard() const = 0;
@@ -71,6 +80,11 @@ class GameHost {
   // Outlines `cells` (board indexes 1..25, in path order) on the board until called
   // again; an empty list shows the board as it was.
   virtual void ShowPath(const std::vector<int>& cells) = 0;
+  // Starts a game on the board as "&Start" does, but of `gameSeconds`, followed by
+  // `watcher`.
+  virtual void StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> watcher) = 0;
+  // The watcher of the game in play or last played; nothing for a game of one's own.
+  virtual GameWatcher* Watcher() = 0;
   // The language in the settings changed: the window shows the new one.
   virtual void LanguageChanged() {}
 };

@@ -50,13 +50,15 @@ const std::vector<std::vector<const char*>> kMigrations = {
      "DROP INDEX games_by_mode",
      "CREATE INDEX games_by_mode ON games (language, height, width, game_seconds, american, "
      "mode, with_hints, total_score DESC, played_at)"},
+    // Whether a game was played in a match on the local network.
+    {"ALTER TABLE games ADD COLUMN match_game INTEGER NOT NULL DEFAULT 0"},
 };
 
 constexpr const char* kSummaryColumns =
     "id, played_at, height, width, letters, american, minimum_word_length, repeating_letters, "
     "game_seconds, total_score, found_words, possible_word_count, percent_of_possible, "
-    "board_of_the_day, language, mode, with_hints";
-constexpr int kSummaryColumnCount = 17;
+    "board_of_the_day, language, mode, with_hints, match_game";
+constexpr int kSummaryColumnCount = 18;
 
 enum class Trouble { Foreign, Damaged, Newer, ReadOnly, InUse, DiskFull, Failed };
 
@@ -117,8 +119,8 @@ class SqlHistory : public GameHistory {
           "INSERT INTO games (played_at, height, width, letters, american, "
           "minimum_word_length, repeating_letters, game_seconds, total_score, found_words, "
           "possible_word_count, percent_of_possible, board_of_the_day, guesses, possible_words, "
-          "language, mode, with_hints) "
-          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+          "language, mode, with_hints, match_game) "
+          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
       for (const QVariant& value :
            {QVariant(static_cast<qlonglong>(row.PlayedAt)), QVariant(row.Height),
             QVariant(row.Width), QVariant(Latin1(row.Letters)), QVariant(row.AmericanDictionary),
@@ -129,7 +131,7 @@ class SqlHistory : public GameHistory {
             QVariant(row.PercentOfPossible), QVariant(Latin1(row.BoardOfTheDay)),
             QVariant(Latin1(row.Guesses)), QVariant(Latin1(row.PossibleWords)),
             QVariant(Latin1(row.LanguageCode)), QVariant(Latin1(row.Mode)),
-            QVariant(row.WithHints)})
+            QVariant(row.WithHints), QVariant(row.Match)})
         query.addBindValue(value);
       if (!query.exec()) return query.lastError();
       id = query.lastInsertId().toLongLong();
@@ -318,6 +320,7 @@ class SqlHistory : public GameHistory {
     row.LanguageCode = Bytes(query.value(14));
     row.Mode = Bytes(query.value(15));
     row.WithHints = query.value(16).toBool();
+    row.Match = query.value(17).toBool();
     return row;
   }
 

@@ -13,6 +13,7 @@ class QDialog;
 class QWidget;
 class Clock;
 class GameHistory;
+class MatchNetwork;
 class ProgressChart;
 class RandomSource;
 class Stemmer;
@@ -117,6 +118,9 @@ class Platform {
   // nothing when the files are not there or the module cannot be loaded.
   virtual std::unique_ptr<Stemmer> OpenStemmer(const std::string& affixPath,
                                                const std::string& dictionaryPath) = 0;
+  // A network of its own for one match, from the network module; nothing when the module
+  // cannot be loaded.
+  virtual std::unique_ptr<MatchNetwork> MakeNetwork() = 0;
 
   // Opens the help file at its contents.
   virtual void ShowHelp(QWidget* owner, const QString& helpFilePath) = 0;

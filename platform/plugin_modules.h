@@ -1,11 +1,13 @@
 #pragma once
 
-// Sound, printing, the game history and stemming pull in large libraries (audio codecs,
-// the print system, the database and charts, Hunspell) that a player who only plays never
-// needs, and that would slow start-up and swell memory. They live in modules beside the
-// executable, loaded the first time they are used. These are the functions each module exports.
+// Sound, printing, the game history, stemming and matches pull in large libraries (audio
+// codecs, the print system, the database and charts, Hunspell, networking) that a player
+// who only plays never needs, and that would slow start-up and swell memory. They live in
+// modules beside the executable, loaded the first time they are used. These are the
+// functions each module exports.
 
 class GameHistory;
+class MatchNetwork;
 class ProgressChart;
 class QPrinter;
 class QWidget;
@@ -33,6 +35,8 @@ using MakeProgressChartFunction = ProgressChart* (*)(QWidget* parent);
 // libtolvane_stemmer.so: a stemmer on the Hunspell dictionary of the two files; null when
 // they are not there or not a dictionary it can use.
 using OpenStemmerFunction = Stemmer* (*)(const char* affixPath, const char* dictionaryPath);
+// libtolvane_network.so: a new network for one match, on Qt Network.
+using CreateNetworkFunction = MatchNetwork* (*)();
 }
 
 inline constexpr const char* kSoundModule = "tolvane_sound";
@@ -48,3 +52,5 @@ inline constexpr const char* kOpenHistorySymbol = "TolvaneOpenHistory";
 inline constexpr const char* kMakeProgressChartSymbol = "TolvaneMakeProgressChart";
 inline constexpr const char* kStemmerModule = "tolvane_stemmer";
 inline constexpr const char* kOpenStemmerSymbol = "TolvaneOpenStemmer";
+inline constexpr const char* kNetworkModule = "tolvane_network";
+inline constexpr const char* kCreateNetworkSymbol = "TolvaneCreateNetwork";

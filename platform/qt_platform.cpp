@@ -17,6 +17,7 @@
 #include "base/paths.h"
 #include "platform/font_chooser.h"
 #include "platform/help_window.h"
+#include "platform/match_network.h"
 #include "platform/plugin_modules.h"
 #include "platform/qt_text.h"
 #include "words/definitions/stemmer.h"
@@ -127,6 +128,8 @@ QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::ShowMessage(QWidget* owner, const QString& text, const QString& caption) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+  // A message may quote a name from a challenge code or the network: never markup.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
@@ -222,6 +225,12 @@ std::unique_ptr<Stemmer> QtPlatform::OpenStemmer(const std::string& affixPath,
   const auto open = reinterpret_cast<OpenStemmerFunction>(
       QLibrary::resolve(ModulePath(kStemmerModule), kOpenStemmerSymbol));
   return std::unique_ptr<Stemmer>(open ? open(affixPath.c_str(), dictionaryPath.c_str()) : nullptr);
+}
+
+std::unique_ptr<MatchNetwork> QtPlatform::MakeNetwork() {
+  const auto create = reinterpret_cast<CreateNetworkFunction>(
+      QLibrary::resolve(ModulePath(kNetworkModule), kCreateNetworkSymbol));
+  return std::unique_ptr<MatchNetwork>(create ? create() : nullptr);
 }
 
 int64_t QtPlatform::UtcSeconds() { return QDateTime::currentSecsSinceEpoch(); }

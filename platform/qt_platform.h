@@ -46,6 +46,7 @@ class QtPlatform : public Platform {
   std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) override;
   std::unique_ptr<Stemmer> OpenStemmer(const std::string& affixPath,
                                        const std::string& dictionaryPath) override;
+  std::unique_ptr<MatchNetwork> MakeNetwork() override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget* owner) override;
   bool PrintInProgress() override;

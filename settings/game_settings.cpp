@@ -15,6 +15,13 @@ const Language& ChosenLanguage(const GameSettings& settings) {
   return language != nullptr ? *language : English();
 }
 
+GameSettings MatchRules(GameSettings settings) {
+  settings.Mode = GameMode::Classic;
+  settings.JudgeAsEntered = false;
+  settings.HintWordsByLength = settings.HintWordsStartingHere = settings.HintBestScore = false;
+  return settings;
+}
+
 GameSettings DefaultSettings(const std::string& startDirectory) {
   GameSettings settings;
   settings.LastImportFile = startDirectory;

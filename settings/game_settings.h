@@ -74,6 +74,11 @@ struct GameSettings {
   bool HintWordsStartingHere = false;
   bool HintBestScore = false;
 
+  // The player's name in matches and challenges; empty until given.
+  std::string PlayerName;
+  // In a match, a word found by two or more players scores for none of them.
+  bool TableRule = true;
+
   // Points for a valid word of `length` letters (3..11; 12 and more share one value);
   // none under 3 letters, which have no length line.
   int32_t PointsForLength(int length) const;
@@ -84,6 +89,10 @@ struct GameSettings {
 struct Language;
 // The row of the language table `settings` choose; English for a code no row has.
 const Language& ChosenLanguage(const GameSettings& settings);
+
+// The rules of a match game: every player plays the same Classic game, judged only at
+// its end and without hints, whatever each chose for their own games.
+GameSettings MatchRules(GameSettings settings);
 
 // The defaults, with the three "Last" texts taken from the start directory.
 GameSettings DefaultSettings(const std::string& startDirectory);

@@ -118,6 +118,9 @@ void VisitKeys(Visitor& file, GameSettings& s) {
 // the bytes it always had.
 constexpr char kMissedWordsSection[] = "Missed Words";
 constexpr char kCommonWordsOnlyKey[] = "Common Words Only";
+constexpr char kMatchSection[] = "Match";
+constexpr char kPlayerNameKey[] = "Player Name";
+constexpr char kTableRuleKey[] = "Table Rule";
 
 constexpr char kLanguageSection[] = "Language";
 constexpr char kLanguageKey[] = "Language";
@@ -157,6 +160,10 @@ void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
   s.Mode = mode.value_or(defaults.Mode);
   if (!mode)
     for (const GameModeFlag& flag : kGameModeFlags) s.*flag.Field = defaults.*flag.Field;
+
+  reader.Section(kMatchSection);
+  reader.Text(kPlayerNameKey, s.PlayerName, kLongBuffer);
+  reader.YesNo(kTableRuleKey, s.TableRule);
 }
 
 // Writes the key when it differs from its default or the file holds it already.
@@ -177,6 +184,9 @@ void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
   for (const GameModeFlag& flag : kGameModeFlags)
     WriteAddedKey(profile, kGameModeSection, flag.Key, YesNoText(s.*flag.Field),
                   YesNoText(defaults.*flag.Field));
+  WriteAddedKey(profile, kMatchSection, kPlayerNameKey, s.PlayerName, defaults.PlayerName);
+  WriteAddedKey(profile, kMatchSection, kTableRuleKey, YesNoText(s.TableRule),
+                YesNoText(defaults.TableRule));
 }
 
 // The board holds at most 5 x 5 cells, and the game clock cannot run a negative time

@@ -9,6 +9,7 @@
 #include "platform/game_host.h"
 #include "settings/puzzle_file.h"
 #include "tests/fake_platform.h"
+#include "words/scoring.h"
 
 // The main window as a dialog sees it, for testing a dialog on its own: settings, board
 // and guesses to set up, and a record of what the dialog asked of the window.
@@ -30,6 +31,8 @@ class FakeGameHost : public GameHost {
   BoardWords& WordsOfBoard() override { return boardWords; }
   PlayedMode GameModePlayed() const override { return playedMode; }
   const std::vector<JudgedGuess>* VerdictsAsPlayed() const override { return nullptr; }
+  int32_t GameSeconds() const override { return gameSeconds; }
+  const ScoreSheet* JudgedSheet() override { return judgedSheet ? &*judgedSheet : nullptr; }
   double ScaleFactor() const override { return scaleFactor; }
   QSize ScreenSize() const override { return screen; }
   const std::string& ProgramDirectory() const override { return programDirectory; }
@@ -49,6 +52,11 @@ class FakeGameHost : public GameHost {
   void ShowPath(const std::vector<int>& cells) override { shownPaths.push_back(cells); }
   bool FirstJudging() override { return std::exchange(unjudgedGame, false); }
   bool MayChangeBoard() const override { return !unjudgedGame; }
+  void StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> gameWatcher) override {
+    startedGames.push_back(gameSeconds);
+    watcher = std::move(gameWatcher);
+  }
+  GameWatcher* Watcher() override { return watcher.get(); }
 
   QWidget owner;
   FakePlatform platform;
@@ -59,6 +67,8 @@ class FakeGameHost : public GameHost {
   mutable PlayedBoard played;
   BoardWords boardWords;
   PlayedMode playedMode;
+  int32_t gameSeconds = 180;
+  std::optional<ScoreSheet> judgedSheet;
   double scaleFactor = 1.0;
   QSize screen{1280, 1024};
   std::string programDirectory = TOLVANE_PROGRAM_DIR;
@@ -72,5 +82,7 @@ class FakeGameHost : public GameHost {
   bool saveSucceeds = true;
   std::vector<PuzzleRecord> savedPuzzles;
   std::vector<std::vector<int>> shownPaths;
-  bool unjudgedGame = false;  // a game judged for the first time is recorded
+  bool unjudgedGame = false;          // a game judged for the first time is recorded
+  std::vector<int32_t> startedGames;  // the length of each game started
+  std::unique_ptr<GameWatcher> watcher;
 };

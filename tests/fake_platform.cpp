@@ -20,8 +20,8 @@ int FakePlatform::ExecDialog(QDialog& dialog) {
   return execResult;
 }
 
-std::unique_ptr<Ticker> FakePlatform::MakeTicker(int, std::function<void()> onTick) {
-  auto made = std::make_unique<FakeTicker>(std::move(onTick));
+std::unique_ptr<Ticker> FakePlatform::MakeTicker(int intervalMs, std::function<void()> onTick) {
+  auto made = std::make_unique<FakeTicker>(std::move(onTick), intervalMs);
   ticker = made.get();
   return made;
 }
@@ -63,6 +63,13 @@ std::unique_ptr<ProgressChart> FakePlatform::MakeProgressChart(QWidget* parent) 
   const auto make = reinterpret_cast<MakeProgressChartFunction>(QLibrary::resolve(
       QString::fromStdString(programDirectory + "/" + kHistoryModule), kMakeProgressChartSymbol));
   return std::unique_ptr<ProgressChart>(make ? make(parent) : nullptr);
+}
+
+std::unique_ptr<MatchNetwork> FakePlatform::MakeNetwork() {
+  if (networkMissing) return nullptr;
+  auto made = std::make_unique<FakeNetwork>(*lan, address);
+  network = made.get();
+  return made;
 }
 
 void FakePlatform::ShowHelp(QWidget*, const QString& helpFilePath) {

@@ -12,6 +12,7 @@
 #include "platform/game_history.h"
 #include "platform/platform.h"
 #include "platform/puzzle_page.h"
+#include "tests/fake_network.h"
 #include "tests/scripted_random.h"
 #include "tests/temp_folder.h"
 #include "words/definitions/stemmer.h"
@@ -30,7 +31,8 @@ class FakeClock : public Clock {
 
 class FakeTicker : public Ticker {
  public:
-  explicit FakeTicker(std::function<void()> onTick) : onTick_(std::move(onTick)) {}
+  explicit FakeTicker(std::function<void()> onTick, int intervalMs = 1000)
+      : intervalMs(intervalMs), onTick_(std::move(onTick)) {}
   void Start() override { active_ = true; }
   void Stop() override { active_ = false; }
   bool IsActive() const override { return active_; }
@@ -38,6 +40,7 @@ class FakeTicker : public Ticker {
   void Tick() {
     if (active_) onTick_();
   }
+  const int intervalMs;
 
  private:
   std::function<void()> onTick_;
@@ -106,6 +109,8 @@ class FakePlatform : public Platform {
     stemmersOpened.push_back(affixPath);
     return stemmerInstalled ? std::make_unique<FakeStemmer>(stems) : nullptr;
   }
+  // A network on `lan`, at `address`; nothing while `networkMissing`.
+  std::unique_ptr<MatchNetwork> MakeNetwork() override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget*) override { ++printerSetups; }
   bool PrintInProgress() override { return printInProgress; }
@@ -153,6 +158,11 @@ class FakePlatform : public Platform {
   bool stemmerInstalled = true;
   std::map<std::string, std::vector<std::string>> stems;
   std::vector<std::string> stemmersOpened;
+  // The local network: two platforms given the same one reach each other.
+  std::shared_ptr<FakeLan> lan = std::make_shared<FakeLan>();
+  std::string address = "192.168.1.10";
+  bool networkMissing = false;
+  FakeNetwork* network = nullptr;  // the last network made
   int printerSetups = 0;
   // Printing: the print dialog's answers taken in order (none left is a cancel), and
   // each print asked for with the cursor shape the application showed meanwhile.

@@ -21,7 +21,8 @@ struct Layer {
 // The longest matching folder decides: words/engine/ sits below the other words/ rules.
 const std::vector<Layer> kLayers = {
     {0, "base/"},         {1, "words/engine/"}, {2, "game/"},     {2, "words/"},   {2, "settings/"},
-    {2, "presentation/"}, {2, "history/"},      {3, "platform/"}, {4, "windows/"}, {5, "app/"},
+    {2, "presentation/"}, {2, "history/"},      {2, "match/"},    {3, "platform/"}, {4, "windows/"},
+    {5, "app/"},
 };
 constexpr int kPlatformLevel = 3;
 

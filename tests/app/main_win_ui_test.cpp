@@ -79,6 +79,8 @@ TEST_F(MainWinTest, MenusHoldEveryItemWithItsShortcut) {
         {"Copy &Board Code", ""},
         {"P&lay Board Code...", ""},
         {"Play &Today's Board", ""},
+        {"Copy Chall&enge", ""},
+        {"Play Challen&ge...", ""},
         {"Game &History", ""},
         {"-", ""},
         {"S&creen Size", ""},
@@ -86,6 +88,7 @@ TEST_F(MainWinTest, MenusHoldEveryItemWithItsShortcut) {
         {"Printer &Setup", "Ctrl+R"},
         {"-", ""},
         {"E&xit", "Ctrl+X"}}},
+      {"&Match", {{"&Host a Match...", ""}, {"&Join a Match...", ""}}},
       {"&Options",
        {{"&Dimensions", "Ctrl+D"},
         {"&Puzzle Font", "Ctrl+F"},
@@ -108,7 +111,7 @@ TEST_F(MainWinTest, MenusHoldEveryItemWithItsShortcut) {
       {"&Help", {{"&Contents", "Ctrl+C"}, {"&About", "Ctrl+A"}, {"Other &Products", ""}}}};
 
   const QList<QAction*> menus = Window().menuBar()->actions();
-  ASSERT_EQ(menus.size(), 3);
+  ASSERT_EQ(menus.size(), 4);
   for (size_t m = 0; m < expected.size(); ++m) {
     EXPECT_EQ(menus[m]->text(), expected[m].first);
     const QList<QAction*> items = menus[m]->menu()->actions();

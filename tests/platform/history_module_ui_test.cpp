@@ -80,6 +80,7 @@ void MakeFirstVersionHistory(const QString& path, int games) {
     for (const char* sql :
          {"DROP INDEX games_by_mode", "ALTER TABLE games DROP COLUMN language",
           "ALTER TABLE games DROP COLUMN mode", "ALTER TABLE games DROP COLUMN with_hints",
+          "ALTER TABLE games DROP COLUMN match_game",
           "CREATE INDEX games_by_mode ON games (height, width, game_seconds, "
           "american, total_score DESC, played_at)",
           "PRAGMA user_version = 1"})
@@ -280,6 +281,8 @@ TEST(HistoryModule, AFileFromBeforeGameModesCountsItsGamesAsClassic) {
   EXPECT_EQ(history->BestScores(refillMode).size(), 1u);
 }
 
+// A history kept before there were languages and matches: its games are English games
+// of one's own, and records are kept for each language once new games come in.
 TEST(HistoryModule, AnOlderFileGainsTheLanguageAndRecordsAreKeptForEachLanguage) {
   QTemporaryDir dir;
   const QString path = dir.filePath("history.sqlite");
@@ -288,11 +291,14 @@ TEST(HistoryModule, AnOlderFileGainsTheLanguageAndRecordsAreKeptForEachLanguage)
   auto history = OpenHistory(path);
   HistoryRow german = Row(50);
   german.LanguageCode = "de";
+  german.Match = true;
   const int64_t germanId = history->Add(german);
   ASSERT_NE(germanId, 0);
   EXPECT_EQ(history->Game(germanId).LanguageCode, "de");
-  for (const HistoryRow& row : history->Games())
+  for (const HistoryRow& row : history->Games()) {
     EXPECT_EQ(row.LanguageCode, row.Id == germanId ? "de" : "en");
+    EXPECT_EQ(row.Match, row.Id == germanId);
+  }
 
   RecordMode mode;  // 4 x 4, 3:00, American
   EXPECT_EQ(history->BestScores(mode).size(), 2u);

@@ -173,6 +173,19 @@ TEST_F(SettingsFileTest, LanguageIsKeptInItsOwnSectionAndAnUnknownOnePlaysEnglis
   EXPECT_EQ(loaded.LanguageCode, "en");
 }
 
+TEST_F(SettingsFileTest, ThePlayersNameAndTheTableRuleAreKeptOnceGiven) {
+  GameSettings settings = DefaultSettings(kStart);
+  settings.PlayerName = "Zo\xEB";
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  EXPECT_EQ(ReadFile(), std::string(kDefaultFile) + "\n[Match]\nPlayer Name=Zo\xEB\n");
+  settings.TableRule = false;
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  GameSettings loaded = DefaultSettings(kStart);
+  LoadSettings(loaded, path_);
+  EXPECT_EQ(loaded.PlayerName, "Zo\xEB");
+  EXPECT_FALSE(loaded.TableRule);
+}
+
 TEST_F(SettingsFileTest, ValuesRoundTrip) {
   GameSettings settings = DefaultSettings(kStart);
   settings.LetterFont = {0x00ff8040, "Times New Roman", 30, false, true, true, true};

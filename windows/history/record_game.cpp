@@ -20,6 +20,7 @@ GameRecord JudgedGame(GameHost& host, const ScoreSheet& sheet, const CheckSessio
                      PriceBoardWords(GameBoardWords(host, session), settings));
   SetPlayedMode(record, host.GameModePlayed());
   record.BoardOfTheDay = DayOfBoard(record);
+  record.Match = host.Watcher() && host.Watcher()->MatchGame();
   return record;
 }
 

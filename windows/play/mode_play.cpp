@@ -60,16 +60,15 @@ ModePlay::ModePlay(GameHost& host, PlayAccess& access, TGuessList& guessList, TB
 
 ModePlay::~ModePlay() { Stop(); }
 
-bool ModePlay::Open() {
+bool ModePlay::Open(const GameSettings& rules) {
   Stop();
-  const GameSettings& settings = host_.Settings();
-  if (!settings.JudgesAsEntered() && !settings.AnyHint()) return true;
+  if (!rules.JudgesAsEntered() && !rules.AnyHint()) return true;
   sessionOpen_ = OpenCheckSession(session_, host_, host_.Window());
   return sessionOpen_;
 }
 
-GameEnd ModePlay::Start(TimedGame& clock) {
-  rules_ = host_.Settings();
+GameEnd ModePlay::Start(TimedGame& clock, const GameSettings& rules) {
+  rules_ = rules;
   played_ = {rules_.Mode, rules_.AnyHint()};
   judging_ = sessionOpen_;
   forgotten_ = false;

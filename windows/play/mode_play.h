@@ -31,13 +31,13 @@ class ModePlay {
            TGauge& gauge);
   ~ModePlay();
 
-  // Before anything of a game starts: opens the dictionary when the game is to be judged
-  // as it is played or to show hints. False when it cannot be opened (the player was told)
-  // and the game must not start.
-  bool Open();
-  // The game started on `clock` with the timer's length: the mode takes it over.
+  // Before anything of a game starts: opens the dictionary when a game by `rules` is to be
+  // judged as it is played or to show hints. False when it cannot be opened (the player
+  // was told) and the game must not start.
+  bool Open(const GameSettings& rules);
+  // The game started on `clock` with its length: the mode of `rules` takes it over.
   // GameEnd::NothingToFind when it is over at once.
-  GameEnd Start(TimedGame& clock);
+  GameEnd Start(TimedGame& clock, const GameSettings& rules);
   // The guess last added to `clock`'s list was entered.
   EndRule::Outcome Entered(TimedGame& clock);
   // A tick of the game clock was counted.

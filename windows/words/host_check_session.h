@@ -1,8 +1,13 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "game/letter_grid.h"
 #include "words/check_session.h"
+#include "words/scoring.h"
 #include "words/word_finder.h"
 
 class GameHost;
@@ -23,8 +28,19 @@ bool ChooseLanguage(GameHost& host, const Language& language);
 
 // Scrambles the host's board for a new game in the chosen language: a sparse board of a
 // language that redeals is dealt again (DealBoard), its words counted with the player's
-// dictionary.
+// dictionary. The second deals the board of a match into `grid`, which has its cells.
 void DealNewBoard(GameHost& host);
+void DealNewBoard(GameHost& host, LetterGrid& grid);
+
+// Check List's judgement of the host's guesses on the board they were entered on.
+ScoreSheet JudgeGuessList(GameHost& host, const CheckSession& session);
+
+// Every word of `grid` as the host's words of a board give them, sorted; nothing when the
+// dictionary cannot be opened (the player has been told).
+std::optional<std::vector<std::string>> SortedBoardWords(GameHost& host, QWidget* owner,
+                                                         const LetterGrid& grid,
+                                                         int32_t minimumWordLength,
+                                                         bool repeatingLettersAllowed);
 
 // Every word of the host's game board under the settings in force, found with `session`
 // the first time and kept for as long as board, settings and session words hold.

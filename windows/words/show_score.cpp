@@ -15,7 +15,6 @@
 #include "windows/words/definition_window.h"
 #include "windows/words/host_check_session.h"
 #include "windows/words/missed_words.h"
-#include "words/board_search/board_search.h"
 
 namespace {
 
@@ -115,23 +114,24 @@ void TShowScore::PlaceOnScreen() {
 void TShowScore::FormShow() {
   ClearLists();
   MissedWordsButton->setEnabled(false);
+  sheet_ = {};
+  judged_.reset();
   CheckSession session;
   if (!OpenCheckSession(session, host, this)) return;
-  const GameSettings& settings = host.Settings();
-  const LetterGrid& board = host.GameBoard().Grid;
-  // A game judged as it was played keeps the verdicts the player saw.
-  const std::vector<JudgedGuess>* asPlayed = host.VerdictsAsPlayed();
-  sheet_ = asPlayed ? SheetOf(*asPlayed, settings)
-                    : ScoreGuesses(
-                          host.Guesses(), settings,
-                          [&](const std::string& word) {
-                            return InPuzzle(board, word, settings.RepeatingLettersAllowed);
-                          },
-                          [&](const std::string& word) { return InSpeller(session, word); });
+  sheet_ = JudgeGuessList(host, session);
   ShowSheet(sheet_);
+  judged_.emplace(host.GameBoard().Grid, host.Guesses());
   MissedWordsButton->setEnabled(true);
   RecordJudgedGame(host, this, sheet_, session);
   CloseCheckSession(session);
+}
+
+const ScoreSheet* TShowScore::SheetOfTheGuesses() const {
+  if (!judged_) return nullptr;
+  const auto& [board, guesses] = *judged_;
+  const LetterGrid& now = host.GameBoard().Grid;
+  const bool same = board.Letters == now.Letters && board.CellOnBoard == now.CellOnBoard;
+  return same && guesses == host.Guesses() ? &sheet_ : nullptr;
 }
 
 void TShowScore::MissedWordsClick() { ShowMissedWords(host, *this, sheet_.ValidWords); }

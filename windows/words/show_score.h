@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "game/letter_grid.h"
 #include "settings/game_settings.h"
 #include "windows/scaled_dialog.h"
 #include "words/check_session.h"
@@ -21,6 +24,9 @@ class TShowScore : public TScaledDialog {
   Q_OBJECT
  public:
   explicit TShowScore(GameHost& host);
+  // What the last showing judged, while the host's board and guesses are the ones it
+  // judged; nothing otherwise, or when the dictionary could not be opened.
+  const ScoreSheet* SheetOfTheGuesses() const;
 
  private:
   void PlaceOnScreen() override;
@@ -34,6 +40,7 @@ class TShowScore : public TScaledDialog {
 
   WordMeanings meanings_;  // opened on the first word defined
   ScoreSheet sheet_;       // of the last showing
+  std::optional<std::pair<LetterGrid, std::vector<std::string>>> judged_;  // board, guesses
 
   QListWidget* ValidWords = nullptr;
   QListWidget* NotInPuzzle = nullptr;

@@ -1,29 +1,17 @@
 #include "words/engine/compiled_lexicon.h"
 
 #include <sys/mman.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <set>
 
+#include "base/crc32.h"
 #include "base/file_reader.h"
 #include "base/little_endian.h"
 
 namespace {
-
-// CRC-32 as in zlib and PNG; zlib's own is several times faster than a byte table, and
-// the first opening of the largest lexicon reads all of its megabytes through.
-uint32_t ContinueCrc(uint32_t crc, const unsigned char* bytes, std::size_t size) {
-  while (size > 0) {
-    const auto piece = static_cast<uInt>(std::min<std::size_t>(size, 1u << 30));
-    crc = static_cast<uint32_t>(::crc32(crc, bytes, piece));
-    bytes += piece;
-    size -= piece;
-  }
-  return crc;
-}
 
 // The files whose checksum held in this run.
 std::set<FileIdentity>& VerifiedFiles() {
@@ -173,6 +161,6 @@ std::string CompiledLexiconBytes(const std::vector<std::string>& sortedWords, ui
 
 uint32_t CompiledLexiconChecksum(const unsigned char* bytes, std::size_t size) {
   constexpr std::size_t after = kCompiledLexiconChecksumOffset + 4;
-  uint32_t crc = ContinueCrc(0, bytes, kCompiledLexiconChecksumOffset);
-  return ContinueCrc(crc, bytes + after, size - after);
+  uint32_t crc = ContinueCrc32(0, bytes, kCompiledLexiconChecksumOffset);
+  return ContinueCrc32(crc, bytes + after, size - after);
 }
