@@ -3,7 +3,7 @@
 namespace {
 
 constexpr int kModulus = 36;
-constexpr size_t kLongestCode = 64;  // longer texts are refused before looking further
+constexpr size_t kLongestCode = 64;  // longer codes are refused before looking further
 constexpr const char* kSymbols = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 int SymbolValue(char c) {
@@ -29,14 +29,19 @@ char CheckCharacter(std::string_view text) {
 
 bool IsValidSize(char c) { return c == '4' || c == '5'; }
 
+// What a code may be wrapped in or broken by when read aloud, pasted from a mail or a
+// chat: blanks, tabs, line breaks and the dashes of the code.
+bool IsSeparator(char c) {
+  return c == '-' || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
 // Capitals and digits with the separators taken out, or nothing for any other byte.
 std::optional<std::string> Normalised(std::string_view code) {
-  if (code.size() > kLongestCode) return std::nullopt;
   std::string out;
   for (char c : code) {
-    if (c == '-' || c == ' ') continue;
+    if (IsSeparator(c)) continue;
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (SymbolValue(c) < 0) return std::nullopt;
+    if (SymbolValue(c) < 0 || out.size() == kLongestCode) return std::nullopt;
     out += c;
   }
   return out;

@@ -11,7 +11,7 @@
 // check character, e.g. "4X5-ABCDE-FGHIJ-KLMNO-PQRST-H". Letters, digits and "-" only;
 // at most 35 characters. The check character (ISO 7064 MOD 37,36 over the size and the
 // letters) catches any one wrong character and any two neighbours swapped. Reading
-// ignores letter case, blanks and where the "-" stand.
+// ignores letter case, white space (blanks, tabs, line breaks) and where the "-" stand.
 
 // Nothing when a tile on the board is not a letter A to Z.
 std::optional<std::string> BoardCode(const LetterGrid& grid, int height, int width);
