@@ -46,6 +46,15 @@ bool ParseBase64(std::string_view digits, uint64_t& value) {
   return true;
 }
 
+// An index line, "headword<TAB>offset<TAB>length".
+bool ReadIndexLine(std::string_view line, uint64_t& offset, uint64_t& length) {
+  const std::size_t tab = line.find('\t');
+  const std::size_t secondTab = line.find('\t', tab + 1);
+  return tab != std::string_view::npos && secondTab != std::string_view::npos &&
+         ParseBase64(line.substr(tab + 1, secondTab - tab - 1), offset) &&
+         ParseBase64(line.substr(secondTab + 1), length);
+}
+
 // UTF-8 to the game's single-byte text; a character outside Latin-1 (or a stray byte)
 // becomes '?'.
 std::string Latin1FromUtf8(std::string_view text) {
@@ -214,8 +223,17 @@ std::unique_ptr<Gcide> Gcide::Open(const std::string& folder) {
   gcide->index_ = MappedFile::Open(folder + "/gcide.index", kMaxIndexSize);
   gcide->text_ = DictzipFile::Open(folder + "/gcide.dict.dz");
   if (!gcide->index_ || !gcide->text_) return nullptr;
+  const std::string_view index = gcide->index_->Bytes();
+  if (index.empty() || index.back() != '\n') return nullptr;
+  const std::size_t lastStart = index.find_last_of('\n', index.size() - 2);
+  uint64_t offset = 0, length = 0;
+  if (!ReadIndexLine(LineAt(index, lastStart == std::string_view::npos ? 0 : lastStart + 1), offset,
+                     length))
+    return nullptr;
   return gcide;
 }
+
+bool Gcide::Damaged() const { return damaged_ || !index_->Intact() || !text_->Intact(); }
 
 std::vector<Definition> Gcide::Define(std::string_view word) const {
   const std::string_view index = index_->Bytes();
@@ -230,17 +248,19 @@ std::vector<Definition> Gcide::Define(std::string_view word) const {
     const std::string_view line = LineAt(index, start);
     start += line.size() + 1;
     if (byKey(line, key) != 0 || definitions.size() == kMaxEntries) break;
-    const std::size_t tab = line.find('\t');
-    const std::size_t secondTab = line.find('\t', tab + 1);
-    if (secondTab == std::string_view::npos || LowerCase(line.substr(0, tab)) != word) continue;
+    if (LowerCase(line.substr(0, line.find('\t'))) != word) continue;
     uint64_t offset = 0, length = 0;
-    if (!ParseBase64(line.substr(tab + 1, secondTab - tab - 1), offset) ||
-        !ParseBase64(line.substr(secondTab + 1), length))
+    if (!ReadIndexLine(line, offset, length)) {
+      damaged_ = true;
       continue;
+    }
     if (std::find(offsetsRead.begin(), offsetsRead.end(), offset) != offsetsRead.end()) continue;
     offsetsRead.push_back(offset);
     const auto entry = text_->Read(offset, length);
-    if (!entry) continue;
+    if (!entry) {
+      damaged_ = true;
+      continue;
+    }
     Definition definition = DefinitionFromGcideEntry(*entry, word);
     if (!definition.Senses.empty()) definitions.push_back(std::move(definition));
   }
