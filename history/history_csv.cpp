@@ -176,16 +176,20 @@ std::string PercentText(double percent) {
   return text;
 }
 
-std::string HistoryCsv(const std::vector<GameRecord>& records) {
-  std::string text = std::string(kHeader) + "\r\n";
-  for (const GameRecord& record : records) {
-    const std::vector<std::string> fields = Fields(record);
-    for (size_t i = 0; i < fields.size(); ++i) {
-      if (i > 0) text += ',';
-      text += Quoted(fields[i]);
-    }
-    text += "\r\n";
+std::string HistoryCsvHeader() { return std::string(kHeader) + "\r\n"; }
+
+void AppendHistoryCsvLine(std::string& text, const GameRecord& record) {
+  const std::vector<std::string> fields = Fields(record);
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) text += ',';
+    text += Quoted(fields[i]);
   }
+  text += "\r\n";
+}
+
+std::string HistoryCsv(const std::vector<GameRecord>& records) {
+  std::string text = HistoryCsvHeader();
+  for (const GameRecord& record : records) AppendHistoryCsvLine(text, record);
   return text;
 }
 

@@ -11,6 +11,9 @@
 // Fields are quoted where they need it; lines end in CR LF. The texts are the game's
 // single bytes; the window writes them out as UTF-8.
 std::string HistoryCsv(const std::vector<GameRecord>& records);
+// The same a line at a time: the header line, then each game's line added to `text`.
+std::string HistoryCsvHeader();
+void AppendHistoryCsvLine(std::string& text, const GameRecord& record);
 
 // The games of a text HistoryCsv wrote; nothing for any other text. The columns that
 // follow from others (found, possible, percent) are not read.
