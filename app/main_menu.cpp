@@ -25,8 +25,10 @@
 const std::vector<MenuRow>& MainMenuRows() {
   using M = MenuName;
   static const std::vector<MenuRow> rows = {
-      {M::File, "MenuOpen", "&Open Puzzle", Qt::Key_O, [](TMainWin& w) { w.MenuOpenClick(); }},
-      {M::File, "MenuSave", "Sa&ve Puzzle", Qt::Key_V, [](TMainWin& w) { w.MenuSaveClick(); }},
+      {M::File, "MenuOpen", "&Open Puzzle", Qt::Key_O,
+       [](TMainWin& w) { w.PuzzleFiles().MenuOpenClick(); }},
+      {M::File, "MenuSave", "Sa&ve Puzzle", Qt::Key_V,
+       [](TMainWin& w) { w.PuzzleFiles().MenuSaveClick(); }},
       {M::File, "MenuDesign", "&Design Puzzle", Qt::Key_Z,
        [](TMainWin& w) { ShowDialog<TDesignIt>(w); }},
       {M::File, "MenuCopyCode", "Copy &Board Code", 0, [](TMainWin& w) { CopyBoardCode(w); }, true},

@@ -3,10 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -16,17 +14,17 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/layout_scaling.h"
-#include "settings/puzzle_file.h"
 #include "settings/settings_file.h"
 #include "windows/dialog_scaling.h"
 #include "windows/look/letter_look.h"
 #include "windows/look/qt_font.h"
 #include "windows/look/window_size.h"
-#include "windows/options/puzzle_dialogs.h"
 #include "windows/play/board_tiles.h"
 #include "windows/play/board_view.h"
 #include "windows/play/gauge.h"
 #include "windows/play/guess_list_view.h"
+#include "windows/play/play_access.h"
+#include "windows/play/word_entry.h"
 #include "windows/words/show_score.h"
 
 namespace {
@@ -38,7 +36,10 @@ const QColor kTeal(0, 128, 128);
 
 }  // namespace
 
-TMainWin::TMainWin(Platform& platform) : platform_(platform) { FormCreate(); }
+TMainWin::TMainWin(Platform& platform)
+    : platform_(platform), access_(std::make_unique<PlayAccess>(platform, *this)) {
+  FormCreate();
+}
 
 TMainWin::~TMainWin() = default;
 
@@ -76,9 +77,11 @@ TShowScore& TMainWin::ShowScore() {
 void TMainWin::CreateComponents() {
   board_ = new TBoardView(*this, this);
   board_->setFixedSize(kClientWidth, kClientHeight);
-  board_->onLetterPicked = [this](char letter) { LetterPicked(letter); };
-  board_->onLetterTakenBack = [this] { LetterTakenBack(); };
-  board_->Tiles().onEnter = [this] { BoardTilesEnter(); };
+  // Enter on the board enters the word as Enter in the word box does, and the focus
+  // stays on the board for the next word.
+  board_->Tiles().onEnter = [this] {
+    if (game_.Running()) EnterGuess();
+  };
   setCentralWidget(board_);
   // Not resizable: the window is exactly the client area plus its menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -89,7 +92,6 @@ void TMainWin::CreateComponents() {
 
   GuessList = new TGuessList(board_);
   GuessList->setGeometry(348, 40, 181, 333);
-  GuessList->setAccessibleName("Word Guesses");
   GuessList->onMouseUp = [this] { return GuessListMouseUp(); };
 
   CheckList = MakeButton(board_, "CheckList", "&Check List", {348, 380, 181, 33});
@@ -99,15 +101,13 @@ void TMainWin::CreateComponents() {
 
   QFrame* wordPanel = MakePanel(board_, "WordPanel", {12, 372, 329, 37}, QFrame::Raised, kTeal);
   MakeLabel(wordPanel, "WordLabel", "Word", {24, 9, 60, 22}, ArialPixels(18, true));
-  WordEntry = new QLineEdit(wordPanel);
-  WordEntry->setObjectName("WordEntry");
+  WordEntry = new TWordEntry(wordPanel, *board_);
   WordEntry->setGeometry(92, 4, 233, 29);
   WordEntry->setFont(ArialPixels(17));
-  WordEntry->installEventFilter(this);
-  WordEntry->setAccessibleName("Word");
-  // Letters typed or deleted by hand make the word the player's own, not a path.
-  connect(WordEntry, &QLineEdit::textEdited, this, [this] { board_->ForgetPicks(); });
-  setTabOrder(WordEntry, &board_->Tiles());
+  WordEntry->onEnter = [this] {
+    if (game_.Running()) AddGuess();
+    return game_.Running();
+  };
 
   QFrame* timeHeadPanel =
       MakePanel(board_, "TimeHeadPanel", {548, 12, 69, 53}, QFrame::Raised, kTeal);
@@ -117,19 +117,17 @@ void TMainWin::CreateComponents() {
                         Qt::AlignCenter);
   TimePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   TimePanel->setLineWidth(1);
-  // Its name is the time itself, spoken as it changes.
-  TimePanel->setAccessibleDescription("Timer");
 
   MyGauge = new TGauge(board_);
   MyGauge->setObjectName("MyGauge");
   MyGauge->setGeometry(556, 76, 53, 297);
   MyGauge->setFont(ArialPixels(17));
-  MyGauge->setAccessibleName("Game progress");
 
   playingControls_ = {wordPanel, guessPanel, GuessList,  timeHeadPanel, Scramble,
                       Start,     CheckList,  ExitButton, MyGauge};
   // The board's grid cursor must never show through on a control.
   for (QWidget* control : playingControls_) control->setCursor(Qt::ArrowCursor);
+  access_->Wire();
 
   connect(Scramble, &QPushButton::clicked, this, [this] { ScrambleClick(); });
   connect(Start, &QPushButton::clicked, this, [this] { StartClick(); });
@@ -167,19 +165,25 @@ void TMainWin::closeEvent(QCloseEvent* event) {
 void TMainWin::Apply(GameEvent event) {
   const ControlChanges& changes = ChangesFor(event);
   for (int i = 0; i < kControlCount; ++i) {
-    if (changes.Enabled[i] == Switch::AsBefore) continue;
-    const bool on = changes.Enabled[i] == Switch::On;
-    const char* name = ControlName(static_cast<Control>(i));
-    if (auto* widget = findChild<QWidget*>(name))
-      widget->setEnabled(on);
-    else
-      MenuItem(name)->setEnabled(on);
+    if (changes.Enabled[i] != Switch::AsBefore)
+      SetEnabled(ControlName(static_cast<Control>(i)), changes.Enabled[i] == Switch::On);
   }
-  // A board is only changed or looked back on between games, as Open Puzzle is.
-  for (const char* name : {"MenuPlayCode", "MenuPlayToday", "MenuHistory"})
-    MenuItem(name)->setEnabled(MenuItem("MenuOpen")->isEnabled());
+  for (const FollowingItem& item : FollowingItems())
+    SetEnabled(item.Name, IsEnabled(ControlName(item.Leader)));
   if (changes.ExitCaption) ExitButton->setText(changes.ExitCaption);
   if (changes.HasFocus) findChild<QWidget*>(ControlName(changes.Focus))->setFocus();
+}
+
+void TMainWin::SetEnabled(const char* name, bool on) {
+  if (auto* widget = findChild<QWidget*>(name))
+    widget->setEnabled(on);
+  else
+    MenuItem(name)->setEnabled(on);
+}
+
+bool TMainWin::IsEnabled(const char* name) const {
+  const auto* widget = findChild<QWidget*>(name);
+  return widget ? widget->isEnabled() : MenuItem(name)->isEnabled();
 }
 
 void TMainWin::MakeInvisible() {
@@ -221,14 +225,14 @@ void TMainWin::MyTimerTimer() {
   if (outcome != TickOutcome::TimeUp) {
     if (outcome == TickOutcome::TenSecondWarning) {
       if (announce.Sound) platform_.Audio().PlayAsync("TENSECS.WAV");
-      platform_.Alert(this, "10 seconds left");
+      access_->TenSecondsLeft();
     }
     AdvanceGauge();
     return;
   }
   StopGame();
   AdvanceGauge();
-  platform_.Alert(this, "Time is up.");
+  access_->TimeUp();
   if (announce.Sound) platform_.Audio().PlayToEnd("TIMEUP.WAV");
   if (announce.Message) platform_.ShowMessage(this, "Time is up.", "Notice");
 }
@@ -242,7 +246,6 @@ void TMainWin::AdvanceGauge() {
 void TMainWin::StopGame() {
   MyTimer->Stop();
   game_.Stop();
-  unjudgedGame_ = true;
   Apply(GameEvent::GameStopped);
   board_->SetPicking(false);
   GuessList->viewport()->unsetCursor();
@@ -265,23 +268,6 @@ bool TMainWin::EnterGuess() {
   return true;
 }
 
-void TMainWin::LetterPicked(char letter) {
-  WordEntry->setText(WordEntry->text() + QChar::fromLatin1(letter));
-  WordEntry->end(false);
-}
-
-void TMainWin::LetterTakenBack() {
-  QString word = WordEntry->text();
-  word.chop(1);
-  WordEntry->setText(word);
-}
-
-// Enter on the board enters the word as Enter in the word box does, and the focus
-// stays on the board for the next word.
-void TMainWin::BoardTilesEnter() {
-  if (game_.Running()) EnterGuess();
-}
-
 // During a game the list takes no part in the click: the new guess stays selected.
 bool TMainWin::GuessListMouseUp() {
   if (game_.Running()) {
@@ -298,28 +284,6 @@ bool TMainWin::GuessListMouseUp() {
   return false;
 }
 
-bool TMainWin::IsMenuShortcut(const QKeyEvent& key) const {
-  const QKeySequence pressed(key.keyCombination());
-  for (const QAction* action : findChildren<QAction*>())
-    if (!action->shortcut().isEmpty() && action->shortcut() == pressed) return true;
-  return false;
-}
-
-bool TMainWin::eventFilter(QObject* watched, QEvent* event) {
-  const bool isKey = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-  if (watched == WordEntry && isKey) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    // The entry box would take Ctrl+X, C and A as cut, copy and select-all.
-    if (event->type() == QEvent::ShortcutOverride && IsMenuShortcut(*key)) return true;
-    if (event->type() == QEvent::KeyPress && game_.Running() &&
-        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-      AddGuess();
-      return true;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
-}
-
 void TMainWin::CheckListClick() {
   Apply(GameEvent::Checked);
   platform_.ExecDialog(ShowScore());
@@ -330,19 +294,6 @@ void TMainWin::ExitButtonClick() {
     StopGame();
   else
     close();
-}
-
-void TMainWin::MenuSaveClick() {
-  PuzzleRecord record = PuzzleRecordFromBoard(grid_, settings_.Height, settings_.Width);
-  SaveThePuzzle(record);
-}
-
-bool TMainWin::SaveThePuzzle(PuzzleRecord& record) {
-  return SavePuzzleAs(*this, record, SaveDialogFileName);
-}
-
-void TMainWin::MenuOpenClick() {
-  if (OpenPuzzle(*this, OpenDialogFileName)) BoardLoaded();
 }
 
 void TMainWin::BoardResized() {

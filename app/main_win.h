@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QString>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "game/control_states.h"
@@ -13,15 +11,17 @@
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "settings/game_settings.h"
+#include "windows/options/puzzle_dialogs.h"
 #include "windows/saved_dimensions.h"
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class TBoardView;
 class TGauge;
 class TGuessList;
+class TWordEntry;
+class PlayAccess;
 class TLetterLook;
 class TShowScore;
 
@@ -47,23 +47,20 @@ class TMainWin : public QMainWindow, public GameHost {
   void RepaintBoard() override;
   void GuessListLookChanged() override;
   void ApplyWindowScale(double scaleFactor) override;
-  bool SaveThePuzzle(PuzzleRecord& record) override;
+  bool SaveThePuzzle(PuzzleRecord& record) override { return puzzleFiles_.SaveAs(record); }
   void ShowPath(const std::vector<int>& cells) override;
-  bool FirstJudging() override { return std::exchange(unjudgedGame_, false); }
+  bool FirstJudging() override { return game_.FirstJudging(); }
 
   // The windows that live for the whole run.
   TLetterLook& LetterLook() { return *letterLook_; }
   TShowScore& ShowScore();
   QAction* MenuItem(const char* name) const;
 
-  // The menu table's handlers for the puzzle files.
-  void MenuOpenClick();
-  void MenuSaveClick();
+  PuzzleFileDialogs& PuzzleFiles() { return puzzleFiles_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Handlers, named after their component and event.
@@ -79,6 +76,9 @@ class TMainWin : public QMainWindow, public GameHost {
   void CreateComponents();
   void ChooseScaleFactor();
   void Apply(GameEvent event);
+  // A control or menu item by its object name.
+  void SetEnabled(const char* name, bool on);
+  bool IsEnabled(const char* name) const;
   void MakeInvisible();
   void MakeVisible();
   void ShowTime();
@@ -87,10 +87,6 @@ class TMainWin : public QMainWindow, public GameHost {
   // The word box's text into the guess list, and the box emptied; false when blank.
   bool EnterGuess();
   bool GuessListMouseUp();
-  void LetterPicked(char letter);
-  void LetterTakenBack();
-  void BoardTilesEnter();
-  bool IsMenuShortcut(const QKeyEvent& key) const;
 
   Platform& platform_;
   GameSettings settings_;
@@ -102,7 +98,7 @@ class TMainWin : public QMainWindow, public GameHost {
   int32_t ScreenHeight = 0;
   SavedDimensions dimensions_;
   bool shown_ = false;
-  bool unjudgedGame_ = false;
+  std::unique_ptr<PlayAccess> access_;
 
   TLetterLook* letterLook_ = nullptr;
   TShowScore* showScore_ = nullptr;
@@ -114,12 +110,9 @@ class TMainWin : public QMainWindow, public GameHost {
   QPushButton* ExitButton = nullptr;
   QPushButton* Scramble = nullptr;
   QPushButton* Start = nullptr;
-  QLineEdit* WordEntry = nullptr;
+  TWordEntry* WordEntry = nullptr;
   QLabel* TimePanel = nullptr;
   TGauge* MyGauge = nullptr;
   std::vector<QWidget*> playingControls_;
-
-  // Last file names of the puzzle dialogs, kept between uses.
-  QString OpenDialogFileName;
-  QString SaveDialogFileName;
+  PuzzleFileDialogs puzzleFiles_{*this};
 };

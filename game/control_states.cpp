@@ -38,3 +38,13 @@ const ControlChanges& ChangesFor(GameEvent event) {
     if (row.Event == event) return row.Changes;
   return kRows[0].Changes;
 }
+
+const std::vector<FollowingItem>& FollowingItems() {
+  // A board is only changed or looked back on between games, as Open Puzzle is.
+  static const std::vector<FollowingItem> items = {
+      {"MenuPlayCode", Control::MenuOpen},
+      {"MenuPlayToday", Control::MenuOpen},
+      {"MenuHistory", Control::MenuOpen},
+  };
+  return items;
+}

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // Which of the main window's controls are offered in each turn of the game. Only the
 // actions that fit the moment are enabled, so no handler has to check the state again.
@@ -43,3 +44,10 @@ struct ControlChanges {
 };
 
 const ControlChanges& ChangesFor(GameEvent event);
+
+// A menu item that is offered exactly when another control is.
+struct FollowingItem {
+  const char* Name;  // the object name
+  Control Leader;
+};
+const std::vector<FollowingItem>& FollowingItems();

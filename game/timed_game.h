@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // How the end of a game is announced, from the stored code: 1 sound only, 2 message only,
@@ -22,7 +23,11 @@ class TimedGame {
   // A new game: the length is taken now, the clock starts at zero and the list empties.
   void Start(int32_t minutes, int32_t seconds);
   TickOutcome Tick();
-  void Stop() { running_ = false; }
+  // The game is over, its guesses not judged yet.
+  void Stop() {
+    running_ = false;
+    judged_ = false;
+  }
 
   bool Running() const { return running_; }
   int32_t ElapsedSeconds() const { return elapsedSeconds_; }
@@ -36,11 +41,15 @@ class TimedGame {
   bool AddGuess(const std::string& typed);
   void ClearGuesses() { guesses_.clear(); }
   const std::vector<std::string>& Guesses() const { return guesses_; }
+  // True once for each game played: at the first judging of its guesses, which is the
+  // one the game history records.
+  bool FirstJudging() { return !std::exchange(judged_, true); }
 
  private:
   bool running_ = false;
   int32_t gameSeconds_ = 0;
   int32_t elapsedSeconds_ = 0;
   bool tenSecondWarningGiven_ = false;
+  bool judged_ = true;  // no game played yet
   std::vector<std::string> guesses_;
 };

@@ -5,11 +5,21 @@
 class GameHost;
 struct PuzzleRecord;
 
-// The open and save dialogs of puzzle files, with their error reports. `lastName` is the
-// file name the dialog remembers between uses.
+// The open and save dialogs of puzzle files, with their error reports. Each dialog
+// remembers its last file name between uses.
+class PuzzleFileDialogs {
+ public:
+  explicit PuzzleFileDialogs(GameHost& host) : host_(host) {}
 
-// Asks for a file and writes `record` there. False when nothing was saved.
-bool SavePuzzleAs(GameHost& host, PuzzleRecord& record, QString& lastName);
-// Asks for a file and puts its board on the main window's board. False when nothing
-// was opened.
-bool OpenPuzzle(GameHost& host, QString& lastName);
+  // "&Open Puzzle": asks for a file and puts its board on the host's board, ready to play.
+  void MenuOpenClick();
+  // "Sa&ve Puzzle": asks for a file and writes the host's board there.
+  void MenuSaveClick();
+  // Asks for a file and writes `record` there. False when nothing was saved.
+  bool SaveAs(PuzzleRecord& record);
+
+ private:
+  GameHost& host_;
+  QString OpenDialogFileName;
+  QString SaveDialogFileName;
+};
