@@ -1,6 +1,7 @@
 #include "history/history_list.h"
 
 #include <cstdio>
+#include <tuple>
 
 #include "base/text_utils.h"
 #include "history/history_csv.h"
@@ -24,4 +25,28 @@ std::array<std::string, kGameColumns> GameLine(const HistoryRow& row) {
           FormatCount(row.TotalScore),
           FormatCount(row.FoundWords) + " / " + FormatCount(row.PossibleWordCount),
           PercentText(row.PercentOfPossible)};
+}
+
+bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
+  const auto key = [column](const HistoryRow& row) {
+    switch (column) {
+      case GameColumn::Size:
+        return std::tuple<double, double>(row.Height * 10 + row.Width, 0);
+      case GameColumn::Dictionary:
+        return std::tuple<double, double>(row.AmericanDictionary, 0);
+      case GameColumn::Length:
+        return std::tuple<double, double>(row.GameSeconds, 0);
+      case GameColumn::Score:
+        return std::tuple<double, double>(static_cast<double>(row.TotalScore), 0);
+      case GameColumn::Found:
+        return std::tuple<double, double>(static_cast<double>(row.FoundWords),
+                                          static_cast<double>(row.PossibleWordCount));
+      case GameColumn::Percent:
+        return std::tuple<double, double>(row.PercentOfPossible, 0);
+      case GameColumn::Date:
+        break;
+    }
+    return std::tuple<double, double>(0, 0);
+  };
+  return std::tuple(key(a), a.PlayedAt, a.Id) < std::tuple(key(b), b.PlayedAt, b.Id);
 }

@@ -14,3 +14,6 @@ const std::array<const char*, kGameColumns>& GameColumnTitles();
 // A game's texts, e.g. "2026-12-09 08:31:03", "5 x 5", "American", "3:00", "12",
 // "7 / 63", "10.2"; today's board is marked with its day after the size.
 std::array<std::string, kGameColumns> GameLine(const HistoryRow& row);
+// The order of a column when sorted upwards: by the figure the column shows, then by date
+// and id. Only those fields of the rows are read.
+bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column);

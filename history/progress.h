@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
-// The chart of a player's progress in one mode: score and % of possible points over time.
+// The chart of a player's progress in one mode: score and % of possible points over time,
+// game by game, of the last kChartedGames games of the mode. More would not be told apart
+// on the chart, and would read most of a large history file.
+inline constexpr int kChartedGames = 200;
 
 // One game on the chart.
 struct ProgressPoint {

@@ -14,15 +14,15 @@ class QWidget;
 
 // The history file of every judged game. It lives in the history module, which carries
 // the database; a trouble with the file never stops a game. Only sound rows (IsSoundRow's
-// size, date and length) are ever listed, ranked, charted or exported.
+// size, date and length) are ever listed, ranked, charted or exported. Nothing here reads
+// every game's row but the export: the lists are read from the indexes.
 class GameHistory {
  public:
   virtual ~GameHistory() = default;
   // The new game's id, or 0 when it could not be recorded (see Trouble).
   virtual int64_t Add(const HistoryRow& row) = 0;
-  // The id of every game in the order of one column of the list, upwards or downwards;
-  // games that tie are ordered by date, then by id, the same way.
-  virtual std::vector<int64_t> GameIds(GameColumn column, bool descending) = 0;
+  // Every game, in no order, with its id and the fields GameLess orders `column` by.
+  virtual std::vector<HistoryRow> SortKeys(GameColumn column) = 0;
   // The games of `ids` without their two lists, in any order; a game that is gone is
   // left out.
   virtual std::vector<HistoryRow> Summaries(const std::vector<int64_t>& ids) = 0;
@@ -30,11 +30,12 @@ class GameHistory {
   virtual HistoryRow Game(int64_t id) = 0;
   // Every game whole, newest first, one at a time; false when they could not all be read.
   virtual bool EachGame(const std::function<void(const HistoryRow&)>& take) = 0;
-  // Every mode the games were played in, in RecordMode's order.
+  // Every mode the games were played in, in RecordMode's order. Tells (see Trouble) of
+  // the rows no list shows.
   virtual std::vector<RecordMode> Modes() = 0;
   // The best scores of one mode: the eleven best (fewer when there are fewer), in any order.
   virtual std::vector<ScoreEntry> BestScores(const RecordMode& mode) = 0;
-  // The games of one mode in the order played.
+  // The last kChartedGames games of one mode, in the order played.
   virtual std::vector<ProgressPoint> Progress(const RecordMode& mode) = 0;
   // Deleting gives the room back to the disk when much of the file is left empty.
   virtual bool Remove(int64_t id) = 0;

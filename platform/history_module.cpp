@@ -55,10 +55,14 @@ constexpr const char* kOfMode = "height = ? AND width = ? AND game_seconds = ? A
 
 // The games a list may show: IsSoundRow's checks of the columns the indexes hold, so that
 // a listing never reads the whole file.
-const QString kSoundRow = QString(
-                              "height IN (4, 5) AND width IN (4, 5) AND game_seconds >= 0 AND "
-                              "played_at BETWEEN 0 AND %1")
-                              .arg(kLatestPlayedAt);
+const QString kSoundDate = QString("played_at BETWEEN 0 AND %1").arg(kLatestPlayedAt);
+const QString kSoundRow =
+    "height IN (4, 5) AND width IN (4, 5) AND game_seconds >= 0 AND " + kSoundDate;
+
+bool IsSoundMode(const RecordMode& mode) {
+  return (mode.Height == 4 || mode.Height == 5) && (mode.Width == 4 || mode.Width == 5) &&
+         mode.GameSeconds >= 0;
+}
 
 enum class Trouble {
   Foreign,
@@ -117,36 +121,25 @@ bool LittleRoomIn(const QString& folder) {
          static_cast<qint64>(status.f_bavail * status.f_frsize) < kRoomNeeded;
 }
 
-// The list's order of one column, as the columns' figures compare, then by date and id.
-QString OrderBy(GameColumn column, bool descending) {
-  QStringList keys;
+// The columns a sort by `column` reads besides id and date, as SortKeys reads them.
+QString SortColumns(GameColumn column) {
   switch (column) {
     case GameColumn::Size:
-      keys = {"height", "width"};
-      break;
+      return ", height, width";
     case GameColumn::Dictionary:
-      keys = {"american"};
-      break;
+      return ", american";
     case GameColumn::Length:
-      keys = {"game_seconds"};
-      break;
+      return ", game_seconds";
     case GameColumn::Score:
-      keys = {"total_score"};
-      break;
+      return ", total_score";
     case GameColumn::Found:
-      keys = {"found_words", "possible_word_count"};
-      break;
+      return ", found_words, possible_word_count";
     case GameColumn::Percent:
-      keys = {"percent_of_possible"};
-      break;
+      return ", percent_of_possible";
     case GameColumn::Date:
       break;
   }
-  keys << "played_at"
-       << "id";
-  if (descending)
-    for (QString& key : keys) key += " DESC";
-  return keys.join(", ");
+  return "";
 }
 
 QString Problem(::Trouble trouble) {
@@ -200,17 +193,46 @@ class SqlHistory : public GameHistory {
     return id == 0 && damaged_ ? AddOnce(row) : id;
   }
 
-  std::vector<int64_t> GameIds(GameColumn column, bool descending) override {
-    std::vector<int64_t> ids;
-    if (!Ready(Action::Show)) return ids;
-    TellBadRows();
+  std::vector<HistoryRow> SortKeys(GameColumn column) override {
+    std::vector<HistoryRow> keys;
+    if (!Ready(Action::Show)) return keys;
+    // Only the figures of the column, from the index of modes where it holds them (all
+    // columns but two): a hundred thousand games read in a blink.
     QSqlQuery query(Db());
     query.setForwardOnly(true);
-    if (!Run(query, QString("SELECT id FROM games WHERE %1 ORDER BY %2")
-                        .arg(kSoundRow, OrderBy(column, descending))))
-      return ids;
-    while (query.next()) ids.push_back(query.value(0).toLongLong());
-    return ids;
+    if (!Run(query, QString("SELECT id, played_at%1 FROM games WHERE %2")
+                        .arg(SortColumns(column), kSoundRow)))
+      return keys;
+    while (query.next()) {
+      HistoryRow& key = keys.emplace_back();
+      key.Id = query.value(0).toLongLong();
+      key.PlayedAt = query.value(1).toLongLong();
+      switch (column) {
+        case GameColumn::Size:
+          key.Height = query.value(2).toInt();
+          key.Width = query.value(3).toInt();
+          break;
+        case GameColumn::Dictionary:
+          key.AmericanDictionary = query.value(2).toBool();
+          break;
+        case GameColumn::Length:
+          key.GameSeconds = query.value(2).toInt();
+          break;
+        case GameColumn::Score:
+          key.TotalScore = query.value(2).toLongLong();
+          break;
+        case GameColumn::Found:
+          key.FoundWords = query.value(2).toLongLong();
+          key.PossibleWordCount = query.value(3).toLongLong();
+          break;
+        case GameColumn::Percent:
+          key.PercentOfPossible = query.value(2).toDouble();
+          break;
+        case GameColumn::Date:
+          break;
+      }
+    }
+    return keys;
   }
 
   std::vector<HistoryRow> Summaries(const std::vector<int64_t>& ids) override {
@@ -252,24 +274,32 @@ class SqlHistory : public GameHistory {
   std::vector<RecordMode> Modes() override {
     std::set<RecordMode> modes;
     if (!Ready(Action::Show)) return {};
+    // One walk through the index of modes finds the modes and the games left out.
     QSqlQuery query(Db());
     query.setForwardOnly(true);
-    if (!Run(query,
-             "SELECT DISTINCT height, width, game_seconds, american FROM games WHERE " + kSoundRow))
+    if (!Run(query, "SELECT height, width, game_seconds, american, count(*), sum(NOT (" +
+                        kSoundDate + ")) FROM games GROUP BY 1, 2, 3, 4"))
       return {};
-    while (query.next())
-      modes.insert({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
-                    query.value(3).toBool()});
+    qlonglong leftOut = 0;
+    while (query.next()) {
+      const RecordMode mode{query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
+                            query.value(3).toBool()};
+      const qlonglong games = query.value(4).toLongLong();
+      const qlonglong badDates = IsSoundMode(mode) ? query.value(5).toLongLong() : games;
+      leftOut += badDates;
+      if (games > badDates) modes.insert(mode);
+    }
+    if (leftOut > 0) Tell(::Trouble::BadRows, Action::Show, QString::number(leftOut));
     return {modes.begin(), modes.end()};
   }
 
   std::vector<ScoreEntry> BestScores(const RecordMode& mode) override {
     std::vector<ScoreEntry> entries;
-    if (!Ready(Action::Show)) return entries;
+    if (!IsSoundMode(mode) || !Ready(Action::Show)) return entries;
     QSqlQuery query(Db());
     query.prepare(QString("SELECT id, played_at, total_score FROM games WHERE %1 AND %2 "
                           "ORDER BY total_score DESC, played_at, id LIMIT ?")
-                      .arg(kSoundRow, kOfMode));
+                      .arg(kSoundDate, kOfMode));
     BindMode(query, mode);
     query.addBindValue(static_cast<int>(kRecordPlaces + 1));
     if (!Run(query)) return entries;
@@ -281,13 +311,16 @@ class SqlHistory : public GameHistory {
 
   std::vector<ProgressPoint> Progress(const RecordMode& mode) override {
     std::vector<ProgressPoint> points;
-    if (!Ready(Action::Show)) return points;
+    if (!IsSoundMode(mode) || !Ready(Action::Show)) return points;
+    // The last games found in the index first: only their rows are read from the table.
     QSqlQuery query(Db());
     query.setForwardOnly(true);
     query.prepare(QString("SELECT played_at, total_score, percent_of_possible FROM games "
-                          "WHERE %1 AND %2 ORDER BY played_at, id")
-                      .arg(kSoundRow, kOfMode));
+                          "WHERE id IN (SELECT id FROM games WHERE %1 AND %2 "
+                          "ORDER BY played_at DESC, id DESC LIMIT ?) ORDER BY played_at, id")
+                      .arg(kSoundDate, kOfMode));
     BindMode(query, mode);
+    query.addBindValue(static_cast<int>(kChartedGames));
     if (!Run(query)) return points;
     while (query.next())
       points.push_back(
@@ -454,16 +487,6 @@ class SqlHistory : public GameHistory {
     control.exec("ROLLBACK");
     if (!SetAsideIfDamaged(error)) TellError(error, action);
     return false;
-  }
-
-  // Games the list leaves out, told once.
-  void TellBadRows() {
-    if (badRowsCounted_) return;
-    badRowsCounted_ = true;
-    QSqlQuery query(Db());
-    if (query.exec("SELECT count(*) FROM games WHERE NOT (" + kSoundRow + ")") && query.next() &&
-        query.value(0).toLongLong() > 0)
-      Tell(::Trouble::BadRows, Action::Show, QString::number(query.value(0).toLongLong()));
   }
 
   static HistoryRow Summary(const QSqlQuery& query) {
@@ -706,7 +729,6 @@ class SqlHistory : public GameHistory {
   bool lastingReadOnly_ = false;
   bool newer_ = false;
   bool damaged_ = false;  // met in use, to be set aside before the next use
-  bool badRowsCounted_ = false;
   ::Trouble refusal_ = ::Trouble::Failed;
   QSqlError lastError_;
   std::set<std::pair<::Trouble, Action>> told_;

@@ -2,9 +2,37 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
+
+HistoryRow Game(int64_t id, int64_t playedAt, int64_t score, int height, int seconds) {
+  HistoryRow row;
+  row.Id = id;
+  row.PlayedAt = playedAt;
+  row.TotalScore = score;
+  row.Height = height;
+  row.GameSeconds = seconds;
+  return row;
+}
+
+TEST(HistoryListTest, EachColumnSortsByItsFigureThenByDate) {
+  std::vector<HistoryRow> rows = {Game(1, 300, 10, 5, 180), Game(2, 100, -4, 4, 60),
+                                  Game(3, 200, 10, 4, 180)};
+  const auto order = [&](GameColumn column) {
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const auto& a, const auto& b) { return GameLess(a, b, column); });
+    std::vector<int64_t> ids;
+    for (const HistoryRow& row : rows) ids.push_back(row.Id);
+    return ids;
+  };
+  EXPECT_EQ(order(GameColumn::Date), (std::vector<int64_t>{2, 3, 1}));
+  // A negative score sorts below zero, and ten points tie to the earlier game.
+  EXPECT_EQ(order(GameColumn::Score), (std::vector<int64_t>{2, 3, 1}));
+  EXPECT_EQ(order(GameColumn::Size), (std::vector<int64_t>{2, 3, 1}));
+  EXPECT_EQ(order(GameColumn::Length), (std::vector<int64_t>{2, 3, 1}));
+}
 
 TEST(HistoryListTest, ARecordStoredAsARowReadsBackWhole) {
   GameRecord record;

@@ -1,5 +1,7 @@
 #include "windows/history/game_list_model.h"
 
+#include <algorithm>
+
 #include "platform/game_history.h"
 #include "platform/qt_text.h"
 
@@ -17,9 +19,19 @@ GameListModel::GameListModel(QObject* parent, GameHistory& history)
 
 void GameListModel::Reload() {
   beginResetModel();
-  ids_ = history_.GameIds(column_, descending_);
+  ReadOrder();
   lines_.clear();
   endResetModel();
+}
+
+void GameListModel::ReadOrder() {
+  std::vector<HistoryRow> keys = history_.SortKeys(column_);
+  std::sort(keys.begin(), keys.end(), [&](const HistoryRow& a, const HistoryRow& b) {
+    return descending_ ? GameLess(b, a, column_) : GameLess(a, b, column_);
+  });
+  ids_.clear();
+  ids_.reserve(keys.size());
+  for (const HistoryRow& key : keys) ids_.push_back(key.Id);
 }
 
 std::optional<HistoryRow> GameListModel::GameOn(int row) const {
@@ -64,7 +76,7 @@ void GameListModel::sort(int column, Qt::SortOrder order) {
 
   column_ = static_cast<GameColumn>(column);
   descending_ = order == Qt::DescendingOrder;
-  ids_ = history_.GameIds(column_, descending_);
+  ReadOrder();
 
   std::unordered_map<int64_t, int> rowOf;
   for (std::size_t row = 0; row < ids_.size(); ++row) rowOf[ids_[row]] = static_cast<int>(row);
@@ -88,7 +100,7 @@ const HistoryRow* GameListModel::Line(int row) const {
   for (int r = first; r < std::min(first + kPage, rowCount()); ++r)
     if (!lines_.contains(ids_[static_cast<std::size_t>(r)]))
       page.push_back(ids_[static_cast<std::size_t>(r)]);
-  for (const int64_t wanted : page) lines_[wanted] = HistoryRow{.Id = 0};
+  for (const int64_t wanted : page) lines_[wanted] = HistoryRow();  // Id 0 until read
   for (HistoryRow& read : history_.Summaries(page)) {
     const int64_t readId = read.Id;
     lines_[readId] = std::move(read);

@@ -11,10 +11,10 @@
 
 class GameHistory;
 
-// The games of the history as the window's list shows them, sorted by the file in the
-// order of the column clicked. Only the games' ids are read up front: a game's line is
-// read when the list first shows it, a page of lines at a time, so that a history of a
-// hundred thousand games opens as fast as one of a hundred.
+// The games of the history as the window's list shows them, in the order of the column
+// clicked. Only what the order needs is read up front, from the file's indexes: a game's
+// line is read when the list first shows it, a page of lines at a time, so that a
+// history of a hundred thousand games opens nearly as fast as one of a hundred.
 class GameListModel : public QAbstractTableModel {
  public:
   GameListModel(QObject* parent, GameHistory& history);
@@ -32,6 +32,7 @@ class GameListModel : public QAbstractTableModel {
   void sort(int column, Qt::SortOrder order) override;
 
  private:
+  void ReadOrder();
   const HistoryRow* Line(int row) const;
 
   GameHistory& history_;

@@ -73,6 +73,8 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   GameList->verticalHeader()->setDefaultSectionSize(20);
   GameList->horizontalHeader()->setSortIndicator(static_cast<int>(GameColumn::Date),
                                                  Qt::DescendingOrder);
+  // Columns are made as wide as the first lines need: reading more would read the file.
+  GameList->horizontalHeader()->setResizeContentsPrecision(32);
   GameList->setSortingEnabled(true);  // which reads the list, newest first
   GuessList = new QListWidget(games);
   GuessList->setObjectName("GuessList");
@@ -121,7 +123,6 @@ void THistoryWindow::Reload() {
 void THistoryWindow::ShowList() {
   if (model_->rowCount() > 0) GameList->selectRow(0);
   GameChosen();
-  // Wide enough for the lines shown, which are the only ones read so far.
   GameList->resizeColumnsToContents();
 
   modes_ = history_.Modes();
@@ -199,12 +200,11 @@ void THistoryWindow::ExportClick() {
   if (chosen.isEmpty()) return;
   // Newest first, whatever order the list shows.
   std::string csv = HistoryCsvHeader();
-  const bool read = history_.EachGame([&](const HistoryRow& row) {
-    if (const std::optional<GameRecord> game = RecordFromRow(row)) AppendHistoryCsvLine(csv, *game);
-  });
-  const QByteArray bytes = TextFromBytes(csv).toUtf8();
-  if (!read || ReplaceFileContents(PathToBytes(chosen), bytes.constData(),
-                                   static_cast<size_t>(bytes.size())) != ReplaceFileResult::Ok)
+  const bool read =
+      history_.EachGame([&](const HistoryRow& row) { AppendHistoryCsvLine(csv, row); });
+  const std::string bytes = Utf8FromLatin1(csv);
+  if (!read ||
+      ReplaceFileContents(PathToBytes(chosen), bytes.data(), bytes.size()) != ReplaceFileResult::Ok)
     platform.ShowMessage(this, "Unable to export the game history.", "Error");
   TellTrouble();
 }

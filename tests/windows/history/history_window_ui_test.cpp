@@ -94,8 +94,8 @@ TEST_F(HistoryWindowTest, FiftyGamesAreListedRankedChartedExportedAndPlayedAgain
     const auto exported = ReadHistoryCsv(QString::fromUtf8(csv.readAll()).toLatin1().toStdString());
     ASSERT_TRUE(exported);
     std::vector<GameRecord> stored;
-    for (const int64_t id : platform.History()->GameIds(GameColumn::Date, true))
-      stored.push_back(*RecordFromRow(platform.History()->Game(id)));
+    platform.History()->EachGame(
+        [&](const HistoryRow& row) { stored.push_back(*RecordFromRow(row)); });
     EXPECT_EQ(*exported, stored);
     EXPECT_EQ(stored.front().Guesses.size(), 4u);  // the last game: four words, no bad guess
     EXPECT_FALSE(stored.front().PossibleWords.empty());
