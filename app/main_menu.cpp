@@ -1,6 +1,7 @@
 #include "app/main_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenuBar>
 
 #include "app/about_box.h"
@@ -20,7 +21,31 @@
 #include "windows/options/set_the_timer_dialog.h"
 #include "windows/options/show_options_dialog.h"
 #include "windows/words/dictionary_maintenance.h"
+#include "windows/words/host_check_session.h"
 #include "windows/words/look_up_word.h"
+#include "words/language.h"
+
+namespace {
+
+QString LanguageItemName(const Language& language) {
+  return "MenuLanguage_" + TextFromBytes(std::string(language.Code));
+}
+
+void FillLanguageMenu(TMainWin& window, QMenu* submenu) {
+  auto* group = new QActionGroup(submenu);
+  for (const Language& language : Languages()) {
+    QAction* action = submenu->addAction(TextFromBytes(std::string(language.MenuText)));
+    action->setObjectName(LanguageItemName(language));
+    action->setCheckable(true);
+    group->addAction(action);
+    QObject::connect(action, &QAction::triggered, &window, [&window, &language] {
+      // Refused: the item of the language still played is checked again.
+      if (!ChooseLanguage(window, language)) ShowLanguage(window);
+    });
+  }
+}
+
+}  // namespace
 
 const std::vector<MenuRow>& MainMenuRows() {
   using M = MenuName;
@@ -79,6 +104,7 @@ const std::vector<MenuRow>& MainMenuRows() {
          ShowDictionaryChoice(w);
        },
        true},
+      {M::Options, "MenuLanguage", "La&nguage", 0, nullptr, false, false, FillLanguageMenu},
       {M::Options, "MenuAddTo", "Add To D&ictionary", Qt::Key_I,
        [](TMainWin& w) { ShowDialog<TMyEditBox>(w, int16_t{2}); }},
       {M::Options, "MenuExclude", "Excl&ude From Dictionary", Qt::Key_U,
@@ -114,6 +140,12 @@ void BuildMainMenus(TMainWin& window, QMenuBar* bar) {
       menu = sizes;
     }
     if (row.SeparatorBefore) menu->addSeparator();
+    if (row.FillSubmenu) {
+      QMenu* submenu = menu->addMenu(row.Caption);
+      submenu->menuAction()->setObjectName(row.Name);
+      row.FillSubmenu(window, submenu);
+      continue;
+    }
     QAction* action = menu->addAction(row.Caption);
     action->setObjectName(row.Name);
     if (row.Key) action->setShortcut(QKeySequence(Qt::CTRL | row.Key));
@@ -128,4 +160,14 @@ void ShowDictionaryChoice(TMainWin& window) {
   window.MenuItem("MenuAmerican")
       ->setText(window.Settings().AmericanDictionary ? "&American Dictionary"
                                                      : "&British Dictionary");
+}
+
+void ShowLanguage(TMainWin& window) {
+  const Language& language = ChosenLanguage(window.Settings());
+  window.findChild<QAction*>(LanguageItemName(language))->setChecked(true);
+  QString caption = "Tolvane 95";
+  if (&language != &English())
+    caption += QString(" ") + QChar(0x2014) + " " + TextFromBytes(std::string(language.Name));
+  window.setWindowTitle(caption);
+  window.MenuItem("MenuAmerican")->setEnabled(language.HasDictionaryChoice());
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+class QMenu;
 class TMainWin;
 
 // The main window's menus as data: one row per item, in the order shown. Adding a
@@ -16,6 +17,8 @@ struct MenuRow {
   void (*Handler)(TMainWin& window);
   bool SeparatorBefore = false;
   bool Checkable = false;
+  // Set for an item that opens a submenu: fills it.
+  void (*FillSubmenu)(TMainWin& window, QMenu* submenu) = nullptr;
 };
 
 const std::vector<MenuRow>& MainMenuRows();
@@ -25,3 +28,7 @@ class QMenuBar;
 void BuildMainMenus(TMainWin& window, QMenuBar* bar);
 // The dictionary item names the dictionary in use.
 void ShowDictionaryChoice(TMainWin& window);
+// The language in play: its item checked, its name in the caption (English, the game's
+// first language, keeps the plain caption), the dictionary item offered only where the
+// language has a choice of dictionary.
+void ShowLanguage(TMainWin& window);

@@ -10,7 +10,6 @@
 
 #include "app/main_menu.h"
 #include "base/paths.h"
-#include "game/scramble.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "presentation/layout_scaling.h"
@@ -25,7 +24,9 @@
 #include "windows/play/guess_list_view.h"
 #include "windows/play/play_access.h"
 #include "windows/play/word_entry.h"
+#include "windows/words/host_check_session.h"
 #include "windows/words/show_score.h"
+#include "words/language.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ void TMainWin::FormCreate() {
   LoadSettings(settings_, platform_.SettingsFilePath());
 
   ShowDictionaryChoice(*this);
+  ShowLanguage(*this);
   MenuItem("MenuBackBit")->setChecked(settings_.ShowBackgroundBitmap);
   grid_.ComputeCellOnBoard(settings_.Height, settings_.Width);
   ChooseScaleFactor();
@@ -108,6 +110,7 @@ void TMainWin::CreateComponents() {
     if (game_.Running()) AddGuess();
     return game_.Running();
   };
+  WordEntry->typedLanguage = [this]() -> const Language& { return ChosenLanguage(settings_); };
 
   QFrame* timeHeadPanel =
       MakePanel(board_, "TimeHeadPanel", {548, 12, 69, 53}, QFrame::Raised, kTeal);
@@ -200,7 +203,7 @@ void TMainWin::ScrambleClick() {
   MakeInvisible();
   game_.ClearGuesses();
   GuessList->clear();
-  ScrambleLetters(grid_, settings_, platform_.Random());
+  DealNewBoard(*this);
   board_->PlayScrambleAnimation();
   MakeVisible();
   if (focused) focused->setFocus();
@@ -261,7 +264,7 @@ void TMainWin::AddGuess() {
 }
 
 bool TMainWin::EnterGuess() {
-  if (!game_.AddGuess(TextToBytes(WordEntry->text().left(255)))) return false;
+  if (!game_.AddGuess(WordEntry->Word())) return false;
   GuessList->AddGuess(TextFromBytes(game_.Guesses().back()));
   WordEntry->clear();
   board_->ForgetPicks();
@@ -307,6 +310,8 @@ void TMainWin::BoardLoaded() {
 }
 
 void TMainWin::RepaintBoard() { board_->repaint(); }
+
+void TMainWin::LanguageChanged() { ShowLanguage(*this); }
 
 void TMainWin::GuessListLookChanged() {
   QFont guessFont = QtFontFrom(settings_.WordListFont);

@@ -45,6 +45,7 @@ class TMainWin : public QMainWindow, public GameHost {
   void BoardResized() override;
   void BoardLoaded() override;
   void RepaintBoard() override;
+  void LanguageChanged() override;
   void GuessListLookChanged() override;
   void ApplyWindowScale(double scaleFactor) override;
   bool SaveThePuzzle(PuzzleRecord& record) override { return puzzleFiles_.SaveAs(record); }

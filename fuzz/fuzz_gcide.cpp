@@ -14,13 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string folder = std::filesystem::path(ScratchFile("gcide.index")).parent_path();
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  const std::size_t split = std::min(input.find('\0'), input.size());
-  const std::string_view index = input.substr(0, split), text = input.substr(split);
-  WriteScratch(folder + "/gcide.index", reinterpret_cast<const uint8_t*>(index.data()),
-               index.size());
-  WriteScratch(folder + "/gcide.dict.dz",
-               reinterpret_cast<const uint8_t*>(text.data()) + (text.empty() ? 0 : 1),
-               text.empty() ? 0 : text.size() - 1);
+  WriteDictdScratch(input, folder + "/gcide.index", folder + "/gcide.dict.dz");
   // The entry parser sees the raw bytes too, whatever the files make of them.
   DefinitionFromGcideEntry(input, "cater");
   const auto gcide = Gcide::Open(folder);

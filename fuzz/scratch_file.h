@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 // The path of the scratch file named `name`; the same on every call.
 inline const std::string& ScratchFile(const char* name) {
@@ -35,6 +37,17 @@ inline void WriteScratch(const std::string& path, const uint8_t* data, std::size
   if (file == nullptr) std::abort();
   if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
   std::fclose(file);
+}
+
+// A dictionary server's pair of files from one input: the index up to its first NUL
+// byte, the compressed text after it.
+inline void WriteDictdScratch(std::string_view input, const std::string& indexPath,
+                              const std::string& textPath) {
+  const std::size_t split = std::min(input.find('\0'), input.size());
+  const std::string_view index = input.substr(0, split);
+  const std::string_view text = input.substr(std::min(split + 1, input.size()));
+  WriteScratch(indexPath, reinterpret_cast<const uint8_t*>(index.data()), index.size());
+  WriteScratch(textPath, reinterpret_cast<const uint8_t*>(text.data()), text.size());
 }
 
 inline std::string ReadScratch(const std::string& path) {

@@ -45,6 +45,8 @@ const std::vector<FollowingItem>& FollowingItems() {
       {"MenuPlayCode", Control::MenuOpen},
       {"MenuPlayToday", Control::MenuOpen},
       {"MenuHistory", Control::MenuOpen},
+      // A game is judged in the language it was dealt in.
+      {"MenuLanguage", Control::MenuOpen},
   };
   return items;
 }

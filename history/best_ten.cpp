@@ -5,16 +5,25 @@
 
 #include "base/text_utils.h"
 #include "history/game_record.h"
+#include "words/language.h"
 
 RecordMode ModeOf(const GameRecord& record) {
-  return {record.Height, record.Width, record.GameSeconds, record.AmericanDictionary};
+  return {record.Height, record.Width, record.GameSeconds, record.AmericanDictionary,
+          record.LanguageCode};
+}
+
+std::string DictionaryText(const std::string& languageCode, bool americanDictionary) {
+  const Language* language = FindLanguage(languageCode);
+  if (language != nullptr && language->HasDictionaryChoice())
+    return americanDictionary ? "American" : "British";
+  return language != nullptr ? std::string(language->Name) : languageCode;
 }
 
 std::string ModeText(const RecordMode& mode) {
   char length[32];
   std::snprintf(length, sizeof length, "%d:%02d", mode.GameSeconds / 60, mode.GameSeconds % 60);
   return std::to_string(mode.Height) + " x " + std::to_string(mode.Width) + ", " + length + ", " +
-         (mode.AmericanDictionary ? "American" : "British");
+         DictionaryText(mode.LanguageCode, mode.AmericanDictionary);
 }
 
 std::vector<ScoreEntry> BestTen(std::vector<ScoreEntry> entries) {

@@ -7,19 +7,23 @@
 
 struct GameRecord;
 
-// Records are kept apart for each board size, game length and dictionary: a score on a
-// 5 x 5 board in three minutes says nothing about one on 4 x 4 in one minute.
+// Records are kept apart for each board size, game length, language and dictionary: a
+// score on a 5 x 5 board in three minutes says nothing about one on 4 x 4 in one minute,
+// nor one in German about one in English.
 struct RecordMode {
   int32_t Height = 4;
   int32_t Width = 4;
   int32_t GameSeconds = 180;
   bool AmericanDictionary = true;
+  std::string LanguageCode = "en";
   auto operator<=>(const RecordMode&) const = default;
 };
 
 RecordMode ModeOf(const GameRecord& record);
-// "5 x 5, 3:00, American"
+// "5 x 5, 3:00, American"; "5 x 5, 3:00, Deutsch" in another language.
 std::string ModeText(const RecordMode& mode);
+// What judged a game: "American" or "British" in English, else the language's name.
+std::string DictionaryText(const std::string& languageCode, bool americanDictionary);
 
 struct ScoreEntry {
   int64_t GameId = 0;

@@ -158,6 +158,7 @@ GameRecord MakeGameRecord(int64_t playedAt, const LetterGrid& grid, const GameSe
     record.Letters[static_cast<size_t>(cell - 1)] =
         grid.CellOnBoard[cell] ? grid.Letters[cell] : ' ';
   record.AmericanDictionary = settings.AmericanDictionary;
+  record.LanguageCode = settings.LanguageCode;
   record.MinimumWordLength = settings.MinimumWordLength;
   record.RepeatingLettersAllowed = settings.RepeatingLettersAllowed;
   record.GameSeconds = std::max(0, settings.Minutes) * 60 + std::max(0, settings.Seconds);

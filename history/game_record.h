@@ -34,6 +34,7 @@ struct GameRecord {
   int32_t Width = 4;
   std::string Letters = std::string(25, ' ');  // cell (r, c) at (r - 1) * 5 + (c - 1)
   bool AmericanDictionary = true;
+  std::string LanguageCode = "en";  // a code of the language table
   int32_t MinimumWordLength = 3;
   bool RepeatingLettersAllowed = false;
   int32_t GameSeconds = 180;

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "base/text_utils.h"
+#include "history/best_ten.h"
 #include "history/history_csv.h"
 #include "history/utc_time.h"
 
@@ -20,7 +21,7 @@ std::array<std::string, kGameColumns> GameLine(const HistoryRow& row) {
   if (!row.BoardOfTheDay.empty()) size += " (board of " + row.BoardOfTheDay + ")";
   return {DateTimeText(row.PlayedAt),
           size,
-          row.AmericanDictionary ? "American" : "British",
+          DictionaryText(row.LanguageCode, row.AmericanDictionary),
           length,
           FormatCount(row.TotalScore),
           FormatCount(row.FoundWords) + " / " + FormatCount(row.PossibleWordCount),
@@ -33,7 +34,7 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
       case GameColumn::Size:
         return std::tuple<double, double>(row.Height * 10 + row.Width, 0);
       case GameColumn::Dictionary:
-        return std::tuple<double, double>(row.AmericanDictionary, 0);
+        return std::tuple<double, double>(row.AmericanDictionary, 0);  // then by language
       case GameColumn::Length:
         return std::tuple<double, double>(row.GameSeconds, 0);
       case GameColumn::Score:

@@ -7,6 +7,7 @@ HistoryRow RowFromRecord(const GameRecord& record) {
   row.Width = record.Width;
   row.Letters = record.Letters;
   row.AmericanDictionary = record.AmericanDictionary;
+  row.LanguageCode = record.LanguageCode;
   row.MinimumWordLength = record.MinimumWordLength;
   row.RepeatingLettersAllowed = record.RepeatingLettersAllowed;
   row.GameSeconds = record.GameSeconds;
@@ -53,6 +54,7 @@ std::optional<GameRecord> RecordFromRow(const HistoryRow& row) {
   record.Letters = row.Letters;
   record.Letters.resize(25, ' ');
   record.AmericanDictionary = row.AmericanDictionary;
+  record.LanguageCode = row.LanguageCode;
   record.MinimumWordLength = row.MinimumWordLength;
   record.RepeatingLettersAllowed = row.RepeatingLettersAllowed;
   record.GameSeconds = row.GameSeconds;

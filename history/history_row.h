@@ -16,6 +16,7 @@ struct HistoryRow {
   int32_t Width = 4;
   std::string Letters;
   bool AmericanDictionary = true;
+  std::string LanguageCode = "en";
   int32_t MinimumWordLength = 3;
   bool RepeatingLettersAllowed = false;
   int32_t GameSeconds = 180;

@@ -51,4 +51,6 @@ class GameHost {
   // Outlines `cells` (board indexes 1..25, in path order) on the board until called
   // again; an empty list shows the board as it was.
   virtual void ShowPath(const std::vector<int>& cells) = 0;
+  // The language in the settings changed: the window shows the new one.
+  virtual void LanguageChanged() {}
 };

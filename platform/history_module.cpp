@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 // Step n takes a file of version n - 1 to version n. A step, once released, never changes:
 // a later version of the game adds a step.
@@ -41,21 +41,26 @@ const std::vector<std::vector<const char*>> kMigrations = {
      "CREATE INDEX games_by_mode ON games (height, width, game_seconds, american, "
      "total_score DESC, played_at)",
      "CREATE INDEX games_by_date ON games (played_at)"},
+    // The language each game was played in; records are kept for each language.
+    {"ALTER TABLE games ADD COLUMN language TEXT NOT NULL DEFAULT 'en'", "DROP INDEX games_by_mode",
+     "CREATE INDEX games_by_mode ON games (language, height, width, game_seconds, american, "
+     "total_score DESC, played_at)"},
 };
 
 constexpr const char* kSummaryColumns =
     "id, played_at, height, width, letters, american, minimum_word_length, repeating_letters, "
     "game_seconds, total_score, found_words, possible_word_count, percent_of_possible, "
-    "board_of_the_day";
-constexpr const char* kAllColumns =
-    "id, played_at, height, width, letters, american, minimum_word_length, repeating_letters, "
-    "game_seconds, total_score, found_words, possible_word_count, percent_of_possible, "
-    "board_of_the_day, guesses, possible_words";
-constexpr const char* kOfMode = "height = ? AND width = ? AND game_seconds = ? AND american = ?";
+    "board_of_the_day, language";
+// The summary's columns, then the two lists.
+const QString kAllColumns = QString(kSummaryColumns) + ", guesses, possible_words";
+constexpr const char* kOfMode =
+    "language = ? AND height = ? AND width = ? AND game_seconds = ? AND american = ?";
 
-// The games a list may show: IsSoundRow's checks of the columns the indexes hold, so that
-// a listing never reads the whole file.
-const QString kSoundDate = QString("played_at BETWEEN 0 AND %1").arg(kLatestPlayedAt);
+// The games a list may show: IsSoundRow's checks of the columns the index of modes holds,
+// so that a listing reads that index and never the whole file. (The "+" keeps the index
+// of dates out of it, which SQLite would otherwise take for the range of dates, reading
+// every game's row for the rest.)
+const QString kSoundDate = QString("+played_at BETWEEN 0 AND %1").arg(kLatestPlayedAt);
 const QString kSoundRow =
     "height IN (4, 5) AND width IN (4, 5) AND game_seconds >= 0 AND " + kSoundDate;
 
@@ -277,15 +282,15 @@ class SqlHistory : public GameHistory {
     // One walk through the index of modes finds the modes and the games left out.
     QSqlQuery query(Db());
     query.setForwardOnly(true);
-    if (!Run(query, "SELECT height, width, game_seconds, american, count(*), sum(NOT (" +
-                        kSoundDate + ")) FROM games GROUP BY 1, 2, 3, 4"))
+    if (!Run(query, "SELECT language, height, width, game_seconds, american, count(*), sum(NOT (" +
+                        kSoundDate + ")) FROM games GROUP BY 1, 2, 3, 4, 5"))
       return {};
     qlonglong leftOut = 0;
     while (query.next()) {
-      const RecordMode mode{query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt(),
-                            query.value(3).toBool()};
-      const qlonglong games = query.value(4).toLongLong();
-      const qlonglong badDates = IsSoundMode(mode) ? query.value(5).toLongLong() : games;
+      const RecordMode mode{query.value(1).toInt(), query.value(2).toInt(), query.value(3).toInt(),
+                            query.value(4).toBool(), Bytes(query.value(0))};
+      const qlonglong games = query.value(5).toLongLong();
+      const qlonglong badDates = IsSoundMode(mode) ? query.value(6).toLongLong() : games;
       leftOut += badDates;
       if (games > badDates) modes.insert(mode);
     }
@@ -358,8 +363,8 @@ class SqlHistory : public GameHistory {
       query.prepare(
           "INSERT INTO games (played_at, height, width, letters, american, "
           "minimum_word_length, repeating_letters, game_seconds, total_score, found_words, "
-          "possible_word_count, percent_of_possible, board_of_the_day, guesses, possible_words) "
-          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+          "possible_word_count, percent_of_possible, board_of_the_day, guesses, possible_words, "
+          "language) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
       for (const QVariant& value :
            {QVariant(static_cast<qlonglong>(row.PlayedAt)), QVariant(row.Height),
             QVariant(row.Width), QVariant(Latin1(row.Letters)), QVariant(row.AmericanDictionary),
@@ -368,7 +373,8 @@ class SqlHistory : public GameHistory {
             QVariant(static_cast<qlonglong>(row.FoundWords)),
             QVariant(static_cast<qlonglong>(row.PossibleWordCount)),
             QVariant(row.PercentOfPossible), QVariant(Latin1(row.BoardOfTheDay)),
-            QVariant(Latin1(row.Guesses)), QVariant(Latin1(row.PossibleWords))})
+            QVariant(Latin1(row.Guesses)), QVariant(Latin1(row.PossibleWords)),
+            QVariant(Latin1(row.LanguageCode))})
         query.addBindValue(value);
       if (!query.exec()) return query.lastError();
       id = query.lastInsertId().toLongLong();
@@ -403,8 +409,9 @@ class SqlHistory : public GameHistory {
   }
 
   void BindMode(QSqlQuery& query, const RecordMode& mode) {
-    for (const QVariant& value : {QVariant(mode.Height), QVariant(mode.Width),
-                                  QVariant(mode.GameSeconds), QVariant(mode.AmericanDictionary)})
+    for (const QVariant& value :
+         {QVariant(Latin1(mode.LanguageCode)), QVariant(mode.Height), QVariant(mode.Width),
+          QVariant(mode.GameSeconds), QVariant(mode.AmericanDictionary)})
       query.addBindValue(value);
   }
 
@@ -505,13 +512,14 @@ class SqlHistory : public GameHistory {
     row.PossibleWordCount = query.value(11).toLongLong();
     row.PercentOfPossible = query.value(12).toDouble();
     row.BoardOfTheDay = Bytes(query.value(13));
+    row.LanguageCode = Bytes(query.value(14));
     return row;
   }
 
   static HistoryRow Whole(const QSqlQuery& query) {
     HistoryRow row = Summary(query);
-    row.Guesses = Bytes(query.value(14));
-    row.PossibleWords = Bytes(query.value(15));
+    row.Guesses = Bytes(query.value(15));
+    row.PossibleWords = Bytes(query.value(16));
     return row;
   }
 
@@ -631,18 +639,11 @@ class SqlHistory : public GameHistory {
       newer_ = lastingReadOnly_ = readOnly_ = true;
       return Opened::Yes;
     }
-    if (version > 0) {
-      // A table without the columns the game reads is no history of this game, whatever
-      // its version says.
-      if (!query.exec(QString("SELECT %1 FROM games LIMIT 0").arg(kAllColumns)))
-        return ErrorCode(query.lastError()) == kError ? Opened::Damaged
-                                                      : Failure(query.lastError());
-      // Walking the list of games finds a damaged file at once. A full check would read
-      // every page, far too slow for the first opening; damage found later is met in Run.
-      if (!query.exec("SELECT count(*) FROM games") || !query.next())
-        return Failure(query.lastError());
-    }
-    if (readOnly_) return version == kSchemaVersion ? Opened::Yes : Opened::No;
+    // Walking the list of games finds a damaged file at once. A full check would read
+    // every page, far too slow for the first opening; damage found later is met in Run.
+    if (version > 0 && (!query.exec("SELECT count(*) FROM games") || !query.next()))
+      return Failure(query.lastError());
+    if (readOnly_) return version == kSchemaVersion ? WithGameColumns(query) : Opened::No;
     // Write-ahead: a reader never waits for a writer, and a killed game leaves every
     // finished transaction in the file. A deleted game's pages are not wiped one by one
     // (the system library's default), which would copy the whole file into the log.
@@ -650,8 +651,18 @@ class SqlHistory : public GameHistory {
         !query.exec("PRAGMA secure_delete = FAST"))
       return Failure(query.lastError());
     // A file of this version is not written to until a game is recorded.
-    if (version == kSchemaVersion) return Opened::Yes;
-    return Migrate() ? Opened::Yes : Failure(lastError_);
+    if (version < kSchemaVersion && !Migrate()) {
+      // A step that does not fit the file's tables: the file is not what its version says.
+      return ErrorCode(lastError_) == kError ? Opened::Damaged : Failure(lastError_);
+    }
+    return WithGameColumns(query);
+  }
+
+  // A table without the columns the game reads is no history of this game, whatever its
+  // version says.
+  Opened WithGameColumns(QSqlQuery& query) {
+    if (query.exec(QString("SELECT %1 FROM games LIMIT 0").arg(kAllColumns))) return Opened::Yes;
+    return ErrorCode(query.lastError()) == kError ? Opened::Damaged : Failure(query.lastError());
   }
 
   // Only SQLite's own word that the file is damaged keeps it aside; a file the disk or the

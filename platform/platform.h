@@ -15,6 +15,7 @@ class Clock;
 class GameHistory;
 class ProgressChart;
 class RandomSource;
+class Stemmer;
 struct PuzzlePrint;
 
 // A repeating timer. The game clock runs on one; tests hand in a ticker they step.
@@ -111,6 +112,11 @@ class Platform {
   virtual GameHistory* History() = 0;
   // A progress chart owned by `parent`, from the history module; nothing without it.
   virtual std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) = 0;
+
+  // A stemmer on the Hunspell dictionary of the two files, from the stemming module;
+  // nothing when the files are not there or the module cannot be loaded.
+  virtual std::unique_ptr<Stemmer> OpenStemmer(const std::string& affixPath,
+                                               const std::string& dictionaryPath) = 0;
 
   // Opens the help file at its contents.
   virtual void ShowHelp(QWidget* owner, const QString& helpFilePath) = 0;

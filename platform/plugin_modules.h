@@ -1,15 +1,16 @@
 #pragma once
 
-// Sound, printing and the game history pull in large libraries (audio codecs, the print
-// system, the database and charts) that a player who only plays never needs, and that
-// would slow start-up and swell memory. They live in modules beside the executable,
-// loaded the first time they are used. These are the functions each module exports.
+// Sound, printing, the game history and stemming pull in large libraries (audio codecs,
+// the print system, the database and charts, Hunspell) that a player who only plays never
+// needs, and that would slow start-up and swell memory. They live in modules beside the
+// executable, loaded the first time they are used. These are the functions each module exports.
 
 class GameHistory;
 class ProgressChart;
 class QPrinter;
 class QWidget;
 class Sound;
+class Stemmer;
 struct PuzzlePrint;
 
 extern "C" {
@@ -29,6 +30,9 @@ using ThePrinterFunction = QPrinter* (*)();
 // to finish a write; and a progress chart owned by `parent`.
 using OpenHistoryFunction = GameHistory* (*)(const char* path, int busyMs);
 using MakeProgressChartFunction = ProgressChart* (*)(QWidget* parent);
+// libtolvane_stemmer.so: a stemmer on the Hunspell dictionary of the two files; null when
+// they are not there or not a dictionary it can use.
+using OpenStemmerFunction = Stemmer* (*)(const char* affixPath, const char* dictionaryPath);
 }
 
 inline constexpr const char* kSoundModule = "tolvane_sound";
@@ -42,3 +46,5 @@ inline constexpr const char* kThePrinterSymbol = "TolvaneThePrinter";
 inline constexpr const char* kHistoryModule = "tolvane_history";
 inline constexpr const char* kOpenHistorySymbol = "TolvaneOpenHistory";
 inline constexpr const char* kMakeProgressChartSymbol = "TolvaneMakeProgressChart";
+inline constexpr const char* kStemmerModule = "tolvane_stemmer";
+inline constexpr const char* kOpenStemmerSymbol = "TolvaneOpenStemmer";

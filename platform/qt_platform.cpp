@@ -19,6 +19,7 @@
 #include "platform/help_window.h"
 #include "platform/plugin_modules.h"
 #include "platform/qt_text.h"
+#include "words/definitions/stemmer.h"
 
 namespace {
 
@@ -214,6 +215,13 @@ std::unique_ptr<ProgressChart> QtPlatform::MakeProgressChart(QWidget* parent) {
   const auto make = reinterpret_cast<MakeProgressChartFunction>(
       QLibrary::resolve(ModulePath(kHistoryModule), kMakeProgressChartSymbol));
   return std::unique_ptr<ProgressChart>(make ? make(parent) : nullptr);
+}
+
+std::unique_ptr<Stemmer> QtPlatform::OpenStemmer(const std::string& affixPath,
+                                                 const std::string& dictionaryPath) {
+  const auto open = reinterpret_cast<OpenStemmerFunction>(
+      QLibrary::resolve(ModulePath(kStemmerModule), kOpenStemmerSymbol));
+  return std::unique_ptr<Stemmer>(open ? open(affixPath.c_str(), dictionaryPath.c_str()) : nullptr);
 }
 
 int64_t QtPlatform::UtcSeconds() { return QDateTime::currentSecsSinceEpoch(); }

@@ -44,6 +44,8 @@ class QtPlatform : public Platform {
   int64_t UtcSeconds() override;
   GameHistory* History() override;
   std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) override;
+  std::unique_ptr<Stemmer> OpenStemmer(const std::string& affixPath,
+                                       const std::string& dictionaryPath) override;
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget* owner) override;
   bool PrintInProgress() override;

@@ -3,10 +3,16 @@
 #include <algorithm>
 
 #include "base/paths.h"
+#include "words/language.h"
 
 int32_t GameSettings::PointsForLength(int length) const {
   if (length < 3) return 0;
   return LengthPoints[std::min(length - 3, kScoredLengths - 1)];
+}
+
+const Language& ChosenLanguage(const GameSettings& settings) {
+  const Language* language = FindLanguage(settings.LanguageCode);
+  return language != nullptr ? *language : English();
 }
 
 GameSettings DefaultSettings(const std::string& startDirectory) {

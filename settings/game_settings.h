@@ -59,10 +59,17 @@ struct GameSettings {
   // Missed Words: count only the words of the common word lists against the player.
   bool CommonWordsOnly = true;
 
+  // The language played, judged and dealt: a code of the language table ("de").
+  std::string LanguageCode = "en";
+
   // Points for a valid word of `length` letters (3..11; 12 and more share one value);
   // none under 3 letters, which have no length line.
   int32_t PointsForLength(int length) const;
 };
+
+struct Language;
+// The row of the language table `settings` choose; English for a code no row has.
+const Language& ChosenLanguage(const GameSettings& settings);
 
 // The defaults, with the three "Last" texts taken from the start directory.
 GameSettings DefaultSettings(const std::string& startDirectory);

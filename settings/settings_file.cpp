@@ -4,6 +4,7 @@
 
 #include "base/text_utils.h"
 #include "settings/profile_file.h"
+#include "words/language.h"
 
 namespace {
 
@@ -117,18 +118,32 @@ void VisitKeys(Visitor& file, GameSettings& s) {
 constexpr char kMissedWordsSection[] = "Missed Words";
 constexpr char kCommonWordsOnlyKey[] = "Common Words Only";
 
+constexpr char kLanguageSection[] = "Language";
+constexpr char kLanguageKey[] = "Language";
+
 void LoadAddedKeys(const ProfileFile& profile, GameSettings& s) {
   SettingsReader reader(profile);
   reader.Section(kMissedWordsSection);
   reader.YesNo(kCommonWordsOnlyKey, s.CommonWordsOnly);
+  reader.Section(kLanguageSection);
+  reader.Text(kLanguageKey, s.LanguageCode, kShortBuffer);
+  // A code no row has (a newer copy's language, a slip of the hand) plays English.
+  if (FindLanguage(s.LanguageCode) == nullptr) s.LanguageCode = GameSettings{}.LanguageCode;
+}
+
+// Writes the key when it differs from its default or the file holds it already.
+void WriteAddedKey(ProfileFile& profile, const char* section, const char* key,
+                   const std::string& value, const std::string& defaultValue) {
+  // No value read from a line holds a line feed, so this default means "not there".
+  const bool held = profile.GetString(section, key, "\n", kShortBuffer) != "\n";
+  if (held || value != defaultValue) profile.WriteString(section, key, value);
 }
 
 void SaveAddedKeys(ProfileFile& profile, const GameSettings& s) {
-  // No value read from a line holds a line feed, so this default means "not there".
-  const bool held =
-      profile.GetString(kMissedWordsSection, kCommonWordsOnlyKey, "\n", kShortBuffer) != "\n";
-  if (held || s.CommonWordsOnly != GameSettings{}.CommonWordsOnly)
-    profile.WriteString(kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly));
+  const GameSettings defaults;
+  WriteAddedKey(profile, kMissedWordsSection, kCommonWordsOnlyKey, YesNoText(s.CommonWordsOnly),
+                YesNoText(defaults.CommonWordsOnly));
+  WriteAddedKey(profile, kLanguageSection, kLanguageKey, s.LanguageCode, defaults.LanguageCode);
 }
 
 // The board holds at most 5 x 5 cells, and the game clock cannot run a negative time

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/puzzle_page.h"
 #include "tests/scripted_random.h"
 #include "tests/temp_folder.h"
+#include "words/definitions/stemmer.h"
 
 // Each reading advances time by `stepMs`, so loops that wait for time to pass end.
 class FakeClock : public Clock {
@@ -47,6 +49,20 @@ class FakeSound : public Sound {
   void PlayAsync(const std::string& name) override { played.push_back("async:" + name); }
   void PlayToEnd(const std::string& name) override { played.push_back("wait:" + name); }
   std::vector<std::string> played;
+};
+
+// Stems from a table, as a Hunspell dictionary would give them.
+class FakeStemmer : public Stemmer {
+ public:
+  explicit FakeStemmer(std::map<std::string, std::vector<std::string>> stems)
+      : stems_(std::move(stems)) {}
+  std::vector<std::string> Stems(const std::string& word) override {
+    const auto found = stems_.find(word);
+    return found == stems_.end() ? std::vector<std::string>{} : found->second;
+  }
+
+ private:
+  std::map<std::string, std::vector<std::string>> stems_;
 };
 
 struct RecordedMessage {
@@ -86,6 +102,10 @@ class FakePlatform : public Platform {
   // The real history module, on a history file in the data folder.
   GameHistory* History() override;
   std::unique_ptr<ProgressChart> MakeProgressChart(QWidget* parent) override;
+  std::unique_ptr<Stemmer> OpenStemmer(const std::string& affixPath, const std::string&) override {
+    stemmersOpened.push_back(affixPath);
+    return stemmerInstalled ? std::make_unique<FakeStemmer>(stems) : nullptr;
+  }
   void ShowHelp(QWidget* owner, const QString& helpFilePath) override;
   void PrinterSetup(QWidget*) override { ++printerSetups; }
   bool PrintInProgress() override { return printInProgress; }
@@ -128,6 +148,11 @@ class FakePlatform : public Platform {
   std::deque<QString> textAnswers;
   int64_t utcSeconds = 1765269063;  // 2025-12-09 08:31:03 UTC
   std::unique_ptr<GameHistory> history;
+  // The stemming dictionary: whether it is installed, its stems (UTF-8), and the affix
+  // file of each stemmer asked for.
+  bool stemmerInstalled = true;
+  std::map<std::string, std::vector<std::string>> stems;
+  std::vector<std::string> stemmersOpened;
   int printerSetups = 0;
   // Printing: the print dialog's answers taken in order (none left is a cancel), and
   // each print asked for with the cursor shape the application showed meanwhile.

@@ -8,7 +8,12 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
   libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev  # the game history module
   fonts-liberation2 scowl
+  wdanish wngerman wfrench witalian wdutch wportuguese wswedish hunspell-es hunspell-tools  # the other languages' word lists (Spanish: its Hunspell dictionary, expanded by unmunch)
   zlib1g-dev wordnet-base dict-gcide  # definitions of words, read from their own files
+  libhunspell-dev dict-freedict-deu-eng dict-freedict-fra-eng dict-freedict-spa-eng
+  dict-freedict-ita-eng dict-freedict-nld-eng dict-freedict-por-eng dict-freedict-swe-eng
+  dict-freedict-dan-eng hunspell-de-de hunspell-fr hunspell-es hunspell-it hunspell-nl
+  hunspell-pt-pt hunspell-sv hunspell-da  # translations and base forms of the other languages
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream dpkg-dev file lintian  # the install test and the Debian package
   poppler-utils  # the printing test reads back its PDF

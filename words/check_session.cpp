@@ -5,6 +5,7 @@
 #include "base/paths.h"
 #include "settings/game_settings.h"
 #include "words/engine/spelling_engine.h"
+#include "words/language.h"
 #include "words/user_word_list.h"
 
 namespace {
@@ -36,27 +37,29 @@ void CloseLexicons(CheckSession& session, int16_t count) {
 
 bool OpenCheckSession(CheckSession& session, const std::string& programDirectory,
                       const std::string& userListDirectory, bool americanDictionary,
-                      const ShowMessageFn& showMessage) {
+                      const ShowMessageFn& showMessage, const Language& language) {
   session = CheckSession{};
   session.Session = SE_OpenSession();
-  for (const char* name : {kExclusionListFile, kAdditionListFile}) {
-    const std::string path = JoinPath(userListDirectory, name);
+  for (const std::string_view name : {language.ExclusionList, language.AdditionList}) {
+    const std::string path = JoinPath(userListDirectory, std::string(name));
     if (FileExists(path)) OpenNextLexicon(session, path);
   }
 
-  const char* mainLexicons[2] = {"SPELBRC.TLX", "SPELBRM.CLX"};
-  if (americanDictionary) {
-    mainLexicons[0] = "SPELAMC.TLX";
-    mainLexicons[1] = "SPELAMM.CLX";
-  }
-  for (const char* name : mainLexicons) {
-    if (OpenNextLexicon(session, JoinPath(programDirectory, name)) < 0) {
-      showMessage("Could not find one of the dictionary files.", "Error");
+  for (const std::string_view name : language.MainLexicons(!americanDictionary)) {
+    if (OpenNextLexicon(session, JoinPath(programDirectory, std::string(name))) < 0) {
+      showMessage(DictionaryFilesMessage(language), "Error");
       CloseLexicons(session, static_cast<int16_t>(session.LexiconCount - 1));
       return false;
     }
   }
   return true;
+}
+
+std::string DictionaryFilesMessage(const Language& language) {
+  const std::string message = "Could not find one of the dictionary files.";
+  // English, the game's first language, keeps the message it always had.
+  if (&language == &English()) return message;
+  return message + " (" + std::string(language.Name) + ")";
 }
 
 void CloseCheckSession(CheckSession& session) { CloseLexicons(session, session.LexiconCount); }

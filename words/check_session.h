@@ -16,13 +16,20 @@ struct CheckSession {
 
 using ShowMessageFn = std::function<void(const std::string& text, const std::string& caption)>;
 
-// Opens the exclusion list and the addition list from `userListDirectory` when their
-// files exist, then the two main lexicons from `programDirectory`. When a main lexicon
-// cannot be opened, shows the message, closes what was opened, leaves `session` empty
-// and answers false.
+struct Language;
+const Language& English();
+
+// Opens the language's exclusion list and addition list from `userListDirectory` when
+// their files exist, then its main lexicons from `programDirectory` (for English the
+// American or the British pair). When a main lexicon cannot be opened, shows
+// DictionaryFilesMessage, closes what was opened, leaves `session` empty and answers
+// false.
 bool OpenCheckSession(CheckSession& session, const std::string& programDirectory,
                       const std::string& userListDirectory, bool americanDictionary,
-                      const ShowMessageFn& showMessage);
+                      const ShowMessageFn& showMessage, const Language& language = English());
+
+// "Could not find one of the dictionary files.", naming the language unless it is English.
+std::string DictionaryFilesMessage(const Language& language);
 
 // Closes the lexicons in opening order, then the session; leaves `session` empty.
 void CloseCheckSession(CheckSession& session);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/file_reader.h"
+#include "base/little_endian.h"
 #include "base/paths.h"
 #include "words/engine/compiled_lexicon.h"
 
@@ -11,16 +12,6 @@ namespace {
 
 // A size file of the published lists has well under a million words.
 constexpr std::size_t kMaxSizesFile = 16u << 20;
-
-uint32_t ReadUint32(std::string_view bytes, std::size_t at) {
-  uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-  return value;
-}
-
-void AppendUint32(std::string& out, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift));
-}
 
 std::string LowerCase(std::string_view word) {
   std::string lower(word);

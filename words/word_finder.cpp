@@ -36,7 +36,7 @@ std::vector<int> Neighbours(const LetterGrid& grid, int cell, bool repeats) {
 
 // The engine reads a word only up to a NUL byte, and a guess is upper-cased as it is
 // entered, so it never matches a lower-case letter a hand-made puzzle file put there.
-bool Playable(char letter) { return letter != '\0' && !(letter >= 'a' && letter <= 'z'); }
+bool Playable(char letter) { return letter != '\0' && !IsLatin1Small(letter); }
 
 class Walk {
  public:

@@ -99,6 +99,7 @@ TEST_F(MainWinTest, MenusHoldEveryItemWithItsShortcut) {
         {"Word Guess &Columns", "Ctrl+E"},
         {"-", ""},
         {"&American Dictionary", "Ctrl+M"},
+        {"La&nguage", ""},
         {"Add To D&ictionary", "Ctrl+I"},
         {"Excl&ude From Dictionary", "Ctrl+U"},
         {"&Look Up Word", "Ctrl+L"}}},

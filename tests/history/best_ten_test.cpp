@@ -27,6 +27,9 @@ TEST(BestTenTest, TheNoticeNamesTheScoreThePlaceAndTheMode) {
   EXPECT_EQ(RecordNotice(1, 1234, mode), "A new best score: 1,234 points on 5 x 4, 1:30, British.");
   EXPECT_EQ(RecordNotice(3, 7, mode),
             "A score among your ten best: 7 points, number 3 on 5 x 4, 1:30, British.");
+  // In another language the language judged, whatever the dictionary item says.
+  EXPECT_EQ(RecordNotice(1, 40, {4, 4, 180, false, "sv"}),
+            "A new best score: 40 points on 4 x 4, 3:00, Svenska.");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "words/language.h"
+
 namespace {
 
 LetterGrid Board(int height, int width, const std::string& letters) {
@@ -108,6 +110,52 @@ TEST(BoardCodeTest, ABoardWithATileThatIsNoLetterHasNoCode) {
   LetterGrid blank;
   blank.Blank();
   EXPECT_FALSE(BoardCode(blank, 4, 4));
+}
+
+}  // namespace
+
+namespace {
+
+// A board of another language carries its language, its tiles after Z as digits, and
+// the check covers the language too; English codes stay as they were.
+TEST(BoardCodeTest, ABoardOfAnotherLanguageCarriesItsLanguageAndTiles) {
+  const struct {
+    std::string_view Code;
+    std::string Letters;
+    std::string Expected;
+  } cases[] = {
+      {"de", "B\xC4REN\xD6\xDCXABCDEFGH", "DE-4X4-B1RE-N23X-ABCD-EFGH-"},
+      {"sv",
+       "\xC5\xC4\xD6"
+       "ABCDEFGHIJKLM",
+       "SV-4X4-123A-BCDE-FGHI-JKLM-"},
+      {"es", "NI\xD1OABCDEFGHIJKL", "ES-4X4-NI1O-ABCD-EFGH-IJKL-"},
+      {"en", "ABCDEFGHIJKLMNOP", "4X4-ABCD-EFGH-IJKL-MNOP-"},
+  };
+  for (const auto& c : cases) {
+    const Language& language = *FindLanguage(c.Code);
+    const auto code = BoardCode(Board(4, 4, c.Letters), 4, 4, language);
+    ASSERT_TRUE(code) << c.Code;
+    EXPECT_EQ(code->substr(0, c.Expected.size()), c.Expected);
+    PuzzleRecord record;
+    const Language* read = nullptr;
+    ASSERT_EQ(ReadBoardCode(*code, record, read), BoardCodeResult::Ok) << *code;
+    EXPECT_EQ(read, &language);
+    EXPECT_EQ(std::string(record.PuzzleLetters.begin(), record.PuzzleLetters.begin() + 4),
+              c.Letters.substr(0, 4));
+    // The same letters under another language's code fail the check.
+    std::string relabelled = *code;
+    if (c.Code != "en") {
+      relabelled.replace(0, 2, "NL");
+      EXPECT_NE(ReadBoardCode(relabelled, record), BoardCodeResult::Ok) << relabelled;
+    }
+  }
+  // A tile of one language is no tile of another: Ñ has no code in German.
+  EXPECT_FALSE(BoardCode(Board(4, 4, "NI\xD1OABCDEFGHIJKL"), 4, 4, *FindLanguage("de")));
+  PuzzleRecord record;
+  for (const char* code : {"XX-4X4-ABCD-EFGH-IJKL-MNOP-A", "EN-4X4-ABCD-EFGH-IJKL-MNOP-A",
+                           "IT-4X4-ABCD-EFGH-IJKL-MNO1-A"})
+    EXPECT_EQ(ReadBoardCode(code, record), BoardCodeResult::NotABoardCode) << code;
 }
 
 }  // namespace

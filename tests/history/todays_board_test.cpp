@@ -7,6 +7,7 @@
 
 #include "history/game_record.h"
 #include "history/utc_time.h"
+#include "words/language.h"
 
 namespace {
 
@@ -25,6 +26,19 @@ TEST(TodaysBoardTest, EachDayHasItsOwnFullBoardThatNeverChanges) {
   std::set<std::string> boards;
   for (int64_t d = day; d < day + 365; ++d) boards.insert(Letters(TodaysBoard(d)));
   EXPECT_EQ(boards.size(), 365u);
+}
+
+TEST(TodaysBoardTest, EachLanguageHasItsOwnBoardOfItsOwnTiles) {
+  const int64_t day = *ReadDate("2026-12-09");
+  std::set<std::string> boards;
+  for (const Language& language : Languages()) {
+    const std::string letters = Letters(TodaysBoard(day, language));
+    EXPECT_EQ(letters, Letters(TodaysBoard(day, language))) << language.Code;
+    for (const char tile : letters) EXPECT_TRUE(IsTile(language, tile)) << language.Code;
+    boards.insert(letters);
+  }
+  EXPECT_EQ(boards.size(), Languages().size());
+  EXPECT_EQ(Letters(TodaysBoard(day, English())), Letters(TodaysBoard(day)));
 }
 
 TEST(TodaysBoardTest, AGameOnTheBoardOfTheDayIsMarkedWithItsDayUntilTheNextDayEnds) {

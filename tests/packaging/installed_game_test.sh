@@ -22,9 +22,9 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 program=$root/usr/lib/tolvane
 share=$root/usr/share
 
-for name in tolvane libtolvane_sound.so libtolvane_print.so libtolvane_history.so SPELAMC.TLX \
-  SPELAMM.CLX SPELBRC.TLX SPELBRM.CLX SPELAMC.SIZ SPELAMM.SIZ SPELBRC.SIZ SPELBRM.SIZ \
-  TOLVANE.HLP TIMEUP.WAV TENSECS.WAV; do
+for name in tolvane libtolvane_sound.so libtolvane_print.so libtolvane_history.so \
+  libtolvane_stemmer.so SPELAMC.TLX SPELAMM.CLX SPELBRC.TLX SPELBRM.CLX SPELAMC.SIZ SPELAMM.SIZ \
+  SPELBRC.SIZ SPELBRM.SIZ TOLVANE.HLP TIMEUP.WAV TENSECS.WAV SPEL{DA,DE,ES,FR,IT,NL,PT,SV}.{CLX,SPL}; do
   [[ -s $program/$name ]] || fail "the program's folder lacks $name"
 done
 [[ -x $program/tolvane ]] || fail "the installed program cannot be run"
@@ -51,7 +51,7 @@ appstreamcli validate-tree --no-net "$root" >"$scratch/appstream.txt" ||
   fail "the metadata is not valid: $(cat "$scratch/appstream.txt")"
 
 # The player's own files are theirs, never installed.
-player_files=$(find "$root" -iname TOLVANE.INI -o -iname ADDITION.TLX -o -iname EXCLUDE.TLX)
+player_files=$(find "$root" -iname TOLVANE.INI -o -iname 'ADDITION*.TLX' -o -iname 'EXCLUDE*.TLX')
 [[ -z $player_files ]] || fail "the player's files are installed: $player_files"
 
 # ---- The package -----------------------------------------------------------------------
@@ -64,6 +64,10 @@ dpkg-deb --fsys-tarfile "$package" | tar -t | grep -v '/$' | sort >"$scratch/pac
 diff "$scratch/installed.txt" "$scratch/packaged.txt" >&2 ||
   fail "the package holds other files than the install"
 depends=$(dpkg-deb -f "$package" Depends)
+recommends=$(dpkg-deb -f "$package" Recommends)
+for meanings in dict-freedict-deu-eng hunspell-de-de hunspell-sv; do
+  [[ $recommends == *"$meanings"* ]] || fail "the package does not recommend $meanings: $recommends"
+done
 for needed in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libqt6sql6-sqlite qt6-qpa-plugins \
   fonts-liberation2; do
   [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"

@@ -134,6 +134,12 @@ TEST(HistoryModule, AFileTheGameCannotUseIsKeptAsideOrLeftAsItIsAndToldOnce) {
        false, "The game history file was written by a newer version"},
       {"a table without the game's columns",
        [](const QString& path) {
+         MakeHistory(path, 2);
+         Edit(path, "ALTER TABLE games DROP COLUMN height");
+       },
+       true, "The game history file was damaged"},
+      {"an older version without its tables",
+       [](const QString& path) {
          Edit(path, "CREATE TABLE games (id INTEGER PRIMARY KEY); PRAGMA user_version = 1");
        },
        true, "The game history file was damaged"},
@@ -381,6 +387,47 @@ TEST(HistoryModule, AGameKilledAtAnyMomentKeepsEveryGameRecordedBeforeIt) {
   EXPECT_EQ(history->Trouble(), "");
   EXPECT_GE(games, recorded.size());
   for (const int64_t kept : recorded) EXPECT_EQ(history->Game(kept).Id, kept);
+}
+
+}  // namespace
+
+namespace {
+
+// A history kept before there were languages: its games are English games, and records
+// are kept for each language once new games come in.
+TEST(HistoryModule, AnOlderFileGainsTheLanguageAndRecordsAreKeptForEachLanguage) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("history.sqlite");
+  MakeHistory(path, 2);
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test_older");
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    // The file as the first version of the history wrote it.
+    ASSERT_TRUE(query.exec("DROP INDEX games_by_mode"));
+    ASSERT_TRUE(query.exec("ALTER TABLE games DROP COLUMN language"));
+    ASSERT_TRUE(
+        query.exec("CREATE INDEX games_by_mode ON games (height, width, game_seconds, "
+                   "american, total_score DESC, played_at)"));
+    ASSERT_TRUE(query.exec("PRAGMA user_version = 1"));
+  }
+  QSqlDatabase::removeDatabase("test_older");
+
+  auto history = OpenHistory(path);
+  HistoryRow german = Row(50);
+  german.LanguageCode = "de";
+  const int64_t germanId = history->Add(german);
+  ASSERT_NE(germanId, 0);
+  EXPECT_EQ(history->Game(germanId).LanguageCode, "de");
+  for (const HistoryRow& row : history->Summaries(Order(*history, GameColumn::Date, true)))
+    EXPECT_EQ(row.LanguageCode, row.Id == germanId ? "de" : "en");
+
+  RecordMode mode;  // 4 x 4, 3:00, American
+  EXPECT_EQ(history->BestScores(mode).size(), 2u);
+  mode.LanguageCode = "de";
+  ASSERT_EQ(history->BestScores(mode).size(), 1u);
+  EXPECT_EQ(history->BestScores(mode)[0].GameId, germanId);
 }
 
 }  // namespace

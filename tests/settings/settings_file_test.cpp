@@ -124,6 +124,22 @@ TEST_F(SettingsFileTest, CommonWordsChoiceIsKeptInItsOwnSectionOnceItWasChanged)
   EXPECT_EQ(ReadFile(), std::string(kDefaultFile) + "\n[Missed Words]\nCommon Words Only=Yes\n");
 }
 
+TEST_F(SettingsFileTest, LanguageIsKeptInItsOwnSectionAndAnUnknownOnePlaysEnglish) {
+  GameSettings settings = DefaultSettings(kStart);
+  settings.LanguageCode = "de";
+  ASSERT_TRUE(SaveSettings(settings, path_));
+  EXPECT_EQ(ReadFile(), std::string(kDefaultFile) + "\n[Language]\nLanguage=de\n");
+  GameSettings loaded = DefaultSettings(kStart);
+  LoadSettings(loaded, path_);
+  EXPECT_EQ(loaded.LanguageCode, "de");
+
+  // A language this copy has no row for, as a newer copy may have written.
+  loaded.LanguageCode = "xx";
+  ASSERT_TRUE(SaveSettings(loaded, path_));
+  LoadSettings(loaded, path_);
+  EXPECT_EQ(loaded.LanguageCode, "en");
+}
+
 TEST_F(SettingsFileTest, ValuesRoundTrip) {
   GameSettings settings = DefaultSettings(kStart);
   settings.LetterFont = {0x00ff8040, "Times New Roman", 30, false, true, true, true};

@@ -9,6 +9,7 @@
 #include "tests/temp_folder.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/spelling_engine.h"
+#include "words/language.h"
 #include "words/user_word_list.h"
 
 namespace {
@@ -23,11 +24,13 @@ class CheckSessionTest : public ::testing::Test {
     folder_.Write("SPELBRM.CLX", CompiledLexiconBytes({"zebu"}, 0x809));
   }
 
-  bool Open(bool american) {
-    return OpenCheckSession(session_, folder_.Path(), lists_.Path(), american,
-                            [this](const std::string& text, const std::string& caption) {
-                              messages_.emplace_back(text, caption);
-                            });
+  bool Open(bool american, const Language& language = English()) {
+    return OpenCheckSession(
+        session_, folder_.Path(), lists_.Path(), american,
+        [this](const std::string& text, const std::string& caption) {
+          messages_.emplace_back(text, caption);
+        },
+        language);
   }
 
   // Kind and word count of the lexicon with the given number.
@@ -136,6 +139,36 @@ TEST_F(CheckSessionTest, LongWordsAndEmbeddedNulsAreNotAccepted) {
   EXPECT_FALSE(InSpeller(session_, fifty + "A"));
   EXPECT_FALSE(InSpeller(session_, std::string("CAT\0S", 5)));
   CloseCheckSession(session_);
+}
+
+}  // namespace
+
+namespace {
+
+// Another language judges with its own lexicon and the player's own lists for it; the
+// English lists and the dictionary choice do not touch it.
+TEST_F(CheckSessionTest, AnotherLanguageHasItsOwnLexiconAndLists) {
+  const Language& german = *FindLanguage("de");
+  folder_.Write(std::string(german.Lexicons[0]),
+                CompiledLexiconBytes({"b\xE4r", "hund", "katze"}, 0x407));
+  ASSERT_TRUE(WriteUserWordList(lists_.File(kAdditionListFile), SE_KIND_ADDITION, {"qi"}));
+  ASSERT_TRUE(WriteUserWordList(lists_.File(std::string(german.ExclusionList)), SE_KIND_EXCLUSION,
+                                {"Hund"}));
+  for (const bool american : {true, false}) {
+    ASSERT_TRUE(Open(american, german));
+    EXPECT_EQ(session_.LexiconCount, 2);
+    EXPECT_TRUE(InSpeller(session_, "B\xC4R"));
+    EXPECT_TRUE(InSpeller(session_, "KATZE"));
+    EXPECT_FALSE(InSpeller(session_, "HUND"));
+    EXPECT_FALSE(InSpeller(session_, "QI"));
+    EXPECT_FALSE(InSpeller(session_, "CAT"));
+    CloseCheckSession(session_);
+  }
+
+  std::filesystem::remove(folder_.File(std::string(german.Lexicons[0])));
+  EXPECT_FALSE(Open(true, german));
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].first, "Could not find one of the dictionary files. (Deutsch)");
 }
 
 }  // namespace

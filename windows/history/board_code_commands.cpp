@@ -6,6 +6,8 @@
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
+#include "settings/game_settings.h"
+#include "windows/words/host_check_session.h"
 
 namespace {
 
@@ -18,7 +20,8 @@ void LoadBoard(GameHost& host, const PuzzleRecord& record) {
 
 void CopyBoardCode(GameHost& host) {
   const GameSettings& settings = host.Settings();
-  const std::optional<std::string> code = BoardCode(host.Board(), settings.Height, settings.Width);
+  const std::optional<std::string> code =
+      BoardCode(host.Board(), settings.Height, settings.Width, ChosenLanguage(settings));
   if (!code) {
     host.Services().ShowMessage(host.Window(), kNoBoardCode, "Error");
     return;
@@ -38,14 +41,22 @@ void PlayBoardCode(GameHost& host) {
     if (c.isSpace()) c = ' ';
   const std::string bytes = text.toUtf8().toStdString();
   PuzzleRecord record;
-  const BoardCodeResult result = ReadBoardCode(bytes, record);
+  const Language* language = nullptr;
+  const BoardCodeResult result = ReadBoardCode(bytes, record, language);
   if (result != BoardCodeResult::Ok) {
     platform.ShowMessage(host.Window(), TextFromBytes(BoardCodeMessage(result)), "Error");
     return;
+  }
+  if (language != &ChosenLanguage(host.Settings())) {
+    // Nothing changes when the language's dictionary is not there to judge the board.
+    if (!ChooseLanguage(host, *language)) return;
+    platform.ShowMessage(host.Window(), TextFromBytes(BoardCodeLanguageMessage(*language)),
+                         "Notice");
   }
   LoadBoard(host, record);
 }
 
 void PlayTodaysBoard(GameHost& host) {
-  LoadBoard(host, TodaysBoard(DayNumber(host.Services().UtcSeconds())));
+  LoadBoard(host,
+            TodaysBoard(DayNumber(host.Services().UtcSeconds()), ChosenLanguage(host.Settings())));
 }

@@ -4,10 +4,13 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "base/latin1.h"
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/widget_makers.h"
+#include "settings/game_settings.h"
 #include "settings/puzzle_file.h"
+#include "words/language.h"
 
 namespace {
 
@@ -15,13 +18,35 @@ constexpr int kBoxSize = 29;
 constexpr int kBoxPitch = 35;
 constexpr int kGridMargin = 10;
 
-// A-Z and a-z only: the board and the puzzle file hold single-byte capitals.
+// The board and the puzzle file hold single-byte capitals: the validators let in only
+// letters that are one tile.
 char BoxLetter(const QLineEdit& box) {
   const QString text = box.text();
   if (text.isEmpty()) return ' ';
-  const char letter = text[0].toLatin1();
-  return letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+  return Latin1Upper(text[0].toLatin1());
 }
+
+// A letter of a language whose words are folded: typed in either case, with or without
+// its accent, it is shown as the tile it is (é is E, ä is Ä in German). A letter that
+// would be two tiles (ß) or none is refused.
+class TileValidator : public QValidator {
+ public:
+  TileValidator(const Language& language, QObject* parent)
+      : QValidator(parent), language_(language) {}
+  State validate(QString& input, int& position) const override {
+    if (input.isEmpty()) return Acceptable;
+    const std::u32string letters = input.toStdU32String();
+    if (letters.size() != 1) return Invalid;
+    const std::string tile = FoldLetter(language_, letters[0]);
+    if (tile.size() != 1) return Invalid;
+    input = QString(QChar::fromLatin1(tile[0]));
+    position = 1;
+    return Acceptable;
+  }
+
+ private:
+  const Language& language_;
+};
 
 }  // namespace
 
@@ -51,6 +76,7 @@ TDesignIt::TDesignIt(GameHost& host)
 
 void TDesignIt::FormCreate() {
   const QRegularExpression oneLetter("[A-Za-z]");
+  const Language& language = ChosenLanguage(host.Settings());
   for (int i = 1; i <= LetterGrid::kCells; ++i) {
     auto* box = new QLineEdit(this);
     box->setObjectName("Box" + QString::number(i));
@@ -59,7 +85,10 @@ void TDesignIt::FormCreate() {
                      ((i - 1) / 5) * kBoxPitch + kGridMargin, kBoxSize, kBoxSize);
     box->setMaxLength(1);
     box->setAlignment(Qt::AlignCenter);
-    box->setValidator(new QRegularExpressionValidator(oneLetter, box));
+    if (language.Typing == Folding::ToTiles)
+      box->setValidator(new TileValidator(language, box));
+    else
+      box->setValidator(new QRegularExpressionValidator(oneLetter, box));
     Boxes[i] = box;
   }
 }

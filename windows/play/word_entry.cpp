@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QKeyEvent>
 
+#include "platform/qt_text.h"
 #include "windows/play/board_view.h"
+#include "words/language.h"
 
 TWordEntry::TWordEntry(QWidget* parent, TBoardView& board) : QLineEdit(parent), board_(board) {
   setObjectName("WordEntry");
@@ -38,8 +40,31 @@ bool TWordEntry::event(QEvent* event) {
   return QLineEdit::event(event);
 }
 
+const Language& TWordEntry::TypedLanguage() const {
+  return typedLanguage ? typedLanguage() : English();
+}
+
+bool TWordEntry::Refuses(const QString& typed) const {
+  const Language& language = TypedLanguage();
+  if (language.Typing != Folding::ToTiles) return false;
+  for (const char32_t c : typed.toUcs4())
+    if (QChar::isPrint(c) && c != U' ' && FoldLetter(language, c).empty()) return true;
+  return false;
+}
+
+std::string TWordEntry::Word() const {
+  const QString typed = text().left(255);
+  const Language& language = TypedLanguage();
+  if (language.Typing != Folding::ToTiles) return TextToBytes(typed);
+  // Only a pasted text can still hold a character that is no letter: it is left out.
+  std::string word;
+  for (const char32_t c : typed.toUcs4()) word += c == U' ' ? " " : FoldLetter(language, c);
+  return word;
+}
+
 void TWordEntry::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && onEnter && onEnter()) return;
+  if (Refuses(event->text())) return;
   QLineEdit::keyPressEvent(event);
 }

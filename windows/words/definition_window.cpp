@@ -7,7 +7,8 @@
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
-#include "words/definitions/word_definitions.h"
+#include "words/definitions/word_translations.h"
+#include "words/language.h"
 
 QPlainTextEdit* MakeDefinitionPane(QWidget* parent, const QRect& bounds) {
   auto* pane = new QPlainTextEdit(parent);
@@ -20,14 +21,22 @@ QPlainTextEdit* MakeDefinitionPane(QWidget* parent, const QRect& bounds) {
   return pane;
 }
 
-void ShowDefinitionIn(QPlainTextEdit& pane, WordDefinitions& definitions, const std::string& word) {
-  pane.setPlainText(TextFromBytes(definitions.Describe(word)));
+WordMeanings::StemmerOpener PlatformStemmers(Platform& platform) {
+  return [&platform](const Language& language) {
+    const auto [affixPath, dictionaryPath] = HunspellFiles(language);
+    return platform.OpenStemmer(affixPath, dictionaryPath);
+  };
 }
 
-TDefinitionWindow::TDefinitionWindow(GameHost& host, QWidget* owner, WordDefinitions& definitions,
+void ShowDefinitionIn(QPlainTextEdit& pane, GameHost& host, WordMeanings& meanings,
+                      const std::string& word) {
+  pane.setPlainText(TextFromBytes(meanings.Describe(ChosenLanguage(host.Settings()), word)));
+}
+
+TDefinitionWindow::TDefinitionWindow(GameHost& host, QWidget* owner, WordMeanings& meanings,
                                      const std::string& word)
     : TScaledDialog(host, "DefinitionWindow", "Definition", {377, 300}, owner) {
-  ShowDefinitionIn(*MakeDefinitionPane(this, {8, 8, 361, 247}), definitions, word);
+  ShowDefinitionIn(*MakeDefinitionPane(this, {8, 8, 361, 247}), host, meanings, word);
   QPushButton* exit = MakeButton(this, "OKButton", "E&xit", {280, 263, 89, 29});
   exit->setDefault(true);
   connect(exit, &QPushButton::clicked, this, &QDialog::accept);

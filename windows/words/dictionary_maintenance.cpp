@@ -14,8 +14,10 @@
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
+#include "settings/game_settings.h"
 #include "words/engine/spelling_engine.h"
 #include "words/engine/user_list_file.h"
+#include "words/language.h"
 #include "words/user_word_list.h"
 
 TMyEditBox::TMyEditBox(GameHost& host, int16_t listMode)
@@ -62,8 +64,10 @@ TMyEditBox::TMyEditBox(GameHost& host, int16_t listMode)
 }
 
 std::string TMyEditBox::ListPath() const {
+  // Each language has its own two lists; English's keep their old names.
+  const Language& language = ChosenLanguage(host.Settings());
   return JoinPath(host.Services().UserDataDirectory(),
-                  EditsAdditions() ? kAdditionListFile : kExclusionListFile);
+                  std::string(EditsAdditions() ? language.AdditionList : language.ExclusionList));
 }
 
 void TMyEditBox::FormShow() {

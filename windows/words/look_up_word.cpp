@@ -9,8 +9,10 @@
 #include "platform/platform.h"
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
+#include "settings/game_settings.h"
 #include "windows/words/definition_window.h"
 #include "windows/words/host_check_session.h"
+#include "words/language.h"
 
 namespace {
 
@@ -20,7 +22,8 @@ constexpr int kLongestWord = 25;
 
 // One row taller than the original, for "&Define" below the other buttons.
 TLookUpWord::TLookUpWord(GameHost& host)
-    : TScaledDialog(host, "LookUpWord", "Look Up Word", {376, 126}) {
+    : TScaledDialog(host, "LookUpWord", "Look Up Word", {376, 126}),
+      meanings_(host.ProgramDirectory(), PlatformStemmers(host.Services())) {
   MakeLabel(this, "WordLabel", "Word To Verify", {16, 12, 129, 21}, ArialPixels(17),
             Qt::AlignRight | Qt::AlignVCenter);
   TheWord = new QLineEdit(this);
@@ -58,7 +61,7 @@ std::string TLookUpWord::EnteredWord() {
 void TLookUpWord::DefineButtonClick() {
   const std::string word = EnteredWord();
   if (word.empty()) return;
-  ShowDefinition(host, *this, definitions_, word);
+  ShowDefinition(host, *this, meanings_, word);
   TheWord->setFocus();
 }
 
@@ -68,8 +71,12 @@ void TLookUpWord::CheckButtonClick() {
 
   CheckSession session;
   if (!OpenCheckSession(session, host, this)) return;
-  // Checked as typed: unlike a guess, the word is not put into capitals.
-  const bool found = InSpeller(session, word);
+  // Checked as typed: unlike a guess, the word is not put into capitals. In a language
+  // whose words are folded it is checked as it would be played ("élève" as ELEVE).
+  const Language& language = ChosenLanguage(host.Settings());
+  std::optional<std::string> played;
+  if (language.Typing == Folding::ToTiles) played = FoldLatin1Word(language, word);
+  const bool found = InSpeller(session, played.value_or(word));
   const std::string answer = word + (found ? " FOUND" : " NOT FOUND") + " in dictionary.";
   host.Services().ShowMessage(this, TextFromBytes(answer), "Result");
   TheWord->setFocus();

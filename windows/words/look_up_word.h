@@ -3,7 +3,7 @@
 #include <string>
 
 #include "windows/scaled_dialog.h"
-#include "words/definitions/word_definitions.h"
+#include "words/definitions/word_meanings.h"
 
 class QLineEdit;
 class QPushButton;
@@ -22,7 +22,7 @@ class TLookUpWord : public TScaledDialog {
   // The trimmed entry; empty after telling the player why there is no word to look up.
   std::string EnteredWord();
 
-  WordDefinitions definitions_;  // opened on the first word defined
+  WordMeanings meanings_;  // opened on the first word defined
   QLineEdit* TheWord = nullptr;
   QPushButton* CheckButton = nullptr;
   QPushButton* ExitButton = nullptr;

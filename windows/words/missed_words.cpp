@@ -44,7 +44,8 @@ QTreeWidget* MakeWordTable(QWidget* parent, const QRect& bounds) {
 
 TMissedWords::TMissedWords(GameHost& host, QWidget* owner, MissedWordList list)
     : TScaledDialog(host, "MissedWords", "Missed Words", {745, 445}, owner),
-      list_(std::move(list)) {
+      list_(std::move(list)),
+      meanings_(host.ProgramDirectory(), PlatformStemmers(host.Services())) {
   FoundLine = MakeLabel(this, "FoundLine", "", {8, 8, 361, 21}, ArialPixels(15),
                         Qt::AlignHCenter | Qt::AlignVCenter);
   MissedList = MakeWordTable(this, {8, 36, 361, 365});
@@ -98,7 +99,7 @@ void TMissedWords::MissedListCurrentChanged() {
   }
   const MissedWord& word = shown_[static_cast<std::size_t>(row)];
   host.ShowPath(word.Path);
-  ShowDefinitionIn(*DefinitionText, definitions_, word.Word);
+  ShowDefinitionIn(*DefinitionText, host, meanings_, word.Word);
 }
 
 void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses) {

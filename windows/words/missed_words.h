@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "windows/scaled_dialog.h"
-#include "words/definitions/word_definitions.h"
+#include "words/definitions/word_meanings.h"
 #include "words/missed_word_list.h"
 
 class QCheckBox;
@@ -30,7 +30,7 @@ class TMissedWords : public TScaledDialog {
 
   MissedWordList list_;
   std::vector<MissedWord> shown_;  // the rows of the list
-  WordDefinitions definitions_;
+  WordMeanings meanings_;          // opened on the first word defined
 
   QLabel* FoundLine = nullptr;
   QTreeWidget* MissedList = nullptr;

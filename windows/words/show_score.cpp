@@ -44,7 +44,8 @@ void Fill(QListWidget* list, const std::vector<std::string>& words, double scale
 }  // namespace
 
 TShowScore::TShowScore(GameHost& host)
-    : TScaledDialog(host, "ShowScore", "Puzzle Score", {607, 445}) {
+    : TScaledDialog(host, "ShowScore", "Puzzle Score", {607, 445}),
+      meanings_(host.ProgramDirectory(), PlatformStemmers(host.Services())) {
   const Qt::Alignment centred = Qt::AlignHCenter;
   ScoreLabel(this, "ValidWordsTitle", "Valid Words", {8, 8, 153, 21}, 18, centred);
   ScoreLabel(this, "NotInPuzzleTitle", "Not In Puzzle", {172, 8, 153, 21}, 18, centred);
@@ -133,7 +134,7 @@ void TShowScore::MissedWordsClick() {
 
 void TShowScore::ValidWordsDoubleClick() {
   if (ValidWords->currentItem() == nullptr) return;
-  ShowDefinition(host, *this, definitions_, TextToBytes(ValidWords->currentItem()->text()));
+  ShowDefinition(host, *this, meanings_, TextToBytes(ValidWords->currentItem()->text()));
 }
 
 void TShowScore::ClearLists() {

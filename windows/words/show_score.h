@@ -7,7 +7,7 @@
 #include "settings/game_settings.h"
 #include "windows/scaled_dialog.h"
 #include "words/check_session.h"
-#include "words/definitions/word_definitions.h"
+#include "words/definitions/word_meanings.h"
 #include "words/scoring.h"
 
 class QLabel;
@@ -30,7 +30,7 @@ class TShowScore : public TScaledDialog {
   void MissedWordsClick();
   void ValidWordsDoubleClick();
 
-  WordDefinitions definitions_;  // opened on the first word defined
+  WordMeanings meanings_;  // opened on the first word defined
 
   QListWidget* ValidWords = nullptr;
   QListWidget* NotInPuzzle = nullptr;

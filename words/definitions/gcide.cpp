@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "words/definitions/dictd_index.h"
+#include "words/definitions/dictionary_text.h"
 #include "words/definitions/sorted_lines.h"
 
 namespace {
@@ -31,47 +33,6 @@ std::string LowerCase(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return lower;
-}
-
-bool ParseBase64(std::string_view digits, uint64_t& value) {
-  static constexpr std::string_view kDigits =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  if (digits.empty() || digits.size() > 8) return false;
-  value = 0;
-  for (const char c : digits) {
-    const std::size_t digit = kDigits.find(c);
-    if (digit == std::string_view::npos) return false;
-    value = value * 64 + digit;
-  }
-  return true;
-}
-
-// An index line, "headword<TAB>offset<TAB>length".
-bool ReadIndexLine(std::string_view line, uint64_t& offset, uint64_t& length) {
-  const std::size_t tab = line.find('\t');
-  const std::size_t secondTab = line.find('\t', tab + 1);
-  return tab != std::string_view::npos && secondTab != std::string_view::npos &&
-         ParseBase64(line.substr(tab + 1, secondTab - tab - 1), offset) &&
-         ParseBase64(line.substr(secondTab + 1), length);
-}
-
-// UTF-8 to the game's single-byte text; a character outside Latin-1 (or a stray byte)
-// becomes '?'.
-std::string Latin1FromUtf8(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x80) {
-      out.push_back(static_cast<char>(byte));
-    } else if ((byte == 0xC2 || byte == 0xC3) && i + 1 < text.size() &&
-               (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-      out.push_back(static_cast<char>(((byte & 0x03) << 6) | (text[i + 1] & 0x3F)));
-      ++i;
-    } else if ((byte & 0xC0) != 0x80) {
-      out.push_back('?');
-    }
-  }
-  return out;
 }
 
 // Past the group that opens at `at` ('[' or '('), nested groups included; npos when it
@@ -226,9 +187,7 @@ std::unique_ptr<Gcide> Gcide::Open(const std::string& folder) {
   const std::string_view index = gcide->index_->Bytes();
   if (index.empty() || index.back() != '\n') return nullptr;
   const std::size_t lastStart = index.find_last_of('\n', index.size() - 2);
-  uint64_t offset = 0, length = 0;
-  if (!ReadIndexLine(LineAt(index, lastStart == std::string_view::npos ? 0 : lastStart + 1), offset,
-                     length))
+  if (!ParseDictdIndexLine(LineAt(index, lastStart == std::string_view::npos ? 0 : lastStart + 1)))
     return nullptr;
   return gcide;
 }
@@ -249,14 +208,15 @@ std::vector<Definition> Gcide::Define(std::string_view word) const {
     start += line.size() + 1;
     if (byKey(line, key) != 0 || definitions.size() == kMaxEntries) break;
     if (LowerCase(line.substr(0, line.find('\t'))) != word) continue;
-    uint64_t offset = 0, length = 0;
-    if (!ReadIndexLine(line, offset, length)) {
+    const std::optional<DictdIndexLine> parsed = ParseDictdIndexLine(line);
+    if (!parsed) {
       damaged_ = true;
       continue;
     }
-    if (std::find(offsetsRead.begin(), offsetsRead.end(), offset) != offsetsRead.end()) continue;
-    offsetsRead.push_back(offset);
-    const auto entry = text_->Read(offset, length);
+    if (std::find(offsetsRead.begin(), offsetsRead.end(), parsed->Offset) != offsetsRead.end())
+      continue;
+    offsetsRead.push_back(parsed->Offset);
+    const auto entry = text_->Read(parsed->Offset, parsed->Length);
     if (!entry) {
       damaged_ = true;
       continue;

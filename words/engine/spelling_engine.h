@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/latin1.h"
+
 // Kinds of user lists made by SE_CreateLex.
 constexpr int16_t SE_KIND_ADDITION = 1;
 constexpr int16_t SE_KIND_EXCLUSION = 3;
@@ -37,8 +39,8 @@ int16_t SE_OpenLex(int16_t session, const char* path, int16_t mode);
 
 // Bit 0 of the result is set when the word is not found. A word held by an exclusion
 // list is never found; otherwise it is found when any lexicon of the session holds it.
-// ASCII letter case is ignored; a word longer than 50 characters is never found. The
-// reply, when given, is set to the empty string.
+// The case of Latin-1 letters is ignored (ä matches Ä); a word longer than 50 characters is never
+// found. The reply, when given, is set to the empty string.
 int32_t SE_CheckWord(int16_t session, uint32_t options, const char* word, char* reply,
                      int32_t replySize);
 
@@ -83,7 +85,7 @@ struct SessionWords {
   std::vector<const CompiledLexicon*> Compiled;
   std::vector<std::string> Listed;    // the user lists that add words: sorted, unique
   std::vector<std::string> Excluded;  // the exclusion lists: sorted, unique
-  static char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+  static char Fold(char c) { return Latin1Lower(c); }
 };
 
 // False, with `words` left empty, when there is no such session.

@@ -2,7 +2,25 @@
 
 namespace {
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsCapital(char32_t c) {
+  return (c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+}
+
+// The base letter of a small Latin-1 letter with an accent; the letter itself otherwise.
+// Letters with no accent to remove (ø, æ, ß) stay as they are and so are dropped later.
+char32_t BaseLetter(char32_t c) {
+  if (c < 0xE0 || c > 0xFF) return c;
+  static constexpr char32_t kBases[32] = {
+      U'a', U'a', U'a', U'a', U'a', U'a', 0xE6, U'c',  // à á â ã ä å æ ç
+      U'e', U'e', U'e', U'e', U'i', U'i', U'i', U'i',  // è é ê ë ì í î ï
+      0xF0, U'n', U'o', U'o', U'o', U'o', U'o', 0xF7,  // ð ñ ò ó ô õ ö ÷
+      0xF8, U'u', U'u', U'u', U'u', U'y', 0xFE, U'y',  // ø ù ú û ü ý þ ÿ
+  };
+  return kBases[c - 0xE0];
+}
+
+}  // namespace
+
 std::optional<std::u32string> DecodeUtf8(std::string_view bytes) {
   std::u32string out;
   out.reserve(bytes.size());
@@ -38,24 +56,28 @@ std::optional<std::u32string> DecodeUtf8(std::string_view bytes) {
   return out;
 }
 
-bool IsCapital(char32_t c) {
-  return (c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+std::string EncodeUtf8(std::u32string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char32_t c : text) {
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | c >> 6));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | c >> 12));
+      out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | c >> 18));
+      out.push_back(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
 }
-
-// The base letter of a small Latin-1 letter with an accent; the letter itself otherwise.
-// Letters with no accent to remove (ø, æ, ß) stay as they are and so are dropped later.
-char32_t BaseLetter(char32_t c) {
-  if (c < 0xE0 || c > 0xFF) return c;
-  static constexpr char32_t kBases[32] = {
-      U'a', U'a', U'a', U'a', U'a', U'a', 0xE6, U'c',  // à á â ã ä å æ ç
-      U'e', U'e', U'e', U'e', U'i', U'i', U'i', U'i',  // è é ê ë ì í î ï
-      0xF0, U'n', U'o', U'o', U'o', U'o', U'o', 0xF7,  // ð ñ ò ó ô õ ö ÷
-      0xF8, U'u', U'u', U'u', U'u', U'y', 0xFE, U'y',  // ø ù ú û ü ý þ ÿ
-  };
-  return kBases[c - 0xE0];
-}
-
-}  // namespace
 
 std::u32string DecodeWordListText(std::string_view bytes) {
   if (auto text = DecodeUtf8(bytes)) return *text;
@@ -79,16 +101,22 @@ std::optional<std::string> DictionaryWord(std::u32string_view entry) {
   return word;
 }
 
+std::vector<std::u32string_view> WordListLines(std::u32string_view text) {
+  std::vector<std::u32string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find(U'\n');
+    std::u32string_view line = text.substr(0, end);
+    text = end == std::u32string_view::npos ? std::u32string_view() : text.substr(end + 1);
+    if (!line.empty() && line.back() == U'\r') line.remove_suffix(1);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 std::vector<std::string> DictionaryWordsFromText(std::string_view bytes) {
   const std::u32string text = DecodeWordListText(bytes);
   std::vector<std::string> words;
-  std::u32string_view rest = text;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find(U'\n');
-    std::u32string_view line = rest.substr(0, end);
-    rest = end == std::u32string_view::npos ? std::u32string_view() : rest.substr(end + 1);
-    if (!line.empty() && line.back() == U'\r') line.remove_suffix(1);
+  for (const std::u32string_view line : WordListLines(text))
     if (auto word = DictionaryWord(line)) words.push_back(std::move(*word));
-  }
   return words;
 }

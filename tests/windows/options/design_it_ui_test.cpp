@@ -75,6 +75,32 @@ TEST_F(DesignItTest, TakesLettersOnlyAndEnterPressesNoButton) {
   EXPECT_TRUE(host.platform.messages.empty());
 }
 
+// In German a box takes the German tiles as typed, and any other letter folded to one:
+// ä is Ä, é is E; ß would be two tiles and a digit none.
+TEST(DesignItLanguageTest, TakesTheLanguagesLettersFoldedToItsTiles) {
+  FakeGameHost host;
+  host.settings.LanguageCode = "de";
+  host.board.ComputeCellOnBoard(4, 4);
+  TDesignIt dialog{host};
+  dialog.show();
+  const std::pair<const char*, QString> typed[] = {{"ä", "Ä"}, {"Ü", "Ü"}, {"é", "E"},
+                                                   {"ß", ""},  {"1", ""},  {"ñ", "N"}};
+  int box = 1;
+  for (const auto& [letter, shown] : typed) {
+    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8(letter));
+    QApplication::sendEvent(Box(dialog, box), &key);
+    EXPECT_EQ(Box(dialog, box)->text(), shown) << letter;
+    ++box;
+  }
+  for (int cell = 1; cell <= 25; ++cell)
+    if (Box(dialog, cell)->isEnabled() && Box(dialog, cell)->text().isEmpty())
+      QTest::keyClicks(Box(dialog, cell), "a");
+  dialog.findChild<QPushButton*>("PlayPuzzle")->click();
+  EXPECT_EQ(std::string(host.board.Letters.begin() + 1, host.board.Letters.begin() + 5),
+            "\xC4\xDC"
+            "EA");
+}
+
 TEST_F(DesignItTest, EveryButtonButExitReportsTheFirstEmptyBoxAndDoesNothingMore) {
   dialog.show();
   TypeBoard(
