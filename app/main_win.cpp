@@ -201,9 +201,9 @@ void TMainWin::ScrambleClick() {
   // Hiding the focused control hands the focus on; it comes back once the board is shown.
   QWidget* focused = QApplication::focusWidget();
   MakeInvisible();
-  game_.ClearGuesses();
   GuessList->clear();
   DealNewBoard(*this);
+  game_.ClearGuesses(BoardNow());
   board_->PlayScrambleAnimation();
   MakeVisible();
   if (focused) focused->setFocus();
@@ -211,7 +211,7 @@ void TMainWin::ScrambleClick() {
 }
 
 void TMainWin::StartClick() {
-  game_.Start(settings_.Minutes, settings_.Seconds);
+  game_.Start(settings_.Minutes, settings_.Seconds, BoardNow());
   MyTimer->Start();
   ShowTime();
   MyGauge->SetRange(0, game_.GameSeconds());
@@ -310,6 +310,8 @@ void TMainWin::BoardLoaded() {
 }
 
 void TMainWin::RepaintBoard() { board_->repaint(); }
+
+bool TMainWin::MayChangeBoard() const { return Scramble->isEnabled(); }
 
 void TMainWin::LanguageChanged() { ShowLanguage(*this); }
 

@@ -39,6 +39,8 @@ class TMainWin : public QMainWindow, public GameHost {
   GameSettings& Settings() override { return settings_; }
   LetterGrid& Board() override { return grid_; }
   const std::vector<std::string>& Guesses() const override { return game_.Guesses(); }
+  const PlayedBoard& GameBoard() const override { return game_.Board(); }
+  BoardWords& WordsOfBoard() override { return boardWords_; }
   double ScaleFactor() const override { return scaleFactor_; }
   QSize ScreenSize() const override { return {ScreenWidth, ScreenHeight}; }
   const std::string& ProgramDirectory() const override { return programDirectory_; }
@@ -51,6 +53,7 @@ class TMainWin : public QMainWindow, public GameHost {
   bool SaveThePuzzle(PuzzleRecord& record) override { return puzzleFiles_.SaveAs(record); }
   void ShowPath(const std::vector<int>& cells) override;
   bool FirstJudging() override { return game_.FirstJudging(); }
+  bool MayChangeBoard() const override;
 
   // The windows that live for the whole run.
   TLetterLook& LetterLook() { return *letterLook_; }
@@ -77,6 +80,7 @@ class TMainWin : public QMainWindow, public GameHost {
   void CreateComponents();
   void ChooseScaleFactor();
   void Apply(GameEvent event);
+  PlayedBoard BoardNow() const { return {grid_, settings_.Height, settings_.Width}; }
   // A control or menu item by its object name.
   void SetEnabled(const char* name, bool on);
   bool IsEnabled(const char* name) const;
@@ -93,6 +97,7 @@ class TMainWin : public QMainWindow, public GameHost {
   GameSettings settings_;
   LetterGrid grid_;
   TimedGame game_;
+  BoardWords boardWords_;
   std::string programDirectory_;
   double scaleFactor_ = 1.0;
   int32_t ScreenWidth = 0;

@@ -110,6 +110,8 @@ class BenchHost : public GameHost {
   GameSettings& Settings() override { return settings_; }
   LetterGrid& Board() override { return board_; }
   const std::vector<std::string>& Guesses() const override { return guesses_; }
+  const PlayedBoard& GameBoard() const override { return played_; }
+  BoardWords& WordsOfBoard() override { return boardWords_; }
   double ScaleFactor() const override { return 1.0; }
   QSize ScreenSize() const override { return {1280, 1024}; }
   const std::string& ProgramDirectory() const override { return folder_; }
@@ -121,12 +123,15 @@ class BenchHost : public GameHost {
   bool SaveThePuzzle(PuzzleRecord&) override { return false; }
   void ShowPath(const std::vector<int>&) override {}
   bool FirstJudging() override { return false; }
+  bool MayChangeBoard() const override { return true; }
 
  private:
   BenchPlatform platform_;
   GameSettings settings_;
   LetterGrid board_;
   std::vector<std::string> guesses_;
+  PlayedBoard played_;
+  BoardWords boardWords_;
   std::string folder_ = TOLVANE_PROGRAM_DIR;
 };
 

@@ -40,10 +40,12 @@ const ControlChanges& ChangesFor(GameEvent event) {
 }
 
 const std::vector<FollowingItem>& FollowingItems() {
-  // A board is only changed or looked back on between games, as Open Puzzle is.
   static const std::vector<FollowingItem> items = {
-      {"MenuPlayCode", Control::MenuOpen},
-      {"MenuPlayToday", Control::MenuOpen},
+      // Our own ways to a new board wait, as Scramble does, until the last game's list is
+      // checked: its guesses belong to the board it was played on.
+      {"MenuPlayCode", Control::Scramble},
+      {"MenuPlayToday", Control::Scramble},
+      // The games played are looked back on between games.
       {"MenuHistory", Control::MenuOpen},
       // A game is judged in the language it was dealt in.
       {"MenuLanguage", Control::MenuOpen},

@@ -13,6 +13,7 @@ struct LetterGrid {
   std::array<bool, kCells + 1> CellOnBoard{};
 
   LetterGrid();
+  bool operator==(const LetterGrid&) const = default;
 
   static int CellIndex(int row, int column) { return (row - 1) * kStride + column; }
 

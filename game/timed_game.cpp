@@ -10,12 +10,12 @@ TimeUpAnnouncement AnnouncementFor(int32_t timeUpNotification) {
           timeUpNotification == 2 || timeUpNotification == 3};
 }
 
-void TimedGame::Start(int32_t minutes, int32_t seconds) {
+void TimedGame::Start(int32_t minutes, int32_t seconds, const PlayedBoard& board) {
   running_ = true;
   gameSeconds_ = minutes * 60 + seconds;
   tenSecondWarningGiven_ = false;
   elapsedSeconds_ = 0;
-  guesses_.clear();
+  ClearGuesses(board);
 }
 
 TickOutcome TimedGame::Tick() {

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "game/played_board.h"
+
 // How the end of a game is announced, from the stored code: 1 sound only, 2 message only,
 // 3 both; any other code announces nothing.
 struct TimeUpAnnouncement {
@@ -20,8 +22,9 @@ enum class TickOutcome { Counted, TenSecondWarning, TimeUp };
 // warns once ten seconds before the end and stops on the tick that reaches the length.
 class TimedGame {
  public:
-  // A new game: the length is taken now, the clock starts at zero and the list empties.
-  void Start(int32_t minutes, int32_t seconds);
+  // A new game on `board`: the length is taken now, the clock starts at zero and the
+  // list empties.
+  void Start(int32_t minutes, int32_t seconds, const PlayedBoard& board);
   TickOutcome Tick();
   // The game is over, its guesses not judged yet.
   void Stop() {
@@ -39,8 +42,14 @@ class TimedGame {
   // characters, marked " (DUP)" when the list holds it already. False when the text was
   // blank and nothing was added.
   bool AddGuess(const std::string& typed);
-  void ClearGuesses() { guesses_.clear(); }
+  // The list empties for a new board.
+  void ClearGuesses(const PlayedBoard& board) {
+    guesses_.clear();
+    board_ = board;
+  }
   const std::vector<std::string>& Guesses() const { return guesses_; }
+  // The board the guesses were entered on.
+  const PlayedBoard& Board() const { return board_; }
   // True once for each game played: at the first judging of its guesses, which is the
   // one the game history records.
   bool FirstJudging() { return !std::exchange(judged_, true); }
@@ -52,4 +61,5 @@ class TimedGame {
   bool tenSecondWarningGiven_ = false;
   bool judged_ = true;  // no game played yet
   std::vector<std::string> guesses_;
+  PlayedBoard board_;
 };

@@ -8,30 +8,8 @@
 
 namespace {
 
-constexpr size_t kMaxGuessLength = 255;
-
 // Verdict codes in the encoded lists, in the order of GuessVerdict.
 constexpr std::array<char, 5> kVerdictCodes = {'V', 'N', 'M', 'S', 'R'};
-
-int64_t ChargedPoints(bool charged) { return charged ? -1 : 0; }
-
-JudgedGuess Judge(const std::string& whole, const GameSettings& settings, const WordTest& inPuzzle,
-                  const WordTest& inSpeller) {
-  if (whole.find("(DUP)") != std::string::npos) return {whole, GuessVerdict::Repeat, 0};
-  std::string guess = whole.substr(0, kMaxGuessLength);
-  switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
-    case WordVerdict::TooShort:
-      return {guess, GuessVerdict::TooShort, ChargedPoints(settings.WordTooShort)};
-    case WordVerdict::NotInPuzzle:
-      return {guess, GuessVerdict::NotInPuzzle, ChargedPoints(settings.WordNotInPuzzle)};
-    case WordVerdict::Misspelled:
-      return {guess, GuessVerdict::Misspelled, ChargedPoints(settings.WordMisspelled)};
-    case WordVerdict::Valid:
-      break;
-  }
-  const int64_t points = settings.PointsForLength(static_cast<int>(guess.size()));
-  return {std::move(guess), GuessVerdict::Valid, points};
-}
 
 bool NeedsEscape(char c) {
   return c == '%' || c == ':' || c == '|' || static_cast<unsigned char>(c) < 0x20;
@@ -127,16 +105,6 @@ double GameRecord::PercentOfPossible() const {
                       : 0.0;
 }
 
-std::vector<JudgedGuess> JudgeGuesses(const std::vector<std::string>& guesses,
-                                      const GameSettings& settings, const WordTest& inPuzzle,
-                                      const WordTest& inSpeller) {
-  std::vector<JudgedGuess> judged;
-  judged.reserve(guesses.size());
-  for (const std::string& guess : guesses)
-    judged.push_back(Judge(guess, settings, inPuzzle, inSpeller));
-  return judged;
-}
-
 std::vector<PossibleWord> PriceBoardWords(const std::vector<BoardWord>& boardWords,
                                           const GameSettings& settings) {
   std::vector<PossibleWord> priced;
@@ -147,16 +115,16 @@ std::vector<PossibleWord> PriceBoardWords(const std::vector<BoardWord>& boardWor
   return priced;
 }
 
-GameRecord MakeGameRecord(int64_t playedAt, const LetterGrid& grid, const GameSettings& settings,
+GameRecord MakeGameRecord(int64_t playedAt, const PlayedBoard& board, const GameSettings& settings,
                           std::vector<JudgedGuess> guesses,
                           std::vector<PossibleWord> possibleWords) {
   GameRecord record;
   record.PlayedAt = playedAt;
-  record.Height = settings.Height;
-  record.Width = settings.Width;
+  record.Height = board.Height;
+  record.Width = board.Width;
   for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
     record.Letters[static_cast<size_t>(cell - 1)] =
-        grid.CellOnBoard[cell] ? grid.Letters[cell] : ' ';
+        board.Grid.CellOnBoard[cell] ? board.Grid.Letters[cell] : ' ';
   record.AmericanDictionary = settings.AmericanDictionary;
   record.LanguageCode = settings.LanguageCode;
   record.MinimumWordLength = settings.MinimumWordLength;

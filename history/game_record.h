@@ -5,21 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "game/letter_grid.h"
+#include "game/played_board.h"
 #include "settings/game_settings.h"
 #include "words/scoring.h"
 #include "words/word_finder.h"
-
-// A guess as Check List judged it. A repeat marked "(DUP)" is never judged and counts
-// nothing, but the record keeps it as the player typed it.
-enum class GuessVerdict { Valid, NotInPuzzle, Misspelled, TooShort, Repeat };
-
-struct JudgedGuess {
-  std::string Word;
-  GuessVerdict Verdict = GuessVerdict::Valid;
-  int64_t Points = 0;  // the length's points, or 0 / -1 for a bad guess
-  bool operator==(const JudgedGuess&) const = default;
-};
 
 struct PossibleWord {
   std::string Word;
@@ -52,18 +41,13 @@ struct GameRecord {
   double PercentOfPossible() const;
 };
 
-// Judges every guess as the score dialog does, with the points each one adds to the
-// total: the sum of the points is always the dialog's total score.
-std::vector<JudgedGuess> JudgeGuesses(const std::vector<std::string>& guesses,
-                                      const GameSettings& settings, const WordTest& inPuzzle,
-                                      const WordTest& inSpeller);
-
 // Every word of the board, priced by its length.
 std::vector<PossibleWord> PriceBoardWords(const std::vector<BoardWord>& boardWords,
                                           const GameSettings& settings);
 
-// The record of the board and the play options in force; letters off the board are blank.
-GameRecord MakeGameRecord(int64_t playedAt, const LetterGrid& grid, const GameSettings& settings,
+// The record of the board played, the play options in force and the guesses as the score
+// sheet judged them; letters off the board are blank.
+GameRecord MakeGameRecord(int64_t playedAt, const PlayedBoard& board, const GameSettings& settings,
                           std::vector<JudgedGuess> guesses,
                           std::vector<PossibleWord> possibleWords);
 

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "game/letter_grid.h"
+#include "game/played_board.h"
 #include "settings/game_settings.h"
+#include "words/board_words.h"
 
 class Platform;
 class QWidget;
@@ -25,6 +27,11 @@ class GameHost {
   virtual LetterGrid& Board() = 0;
   // The guess list, in entry order, " (DUP)" marks included.
   virtual const std::vector<std::string>& Guesses() const = 0;
+  // The board the guess list was entered on, as it was then: the guesses are judged and
+  // recorded against it, also after another board was put in its place.
+  virtual const PlayedBoard& GameBoard() const = 0;
+  // The words found on a board, kept for every judging of it (GameBoardWords).
+  virtual BoardWords& WordsOfBoard() = 0;
 
   virtual double ScaleFactor() const = 0;
   // Read once at start-up.
@@ -45,6 +52,10 @@ class GameHost {
   // Asks for a file name and saves `record` there, reporting any failure to the player.
   // False when nothing was saved (cancelled or failed).
   virtual bool SaveThePuzzle(PuzzleRecord& record) = 0;
+  // Whether a board of the game's own (a board code, today's board, a game played again)
+  // may take the place of the board shown: as Scramble, not before the last game's list
+  // is checked.
+  virtual bool MayChangeBoard() const = 0;
   // True once for each game played: at the first judging of its guesses, which is the
   // one the game history records.
   virtual bool FirstJudging() = 0;

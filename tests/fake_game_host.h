@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,13 @@ class FakeGameHost : public GameHost {
   GameSettings& Settings() override { return settings; }
   LetterGrid& Board() override { return board; }
   const std::vector<std::string>& Guesses() const override { return guesses; }
+  // The board as it stands, unless the test put another board in the game's place.
+  const PlayedBoard& GameBoard() const override {
+    if (gameBoard) return *gameBoard;
+    played = {board, settings.Height, settings.Width};
+    return played;
+  }
+  BoardWords& WordsOfBoard() override { return boardWords; }
   double ScaleFactor() const override { return scaleFactor; }
   QSize ScreenSize() const override { return screen; }
   const std::string& ProgramDirectory() const override { return programDirectory; }
@@ -37,12 +45,16 @@ class FakeGameHost : public GameHost {
   }
   void ShowPath(const std::vector<int>& cells) override { shownPaths.push_back(cells); }
   bool FirstJudging() override { return std::exchange(unjudgedGame, false); }
+  bool MayChangeBoard() const override { return !unjudgedGame; }
 
   QWidget owner;
   FakePlatform platform;
   GameSettings settings;
   LetterGrid board;
   std::vector<std::string> guesses;
+  std::optional<PlayedBoard> gameBoard;
+  mutable PlayedBoard played;
+  BoardWords boardWords;
   double scaleFactor = 1.0;
   QSize screen{1280, 1024};
   std::string programDirectory = TOLVANE_PROGRAM_DIR;

@@ -72,6 +72,27 @@ std::vector<std::string> LayerFaults(const fs::path& root) {
   return faults;
 }
 
+// A game is judged once, by the score sheet, and its board searched once: the history
+// takes the verdicts and the words it is given. One finding per call of a judge there.
+std::vector<std::string> SecondJudgings(const fs::path& root) {
+  static const std::regex kJudge(R"(\b(InPuzzle|InSpeller|FindWords|ScoreGuesses)\s*\()");
+  std::vector<std::string> faults;
+  for (const char* folder : {"history", "windows/history"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
+      if (!entry.is_regular_file()) continue;
+      std::ifstream in(entry.path());
+      std::string line;
+      for (int number = 1; std::getline(in, line); ++number) {
+        std::smatch match;
+        if (std::regex_search(line, match, kJudge))
+          faults.push_back(fs::relative(entry.path(), root).generic_string() + ":" +
+                           std::to_string(number) + ": " + match[1].str());
+      }
+    }
+  }
+  return faults;
+}
+
 std::string Joined(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\n";
@@ -80,6 +101,11 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 TEST(Layers, NoIncludeRunsUpwardAndNoQtBelowPlatform) {
   const std::vector<std::string> faults = LayerFaults(TOLVANE_SOURCE_DIR);
+  EXPECT_TRUE(faults.empty()) << Joined(faults);
+}
+
+TEST(Layers, TheHistoryNeverJudgesAGameAgain) {
+  const std::vector<std::string> faults = SecondJudgings(TOLVANE_SOURCE_DIR);
   EXPECT_TRUE(faults.empty()) << Joined(faults);
 }
 

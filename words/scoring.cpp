@@ -33,6 +33,32 @@ int64_t Penalty(bool charged, const std::vector<std::string>& words) {
   return charged ? -static_cast<int64_t>(words.size()) : 0;
 }
 
+int64_t ChargedPoints(bool charged) { return charged ? -1 : 0; }
+
+// The guess judged, put on its list of the sheet, and its verdict with its points.
+JudgedGuess Judge(const std::string& whole, const GameSettings& settings, const WordTest& inPuzzle,
+                  const WordTest& inSpeller, ScoreSheet& sheet) {
+  // Cutting first could cut the mark off a long repeat and charge for it again.
+  if (IsRepeat(whole)) return {whole, GuessVerdict::Repeat, 0};
+  std::string guess = whole.substr(0, kMaxGuessLength);
+  switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
+    case WordVerdict::TooShort:
+      sheet.TooShort.push_back(guess);
+      return {guess, GuessVerdict::TooShort, ChargedPoints(settings.WordTooShort)};
+    case WordVerdict::NotInPuzzle:
+      sheet.NotInPuzzle.push_back(guess);
+      return {guess, GuessVerdict::NotInPuzzle, ChargedPoints(settings.WordNotInPuzzle)};
+    case WordVerdict::Misspelled:
+      sheet.Misspelled.push_back(guess);
+      return {guess, GuessVerdict::Misspelled, ChargedPoints(settings.WordMisspelled)};
+    case WordVerdict::Valid:
+      break;
+  }
+  sheet.ValidWords.push_back(guess);
+  const int64_t points = settings.PointsForLength(static_cast<int>(guess.size()));
+  return {std::move(guess), GuessVerdict::Valid, points};
+}
+
 }  // namespace
 
 WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
@@ -46,25 +72,9 @@ WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
 ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSettings& settings,
                         const WordTest& inPuzzle, const WordTest& inSpeller) {
   ScoreSheet sheet;
-  for (const std::string& whole : guesses) {
-    // Cutting first could cut the mark off a long repeat and charge for it again.
-    if (IsRepeat(whole)) continue;
-    const std::string guess = whole.substr(0, kMaxGuessLength);
-    switch (JudgeGuess(guess, settings.MinimumWordLength, inPuzzle, inSpeller)) {
-      case WordVerdict::TooShort:
-        sheet.TooShort.push_back(guess);
-        break;
-      case WordVerdict::NotInPuzzle:
-        sheet.NotInPuzzle.push_back(guess);
-        break;
-      case WordVerdict::Misspelled:
-        sheet.Misspelled.push_back(guess);
-        break;
-      case WordVerdict::Valid:
-        sheet.ValidWords.push_back(guess);
-        break;
-    }
-  }
+  sheet.Guesses.reserve(guesses.size());
+  for (const std::string& whole : guesses)
+    sheet.Guesses.push_back(Judge(whole, settings, inPuzzle, inSpeller, sheet));
   for (auto* list : {&sheet.ValidWords, &sheet.NotInPuzzle, &sheet.Misspelled, &sheet.TooShort})
     SortLikeAListBox(*list);
 

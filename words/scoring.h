@@ -10,6 +10,17 @@
 
 enum class WordVerdict { Valid, NotInPuzzle, Misspelled, TooShort };
 
+// A guess of the list as Check List judged it. A repeat marked "(DUP)" is never judged
+// and counts nothing, but it keeps its place as the player typed it.
+enum class GuessVerdict { Valid, NotInPuzzle, Misspelled, TooShort, Repeat };
+
+struct JudgedGuess {
+  std::string Word;
+  GuessVerdict Verdict = GuessVerdict::Valid;
+  int64_t Points = 0;  // the length's points, or 0 / -1 for a bad guess
+  bool operator==(const JudgedGuess&) const = default;
+};
+
 using WordTest = std::function<bool(const std::string& word)>;
 
 // Lengths 3..11 and "larger" (12 letters or more).
@@ -17,6 +28,8 @@ constexpr int kLengthLines = 10;
 
 // Everything the score dialog shows after judging a guess list.
 struct ScoreSheet {
+  // Every guess in the order entered, with the points it adds: they sum to the total.
+  std::vector<JudgedGuess> Guesses;
   // Each sorted as a sorted list box sorts: alphabetically, ignoring letter case.
   std::vector<std::string> ValidWords;
   std::vector<std::string> NotInPuzzle;
@@ -40,7 +53,8 @@ WordVerdict JudgeGuess(const std::string& guess, int32_t minimumWordLength,
 
 // Judges every guess (first to last, each taken as at most 255 characters; repeats
 // marked "(DUP)" anywhere in the whole guess are skipped), counts the valid words by
-// length and prices them.
+// length and prices them. Each guess is looked up once: whatever else wants the verdicts
+// (the game's record) takes them from the sheet.
 ScoreSheet ScoreGuesses(const std::vector<std::string>& guesses, const GameSettings& settings,
                         const WordTest& inPuzzle, const WordTest& inSpeller);
 

@@ -149,5 +149,10 @@ std::vector<BoardWord> FindWords(const LetterGrid& grid, const CheckSession& ses
                                  int32_t minimumWordLength, bool repeatingLettersAllowed) {
   SessionWords words;
   if (!SE_GetSessionWords(session.Session, words)) return {};
+  return FindWords(grid, words, minimumWordLength, repeatingLettersAllowed);
+}
+
+std::vector<BoardWord> FindWords(const LetterGrid& grid, const SessionWords& words,
+                                 int32_t minimumWordLength, bool repeatingLettersAllowed) {
   return Walk(grid, words, minimumWordLength, repeatingLettersAllowed).Run();
 }

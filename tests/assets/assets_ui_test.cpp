@@ -5,14 +5,22 @@
 #include <QImage>
 #include <QtEndian>
 
+#include "windows/play/background_picture.h"
+
 // The pictures are compiled into the static window library; they are only there at run
 // time when the library's resource initialiser is linked in.
 TEST(Assets, PicturesLoadFromTheProgramItself) {
   EXPECT_EQ(QImage(":/assets/tile.png").size(), QSize(60, 60));
-  EXPECT_EQ(QImage(":/assets/background.png").size(), QSize(640, 510));
   EXPECT_FALSE(QImage(":/assets/tolvane.png").isNull());
   EXPECT_EQ(QBitmap(":/assets/gridcurs.xbm").size(), QSize(32, 32));
   EXPECT_EQ(QBitmap(":/assets/gridcurs_mask.xbm").size(), QSize(32, 32));
+}
+
+// The background the program shows is the picture, pixel for pixel.
+TEST(Assets, TheBuiltInBackgroundIsThePicture) {
+  const QImage picture(TOLVANE_SOURCE_DIR "/assets/background.png");
+  EXPECT_EQ(picture.size(), QSize(640, 510));
+  EXPECT_EQ(BackgroundPicture(), picture.convertToFormat(QImage::Format_RGB32));
 }
 
 namespace {

@@ -13,7 +13,7 @@ std::vector<TickOutcome> PlayOut(TimedGame& game) {
 
 TEST(TimedGameTest, ThreeMinutesWarnAtOneHundredSeventyAndEndAtOneHundredEighty) {
   TimedGame game;
-  game.Start(3, 0);
+  game.Start(3, 0, {});
   const std::vector<TickOutcome> outcomes = PlayOut(game);
   ASSERT_EQ(outcomes.size(), 180u);
   EXPECT_EQ(outcomes[169], TickOutcome::TenSecondWarning);
@@ -24,26 +24,26 @@ TEST(TimedGameTest, ThreeMinutesWarnAtOneHundredSeventyAndEndAtOneHundredEighty)
 
 TEST(TimedGameTest, ShortAndEmptyGames) {
   TimedGame game;
-  game.Start(0, 5);  // the warning comes on the first tick
+  game.Start(0, 5, {});  // the warning comes on the first tick
   EXPECT_EQ(game.Tick(), TickOutcome::TenSecondWarning);
-  game.Start(0, 1);  // the first tick ends it, without a warning
+  game.Start(0, 1, {});  // the first tick ends it, without a warning
   EXPECT_EQ(PlayOut(game), std::vector<TickOutcome>{TickOutcome::TimeUp});
-  game.Start(0, 0);  // a hand-edited length of zero ends on the first tick too
+  game.Start(0, 0, {});  // a hand-edited length of zero ends on the first tick too
   EXPECT_EQ(PlayOut(game), std::vector<TickOutcome>{TickOutcome::TimeUp});
-  game.Start(0, -30);  // so does a negative one
+  game.Start(0, -30, {});  // so does a negative one
   EXPECT_EQ(PlayOut(game), std::vector<TickOutcome>{TickOutcome::TimeUp});
 }
 
 TEST(TimedGameTest, TimeTextCountsHoursMinutesAndSeconds) {
   TimedGame game;
-  game.Start(70, 0);
+  game.Start(70, 0, {});
   for (int i = 0; i < 3725; ++i) game.Tick();
   EXPECT_EQ(game.TimeText(), "01:02:05");
 }
 
 TEST(TimedGameTest, GuessesAreTidiedAndRepeatsMarked) {
   TimedGame game;
-  game.Start(3, 0);
+  game.Start(3, 0, {});
   EXPECT_TRUE(game.AddGuess(" word "));
   EXPECT_TRUE(game.AddGuess("word"));
   EXPECT_TRUE(game.AddGuess("WORD"));
@@ -52,7 +52,7 @@ TEST(TimedGameTest, GuessesAreTidiedAndRepeatsMarked) {
   EXPECT_FALSE(game.AddGuess("   "));
   EXPECT_EQ(game.Guesses(),
             (std::vector<std::string>{"WORD", "WORD (DUP)", "WORD (DUP)", "CAN'T", "TWO WORDS"}));
-  game.Start(3, 0);
+  game.Start(3, 0, {});
   EXPECT_TRUE(game.Guesses().empty());
 }
 

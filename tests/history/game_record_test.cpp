@@ -6,16 +6,27 @@
 
 namespace {
 
-// A fake board and dictionary: the board holds words without an X, the dictionary those
-// without a Z.
-const WordTest kInPuzzle = [](const std::string& word) {
-  return word.find('X') == std::string::npos;
-};
-const WordTest kInSpeller = [](const std::string& word) {
-  return word.find('Z') == std::string::npos;
+// A fake board and dictionary that count their look-ups: the board holds words without
+// an X, the dictionary those without a Z.
+struct CountingJudges {
+  int lookUps = 0;
+  WordTest InPuzzle() {
+    return [this](const std::string& word) {
+      ++lookUps;
+      return word.find('X') == std::string::npos;
+    };
+  }
+  WordTest InSpeller() {
+    return [this](const std::string& word) {
+      ++lookUps;
+      return word.find('Z') == std::string::npos;
+    };
+  }
 };
 
-TEST(GameRecordTest, TheGuessesAddUpToTheScoreDialogsTotalWhateverIsCharged) {
+// The record is the score sheet's judgement: every guess looked up once, by the sheet,
+// and the points of the record add up to the dialog's total whatever is charged.
+TEST(GameRecordTest, TheRecordTakesTheSheetsVerdictsWithoutLookingAnythingUpAgain) {
   const std::vector<std::string> guesses = {"CAT",
                                             "AT",
                                             "FOXES",
@@ -32,16 +43,24 @@ TEST(GameRecordTest, TheGuessesAddUpToTheScoreDialogsTotalWhateverIsCharged) {
     settings.WordNotInPuzzle = charged & 2;
     settings.WordMisspelled = charged & 4;
     settings.LengthPoints[9] = 40;
-    const std::vector<JudgedGuess> judged = JudgeGuesses(guesses, settings, kInPuzzle, kInSpeller);
-    const GameRecord record = MakeGameRecord(0, LetterGrid{}, settings, judged, {});
-    EXPECT_EQ(record.TotalScore, ScoreGuesses(guesses, settings, kInPuzzle, kInSpeller).TotalScore);
+    CountingJudges judges;
+    const ScoreSheet sheet = ScoreGuesses(guesses, settings, judges.InPuzzle(), judges.InSpeller());
+    // The board for the seven guesses that are neither short nor repeats, the dictionary
+    // for the five of them on the board.
+    EXPECT_EQ(judges.lookUps, 12);
+    const GameRecord record = MakeGameRecord(0, PlayedBoard{}, settings, sheet.Guesses, {});
+    EXPECT_EQ(record.Guesses, sheet.Guesses);
+    EXPECT_EQ(record.TotalScore, sheet.TotalScore);
     EXPECT_EQ(record.FoundWords(), 4);
   }
+  CountingJudges judges;
   const std::vector<JudgedGuess> judged =
-      JudgeGuesses(guesses, GameSettings{}, kInPuzzle, kInSpeller);
+      ScoreGuesses(guesses, GameSettings{}, judges.InPuzzle(), judges.InSpeller()).Guesses;
+  ASSERT_EQ(judged.size(), guesses.size());
   EXPECT_EQ(judged[1], (JudgedGuess{"AT", GuessVerdict::TooShort, -1}));
-  EXPECT_EQ(judged[4].Verdict, GuessVerdict::Repeat);
+  EXPECT_EQ(judged[4], (JudgedGuess{"CAT (DUP)", GuessVerdict::Repeat, 0}));
   EXPECT_EQ(judged[6].Word.size(), 255u);
+  EXPECT_EQ(judged[9].Verdict, GuessVerdict::Repeat);
 }
 
 TEST(GameRecordTest, TheRecordKeepsOnlyTheBoardsTilesAndMeasuresFindsAgainstTheBoard) {
@@ -49,13 +68,12 @@ TEST(GameRecordTest, TheRecordKeepsOnlyTheBoardsTilesAndMeasuresFindsAgainstTheB
   grid.Letters.fill('Q');
   grid.ComputeCellOnBoard(4, 5);
   GameSettings settings;
-  settings.Height = 4;
-  settings.Width = 5;
   settings.Minutes = 2;
   settings.Seconds = 30;
-  const GameRecord record = MakeGameRecord(
-      99, grid, settings, {{"CAT", GuessVerdict::Valid, 1}, {"ZZZ", GuessVerdict::Misspelled, -1}},
-      PriceBoardWords({{"CAT", {}}, {"CATS", {}}, {"SCATTER", {}}}, settings));
+  const GameRecord record =
+      MakeGameRecord(99, {grid, 4, 5}, settings,
+                     {{"CAT", GuessVerdict::Valid, 1}, {"ZZZ", GuessVerdict::Misspelled, -1}},
+                     PriceBoardWords({{"CAT", {}}, {"CATS", {}}, {"SCATTER", {}}}, settings));
   EXPECT_EQ(record.Letters, std::string(20, 'Q') + std::string(5, ' '));
   EXPECT_EQ(record.GameSeconds, 150);
   EXPECT_EQ(record.TotalScore, 0);

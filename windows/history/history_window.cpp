@@ -145,7 +145,7 @@ std::optional<HistoryRow> THistoryWindow::ChosenGame() const {
 void THistoryWindow::GameChosen() {
   GuessList->clear();
   const std::optional<HistoryRow> chosen = ChosenGame();
-  PlayAgainButton->setEnabled(chosen.has_value());
+  PlayAgainButton->setEnabled(chosen.has_value() && host.MayChangeBoard());
   DeleteButton->setEnabled(chosen.has_value());
   if (!chosen) return;
   const std::optional<GameRecord> game = RecordFromRow(history_.Game(chosen->Id));

@@ -8,38 +8,29 @@
 #include "platform/game_host.h"
 #include "platform/platform.h"
 #include "platform/qt_text.h"
-#include "words/board_search/board_search.h"
-#include "words/check_session.h"
-#include "words/word_finder.h"
+#include "windows/words/host_check_session.h"
+#include "words/scoring.h"
 
 namespace {
 
-GameRecord JudgedGame(GameHost& host, const CheckSession& session) {
+GameRecord JudgedGame(GameHost& host, const ScoreSheet& sheet, const CheckSession& session) {
   const GameSettings& settings = host.Settings();
-  const LetterGrid& board = host.Board();
-  std::vector<JudgedGuess> guesses = JudgeGuesses(
-      host.Guesses(), settings,
-      [&](const std::string& word) {
-        return InPuzzle(board, word, settings.RepeatingLettersAllowed);
-      },
-      [&](const std::string& word) { return InSpeller(session, word); });
-  std::vector<PossibleWord> possible = PriceBoardWords(
-      FindWords(board, session, settings.MinimumWordLength, settings.RepeatingLettersAllowed),
-      settings);
-  GameRecord record = MakeGameRecord(host.Services().UtcSeconds(), board, settings,
-                                     std::move(guesses), std::move(possible));
+  GameRecord record =
+      MakeGameRecord(host.Services().UtcSeconds(), host.GameBoard(), settings, sheet.Guesses,
+                     PriceBoardWords(GameBoardWords(host, session), settings));
   record.BoardOfTheDay = DayOfBoard(record);
   return record;
 }
 
 }  // namespace
 
-void RecordJudgedGame(GameHost& host, QWidget* owner, const CheckSession& session) {
+void RecordJudgedGame(GameHost& host, QWidget* owner, const ScoreSheet& sheet,
+                      const CheckSession& session) {
   if (!host.FirstJudging()) return;
   Platform& platform = host.Services();
   GameHistory* history = platform.History();
   if (!history) return;
-  const GameRecord record = JudgedGame(host, session);
+  const GameRecord record = JudgedGame(host, sheet, session);
   const int64_t id = history->Add(RowFromRecord(record));
   const std::string trouble = history->Trouble();
   if (!trouble.empty()) platform.ShowMessage(owner, TextFromBytes(trouble), "Game History");

@@ -14,6 +14,9 @@ void ComposeTile(QImage& tile, QImage& letterImage, const QImage& background, in
     else
       painter.drawImage(square, background);
   }
+  // A blank has no ink to lay on the picture; the first paint meets sixteen of them and
+  // need not load the letter font for them.
+  if (letter == ' ') return;
 
   const QString text(QChar::fromLatin1(letter));
   {

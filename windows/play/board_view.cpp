@@ -11,13 +11,14 @@
 #include "presentation/layout_scaling.h"
 #include "windows/look/qt_font.h"
 #include "windows/look/tile_composer.h"
+#include "windows/play/background_picture.h"
 #include "windows/play/board_tiles.h"
 #include "windows/play/grid_cursor.h"
 
 TBoardView::TBoardView(GameHost& host, QWidget* parent) : QWidget(parent), host_(host) {
   setObjectName("Board");
   setMouseTracking(true);
-  backImage_ = QImage(":/assets/background.png").convertToFormat(QImage::Format_RGB32);
+  backImage_ = BackgroundPicture();
   whiteImage_ = QImage(120, 120, QImage::Format_RGB32);
   tiles_ = new TBoardTiles(*this);
 }

@@ -43,9 +43,17 @@ void DealNewBoard(GameHost& host) {
     if (!std::exchange(tried, true)) opened = OpenCheckSession(session, host, host.Window());
     // Without a dictionary every board would look empty: keep the first one dealt.
     if (!opened) return SIZE_MAX;
-    return FindWords(grid, session, settings.MinimumWordLength, settings.RepeatingLettersAllowed)
+    // Kept: the board dealt last is the one played, and its words are found already.
+    return host.WordsOfBoard()
+        .Of(grid, session, settings.MinimumWordLength, settings.RepeatingLettersAllowed)
         .size();
   };
   DealBoard(host.Board(), settings, host.Services().Random(), language, countWords);
   if (opened) CloseCheckSession(session);
+}
+
+const std::vector<BoardWord>& GameBoardWords(GameHost& host, const CheckSession& session) {
+  const GameSettings& settings = host.Settings();
+  return host.WordsOfBoard().Of(host.GameBoard().Grid, session, settings.MinimumWordLength,
+                                settings.RepeatingLettersAllowed);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include "words/check_session.h"
+#include "words/word_finder.h"
 
 class GameHost;
 class QWidget;
@@ -22,3 +25,7 @@ bool ChooseLanguage(GameHost& host, const Language& language);
 // language that redeals is dealt again (DealBoard), its words counted with the player's
 // dictionary.
 void DealNewBoard(GameHost& host);
+
+// Every word of the host's game board under the settings in force, found with `session`
+// the first time and kept for as long as board, settings and session words hold.
+const std::vector<BoardWord>& GameBoardWords(GameHost& host, const CheckSession& session);

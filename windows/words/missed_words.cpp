@@ -106,13 +106,15 @@ void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::stri
   const GameSettings& settings = host.Settings();
   CheckSession session;
   if (!OpenCheckSession(session, host, &owner)) return;
-  const std::vector<BoardWord> boardWords = FindWords(
-      host.Board(), session, settings.MinimumWordLength, settings.RepeatingLettersAllowed);
+  const std::vector<BoardWord>& boardWords = GameBoardWords(host, session);
   CloseCheckSession(session);
 
   const WordCommonness commonness(host.ProgramDirectory(), settings.AmericanDictionary);
   const auto listSize = [&](const std::string& word) { return commonness.SmallestSize(word); };
-  ShowDialog<TMissedWords>(host, &owner,
-                           ListMissedWords(boardWords, validGuesses, settings, listSize));
+  MissedWordList list = ListMissedWords(boardWords, validGuesses, settings, listSize);
+  // Another board was put in the game's place: a path would run over other letters.
+  if (host.Board() != host.GameBoard().Grid)
+    for (MissedWord& word : list.Words) word.Path.clear();
+  ShowDialog<TMissedWords>(host, &owner, std::move(list));
   host.ShowPath({});
 }

@@ -38,7 +38,8 @@ class TMissedWords : public TScaledDialog {
   QCheckBox* CommonWordsOnly = nullptr;
 };
 
-// Finds every word on the host's board with a check session of its own and shows those
-// not among `validGuesses` in a modal window owned by `owner`. The board shows no path
-// once the window is closed. Nothing is shown when the dictionary cannot be opened.
+// Shows the words of the host's game board (GameBoardWords) that are not among
+// `validGuesses` in a modal window owned by `owner`; their paths only while that board
+// is the one shown. The board shows no path once the window is closed. Nothing is shown
+// when the dictionary cannot be opened.
 void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses);

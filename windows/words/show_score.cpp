@@ -113,24 +113,20 @@ void TShowScore::FormShow() {
   CheckSession session;
   if (!OpenCheckSession(session, host, this)) return;
   const GameSettings& settings = host.Settings();
-  const ScoreSheet sheet = ScoreGuesses(
+  const LetterGrid& board = host.GameBoard().Grid;
+  sheet_ = ScoreGuesses(
       host.Guesses(), settings,
       [&](const std::string& word) {
-        return InPuzzle(host.Board(), word, settings.RepeatingLettersAllowed);
+        return InPuzzle(board, word, settings.RepeatingLettersAllowed);
       },
       [&](const std::string& word) { return InSpeller(session, word); });
-  ShowSheet(sheet);
+  ShowSheet(sheet_);
   MissedWordsButton->setEnabled(true);
-  RecordJudgedGame(host, this, session);
+  RecordJudgedGame(host, this, sheet_, session);
   CloseCheckSession(session);
 }
 
-void TShowScore::MissedWordsClick() {
-  std::vector<std::string> validWords;
-  for (int row = 0; row < ValidWords->count(); ++row)
-    validWords.push_back(TextToBytes(ValidWords->item(row)->text()));
-  ShowMissedWords(host, *this, validWords);
-}
+void TShowScore::MissedWordsClick() { ShowMissedWords(host, *this, sheet_.ValidWords); }
 
 void TShowScore::ValidWordsDoubleClick() {
   if (ValidWords->currentItem() == nullptr) return;

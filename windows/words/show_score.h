@@ -14,9 +14,9 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-// "Puzzle Score": judges the main window's guess list every time it is shown and sets
-// out the valid words, the bad guesses and the score. A double-click on a valid word
-// shows what it means.
+// "Puzzle Score": judges the main window's guess list against the board it was entered
+// on every time it is shown and sets out the valid words, the bad guesses and the score. A
+// double-click on a valid word shows what it means.
 class TShowScore : public TScaledDialog {
   Q_OBJECT
  public:
@@ -31,6 +31,7 @@ class TShowScore : public TScaledDialog {
   void ValidWordsDoubleClick();
 
   WordMeanings meanings_;  // opened on the first word defined
+  ScoreSheet sheet_;       // of the last showing
 
   QListWidget* ValidWords = nullptr;
   QListWidget* NotInPuzzle = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <utility>
 
 #include "windows/look/tile_composer.h"
 
@@ -23,12 +24,15 @@ QFont Letters(int points) {
   return font;
 }
 
-TEST(TileComposition, AWhiteLetterLeavesTheBackgroundUnchanged) {
-  QImage tile, letter(120, 120, QImage::Format_RGB32);
-  const QImage background = Gradient(60, 60);
-  ComposeTile(tile, letter, background, 60, 'M', Letters(26), Qt::white);
-  ASSERT_EQ(tile.size(), QSize(60, 60));
-  EXPECT_EQ(tile, background.convertToFormat(QImage::Format_RGB32));
+TEST(TileComposition, AWhiteLetterOrABlankLeavesTheBackgroundUnchanged) {
+  const std::pair<char, QColor> cases[] = {{'M', Qt::white}, {' ', Qt::black}};
+  for (const auto& [letter, color] : cases) {
+    QImage tile, letterImage(120, 120, QImage::Format_RGB32);
+    const QImage background = Gradient(60, 60);
+    ComposeTile(tile, letterImage, background, 60, letter, Letters(26), color);
+    ASSERT_EQ(tile.size(), QSize(60, 60));
+    EXPECT_EQ(tile, background.convertToFormat(QImage::Format_RGB32)) << letter;
+  }
 }
 
 TEST(TileComposition, ABlackLetterBlackensItsGlyphAndNothingElse) {

@@ -10,6 +10,8 @@
 #include <QTreeWidget>
 
 #include "app/main_win.h"
+#include "history/history_row.h"
+#include "platform/game_history.h"
 #include "tests/app/main_win_fixture.h"
 #include "tests/fake_game_host.h"
 #include "tests/temp_folder.h"
@@ -116,6 +118,36 @@ TEST_F(MissedWordsTest, ListsTheWordsNotFoundAndShowsEachPathOnTheBoardUntilClos
   ASSERT_TRUE(shown);
   EXPECT_THAT(host_.shownPaths.back(), IsEmpty());
   EXPECT_TRUE(score.isVisible());
+}
+
+// The board is searched once for the game's record and every showing of Missed Words; once
+// another board is shown in its place, no path is drawn over letters it does not run on.
+TEST_F(MissedWordsTest, TheRecordAndMissedWordsShareOneSearchOfTheGamesBoard) {
+  WriteLexicons();
+  host_.unjudgedGame = true;
+  TShowScore& score = ShowScore({"SEAT", "CAT"});
+  ASSERT_NE(host_.platform.History(), nullptr);
+  const std::vector<HistoryRow> games = host_.platform.History()->Games();
+  ASSERT_EQ(games.size(), 1u);
+  EXPECT_EQ(games[0].PossibleWordCount, 9);
+  EXPECT_EQ(host_.boardWords.Searches(), 1);
+
+  size_t missed = 0;
+  host_.platform.onExec = [&](QDialog& dialog) {
+    missed = static_cast<size_t>(dialog.findChild<QTreeWidget*>("MissedList")->topLevelItemCount());
+  };
+  auto* button = score.findChild<QPushButton*>("MissedWordsButton");
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(missed, 7u);
+  EXPECT_FALSE(host_.shownPaths.front().empty());
+
+  host_.gameBoard = PlayedBoard{host_.board, 4, 4};
+  host_.board.Letters.fill('Z');
+  host_.shownPaths.clear();
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(missed, 7u) << "still the words of the game's board";
+  for (const std::vector<int>& path : host_.shownPaths) EXPECT_TRUE(path.empty());
+  EXPECT_EQ(host_.boardWords.Searches(), 1);
 }
 
 TEST_F(MissedWordsTest, IsScaledAndCentredLikeEveryDialog) {
