@@ -117,3 +117,19 @@ std::string UpperCopy(const std::string& text, int maxLength) {
 }
 
 bool IsYes(const std::string& text) { return text == "YES"; }
+
+std::string Utf8FromLatin1(std::string_view text) {
+  const auto high = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
+  std::string utf8(text.size() + static_cast<std::size_t>(std::ranges::count_if(text, high)), '\0');
+  std::size_t at = 0;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      utf8[at++] = c;
+    } else {
+      utf8[at++] = static_cast<char>(0xC0 | byte >> 6);
+      utf8[at++] = static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return utf8;
+}

@@ -48,3 +48,5 @@ std::string TrimBlanks(const std::string& text);
 std::string UpperCopy(const std::string& text, int maxLength);
 // True exactly for "YES".
 bool IsYes(const std::string& text);
+// The game's single-byte (Latin-1) text as UTF-8, for files other programs read.
+std::string Utf8FromLatin1(std::string_view text);

@@ -9,10 +9,10 @@
 
 // A board as a short text to read out or paste: the size, the rows of letters and a
 // check character, e.g. "4X5-ABCDE-FGHIJ-KLMNO-PQRST-H". Letters, digits and "-" only;
-// at most 35 characters (38 with a language). The check character (ISO 7064 MOD 37,36 over the size
-// and the letters) catches any one wrong character and any two neighbours swapped. Reading ignores
-// letter case, blanks and where the "-" stand.
-
+// at most 35 characters (38 with a language). The check character (ISO 7064 MOD 37,36
+// over the size and the letters) catches any one wrong character and any two neighbours
+// swapped. Reading ignores letter case, white space (blanks, tabs, line breaks) and where
+// the "-" stand.
 //
 // A board of another language begins with the language's code, which the check
 // character covers too: "DE-4X4-ABCD-EF1G-HIJK-LMNO-X". Its tiles after Z are written as

@@ -5,6 +5,12 @@ namespace {
 constexpr int kModulus = 36;
 constexpr const char* kSymbols = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
+// What a code may be wrapped in or broken by when read aloud, pasted from a mail or a
+// chat: blanks, tabs, line breaks and the dashes of the code.
+bool IsSeparator(char c) {
+  return c == '-' || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
 }  // namespace
 
 int CodeSymbolValue(char symbol) {
@@ -26,12 +32,11 @@ char CheckCharacter(std::string_view symbols) {
 }
 
 std::optional<std::string> CodeSymbols(std::string_view code, std::size_t longest) {
-  if (code.size() > longest) return std::nullopt;
   std::string out;
   for (char c : code) {
-    if (c == '-' || c == ' ') continue;
+    if (IsSeparator(c)) continue;
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (CodeSymbolValue(c) < 0) return std::nullopt;
+    if (CodeSymbolValue(c) < 0 || out.size() == longest) return std::nullopt;
     out += c;
   }
   return out;

@@ -6,8 +6,8 @@
 #include <string_view>
 
 // What the codes a player reads out or pastes share (board codes, challenge codes): the
-// symbols 0-9 and A-Z, a check character, and reading that ignores letter case, blanks
-// and dashes.
+// symbols 0-9 and A-Z, a check character, and reading that ignores letter case, white
+// space and dashes.
 
 // 0 to 35 for 0-9 and A-Z, -1 for any other byte.
 int CodeSymbolValue(char symbol);
@@ -17,6 +17,6 @@ char CodeSymbol(int value);
 // swapped.
 char CheckCharacter(std::string_view symbols);
 
-// The symbols of `code`, blanks and dashes taken out and letters made capital; nothing
-// for a text longer than `longest` or with any other character.
+// The symbols of `code`, white space and dashes taken out and letters made capital;
+// nothing for more than `longest` symbols or any other character.
 std::optional<std::string> CodeSymbols(std::string_view code, std::size_t longest);

@@ -52,6 +52,21 @@ std::optional<std::string> Unescape(std::string_view text) {
   return out;
 }
 
+// The `N` fields of one entry, without a list of its own for each of the thousands of
+// entries an export reads; nothing when the entry has another number of fields.
+template <size_t N>
+std::optional<std::array<std::string_view, N>> SplitExactly(std::string_view entry,
+                                                            char separator) {
+  std::array<std::string_view, N> fields;
+  for (size_t i = 0; i < N; ++i) {
+    const size_t end = entry.find(separator);
+    if ((end == std::string_view::npos) != (i == N - 1)) return std::nullopt;
+    fields[i] = entry.substr(0, end);
+    entry.remove_prefix(end == std::string_view::npos ? entry.size() : end + 1);
+  }
+  return fields;
+}
+
 std::vector<std::string_view> Split(std::string_view text, char separator) {
   std::vector<std::string_view> parts;
   size_t start = 0;
@@ -157,15 +172,17 @@ std::string EncodeGuesses(const std::vector<JudgedGuess>& guesses) {
 std::optional<std::vector<JudgedGuess>> DecodeGuesses(const std::string& text) {
   std::vector<JudgedGuess> guesses;
   if (text.empty()) return guesses;
-  for (const std::string_view entry : Split(text, '|')) {
-    const std::vector<std::string_view> fields = Split(entry, ':');
-    if (fields.size() != 3 || fields[1].size() != 1) return std::nullopt;
-    const std::optional<std::string> word = Unescape(fields[0]);
-    const std::optional<int64_t> points = ReadWholeNumber<int64_t>(fields[2]);
+  const std::vector<std::string_view> entries = Split(text, '|');
+  guesses.reserve(entries.size());
+  for (const std::string_view entry : entries) {
+    const auto fields = SplitExactly<3>(entry, ':');
+    if (!fields || (*fields)[1].size() != 1) return std::nullopt;
+    std::optional<std::string> word = Unescape((*fields)[0]);
+    const std::optional<int64_t> points = ReadWholeNumber<int64_t>((*fields)[2]);
     size_t code = 0;
-    while (code < kVerdictCodes.size() && kVerdictCodes[code] != fields[1][0]) ++code;
+    while (code < kVerdictCodes.size() && kVerdictCodes[code] != (*fields)[1][0]) ++code;
     if (!word || !points || code == kVerdictCodes.size()) return std::nullopt;
-    guesses.push_back({*word, static_cast<GuessVerdict>(code), *points});
+    guesses.push_back({std::move(*word), static_cast<GuessVerdict>(code), *points});
   }
   return guesses;
 }
@@ -182,13 +199,15 @@ std::string EncodePossibleWords(const std::vector<PossibleWord>& words) {
 std::optional<std::vector<PossibleWord>> DecodePossibleWords(const std::string& text) {
   std::vector<PossibleWord> words;
   if (text.empty()) return words;
-  for (const std::string_view entry : Split(text, '|')) {
-    const std::vector<std::string_view> fields = Split(entry, ':');
-    if (fields.size() != 2) return std::nullopt;
-    const std::optional<std::string> word = Unescape(fields[0]);
-    const std::optional<int64_t> points = ReadWholeNumber<int64_t>(fields[1]);
+  const std::vector<std::string_view> entries = Split(text, '|');
+  words.reserve(entries.size());
+  for (const std::string_view entry : entries) {
+    const auto fields = SplitExactly<2>(entry, ':');
+    if (!fields) return std::nullopt;
+    std::optional<std::string> word = Unescape((*fields)[0]);
+    const std::optional<int64_t> points = ReadWholeNumber<int64_t>((*fields)[1]);
     if (!word || !points) return std::nullopt;
-    words.push_back({*word, *points});
+    words.push_back({std::move(*word), *points});
   }
   return words;
 }

@@ -31,14 +31,18 @@ enum Column : size_t {
   kWithHints
 };
 
-std::string Quoted(const std::string& field) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-  std::string out = "\"";
-  for (const char c : field) {
-    if (c == '"') out += '"';
-    out += c;
+// Adds `field` to `text`, quoted where it needs it.
+void AppendQuoted(std::string& text, std::string_view field) {
+  if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    text += field;
+    return;
   }
-  return out + '"';
+  text += '"';
+  for (const char c : field) {
+    if (c == '"') text += '"';
+    text += c;
+  }
+  text += '"';
 }
 
 // The board's rows, joined by "-".
@@ -51,6 +55,7 @@ std::string LettersText(const GameRecord& record) {
   return text;
 }
 
+// The fields of a record's line before its two lists.
 std::vector<std::string> Fields(const GameRecord& record) {
   return {DateTimeText(record.PlayedAt),
           std::to_string(record.Height),
@@ -65,11 +70,23 @@ std::vector<std::string> Fields(const GameRecord& record) {
           std::to_string(record.PossibleWords.size()),
           std::to_string(record.PossiblePoints()),
           PercentText(record.PercentOfPossible()),
-          record.BoardOfTheDay,
-          EncodeGuesses(record.Guesses),
-          EncodePossibleWords(record.PossibleWords),
-          record.Mode,
-          record.WithHints ? "Yes" : "No"};
+          record.BoardOfTheDay};
+}
+
+// The record's line; `guesses` and `possibleWords` are its two lists as EncodeGuesses and
+// EncodePossibleWords write them.
+void AppendLine(std::string& text, const GameRecord& record, std::string_view guesses,
+                std::string_view possibleWords) {
+  for (const std::string& field : Fields(record)) {
+    AppendQuoted(text, field);
+    text += ',';
+  }
+  for (const std::string_view field : {guesses, possibleWords, std::string_view(record.Mode)}) {
+    AppendQuoted(text, field);
+    text += ',';
+  }
+  text += record.WithHints ? "Yes" : "No";
+  text += "\r\n";
 }
 
 // Splits the text into lines of fields; nothing when a quote is left open.
@@ -183,16 +200,22 @@ std::string PercentText(double percent) {
   return text;
 }
 
+std::string HistoryCsvHeader() { return std::string(kHeader) + "\r\n"; }
+
+bool AppendHistoryCsvLine(std::string& text, const HistoryRow& row) {
+  // Read, so that only a game is written and its figures are worked out from its lists;
+  // the lists themselves are written as they are stored, which is how they read.
+  const std::optional<GameRecord> record = RecordFromRow(row);
+  if (!record) return false;
+  AppendLine(text, *record, row.Guesses, row.PossibleWords);
+  return true;
+}
+
 std::string HistoryCsv(const std::vector<GameRecord>& records) {
-  std::string text = std::string(kHeader) + "\r\n";
-  for (const GameRecord& record : records) {
-    const std::vector<std::string> fields = Fields(record);
-    for (size_t i = 0; i < fields.size(); ++i) {
-      if (i > 0) text += ',';
-      text += Quoted(fields[i]);
-    }
-    text += "\r\n";
-  }
+  std::string text = HistoryCsvHeader();
+  for (const GameRecord& record : records)
+    AppendLine(text, record, EncodeGuesses(record.Guesses),
+               EncodePossibleWords(record.PossibleWords));
   return text;
 }
 

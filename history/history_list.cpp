@@ -1,12 +1,12 @@
 #include "history/history_list.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <tuple>
 
 #include "base/text_utils.h"
 #include "game/game_mode.h"
+#include "history/best_ten.h"
 #include "history/history_csv.h"
 #include "history/utc_time.h"
 
@@ -67,21 +67,10 @@ bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column) {
   return std::tuple(key(a), a.PlayedAt, a.Id) < std::tuple(key(b), b.PlayedAt, b.Id);
 }
 
-RecordMode ModeOf(const HistoryRow& row) {
-  return {row.Height,       row.Width, row.GameSeconds, row.AmericanDictionary,
-          row.LanguageCode, row.Mode};
-}
-
-std::vector<std::string> PlayedGameModes(const std::vector<HistoryRow>& rows) {
-  std::set<std::pair<int, std::string>> modes;
-  for (const HistoryRow& row : rows) modes.emplace(ModeOrder(row.Mode), row.Mode);
+std::vector<std::string> PlayedGameModes(const std::vector<RecordMode>& modes) {
+  std::set<std::pair<int, std::string>> played;
+  for (const RecordMode& mode : modes) played.emplace(ModeOrder(mode.Mode), mode.Mode);
   std::vector<std::string> codes;
-  for (const auto& [order, code] : modes) codes.push_back(code);
+  for (const auto& [order, code] : played) codes.push_back(code);
   return codes;
-}
-
-std::vector<RecordMode> PlayedModes(const std::vector<HistoryRow>& rows) {
-  std::set<RecordMode> modes;
-  for (const HistoryRow& row : rows) modes.insert(ModeOf(row));
-  return {modes.begin(), modes.end()};
 }

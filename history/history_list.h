@@ -18,11 +18,9 @@ const std::array<const char*, kGameColumns>& GameColumnTitles();
 // played with hints after its mode, a match game with "(match)", and a mode without the
 // timer's length has none.
 std::array<std::string, kGameColumns> GameLine(const HistoryRow& row);
-// The order of a column when sorted upwards: by the figure the column shows, then by date.
+// The order of a column when sorted upwards: by the figure the column shows, then by date
+// and id. Only those fields of the rows are read.
 bool GameLess(const HistoryRow& a, const HistoryRow& b, GameColumn column);
 
-// Every mode the games were played in, in a fixed order.
-std::vector<RecordMode> PlayedModes(const std::vector<HistoryRow>& rows);
-// The codes of the game modes the games were played in, in the order of the mode table.
-std::vector<std::string> PlayedGameModes(const std::vector<HistoryRow>& rows);
-RecordMode ModeOf(const HistoryRow& row);
+// The codes of the game modes of `modes`, each once, in the order of the mode table.
+std::vector<std::string> PlayedGameModes(const std::vector<RecordMode>& modes);

@@ -24,11 +24,32 @@ HistoryRow RowFromRecord(const GameRecord& record) {
   return row;
 }
 
+namespace {
+
+bool IsBoardSize(int32_t size) { return size == 4 || size == 5; }
+
+bool IsTileByte(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= 0x20 && byte != 0x7F;
+}
+
+}  // namespace
+
+bool IsSoundRow(const HistoryRow& row) {
+  if (!IsBoardSize(row.Height) || !IsBoardSize(row.Width) || row.Letters.size() > 25) return false;
+  if (row.PlayedAt < 0 || row.PlayedAt > kLatestPlayedAt || row.GameSeconds < 0) return false;
+  if (row.FoundWords < 0 || row.PossibleWordCount < 0) return false;
+  for (int cell = 0; cell < static_cast<int>(row.Letters.size()); ++cell)
+    if (cell / 5 < row.Height && cell % 5 < row.Width && !IsTileByte(row.Letters[cell]))
+      return false;
+  return true;
+}
+
 std::optional<GameRecord> RecordFromRow(const HistoryRow& row) {
+  if (!IsSoundRow(row)) return std::nullopt;
   auto guesses = DecodeGuesses(row.Guesses);
   auto possible = DecodePossibleWords(row.PossibleWords);
   if (!guesses || !possible) return std::nullopt;
-  if (row.Height < 4 || row.Height > 5 || row.Width < 4 || row.Width > 5) return std::nullopt;
   GameRecord record;
   record.PlayedAt = row.PlayedAt;
   record.Height = row.Height;

@@ -32,6 +32,14 @@ struct HistoryRow {
   std::string PossibleWords;
 };
 
+// The last moment a date of the history can name: 9999-12-31 23:59:59 UTC.
+inline constexpr int64_t kLatestPlayedAt = 253402300799;
+
 HistoryRow RowFromRecord(const GameRecord& record);
-// Nothing when a list does not read or the board is not a playable size.
+// Whether a row read back from the history file could be a game the game recorded, as a
+// puzzle file is checked: a board of 4 or 5 by 4 or 5 tiles with no control byte on it,
+// a date from 1970 to 9999, a game length and counts that are not negative. The history
+// file is the player's to edit, and a row that is none of these is never shown or played.
+bool IsSoundRow(const HistoryRow& row);
+// Nothing when the row is not sound or a list does not read.
 std::optional<GameRecord> RecordFromRow(const HistoryRow& row);

@@ -4,10 +4,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <algorithm>
 
+#include "base/replace_file.h"
 #include "platform/plugin_modules.h"
 #include "platform/puzzle_page.h"
 
@@ -67,15 +67,14 @@ bool PrintPages(QPrinter& printer, const PuzzlePrint& job) {
 }
 
 // The document in `scratch` becomes the file `target` only when it is whole: it ends with
-// its end-of-file marker, and is then saved beside the target and renamed over it.
+// its end-of-file marker, and is then written as the game writes every file.
 bool MoveIntoPlace(const QString& scratch, const QString& target) {
   QFile written(scratch);
   if (!written.open(QIODevice::ReadOnly)) return false;
   const QByteArray document = written.readAll();
   if (!document.trimmed().endsWith("%%EOF")) return false;
-  QSaveFile file(target);
-  return file.open(QIODevice::WriteOnly) && file.write(document) == document.size() &&
-         file.commit();
+  return ReplaceFileContents(QFile::encodeName(target).toStdString(), document.constData(),
+                             static_cast<std::size_t>(document.size())) == ReplaceFileResult::Ok;
 }
 
 }  // namespace

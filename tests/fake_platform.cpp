@@ -96,5 +96,5 @@ bool FakePlatform::PrintPuzzle(const PuzzlePrint& job) {
   prints.push_back(job);
   const QCursor* cursor = QGuiApplication::overrideCursor();
   printCursors.push_back(cursor ? static_cast<int>(cursor->shape()) : -1);
-  return printSucceeds;
+  return printer ? printer(job) : printSucceeds;
 }

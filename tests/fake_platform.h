@@ -170,6 +170,7 @@ class FakePlatform : public Platform {
   std::deque<bool> printDialogAnswers;
   std::vector<QWidget*> printDialogOwners;
   bool printSucceeds = true;
+  std::function<bool(const PuzzlePrint&)> printer;  // when set, prints instead of printSucceeds
   std::vector<PuzzlePrint> prints;
   std::vector<int> printCursors;  // Qt::CursorShape, -1 for none
 };

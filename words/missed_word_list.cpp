@@ -60,3 +60,8 @@ std::vector<MissedWord> ShownMissedWords(const MissedWordList& list, bool common
     if (IsCommonSize(word.ListSize)) shown.push_back(word);
   return shown;
 }
+
+std::string CommonnessText(const MissedWordList& list, const MissedWord& word) {
+  if (list.CommonSummary.empty()) return {};
+  return CommonnessName(word.ListSize == 0 ? kWordListSizes[0] : word.ListSize);
+}

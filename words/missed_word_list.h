@@ -38,3 +38,8 @@ MissedWordList ListMissedWords(const std::vector<BoardWord>& boardWords,
 
 // The words to show: all, or only the common ones when asked and they can be told.
 std::vector<MissedWord> ShownMissedWords(const MissedWordList& list, bool commonWordsOnly);
+
+// How common a word of the list is, as its line says: "common", "less common" or "rare",
+// and "common" for a word of no list, which the player added, as the count has it.
+// Empty when no word's list size is known.
+std::string CommonnessText(const MissedWordList& list, const MissedWord& word);

@@ -34,7 +34,8 @@ TEST_F(MainWinBoardCodeTest, ACopiedCodePlaysTheSameBoardElsewhereAndABadOneChan
     EXPECT_EQ(Window().Settings().Height, 5);
   }
   EXPECT_EQ(platform.messages.size(), 4u);
-  platform.textAnswers = {code.toLower()};
+  // As pasted from a chat: a no-break space before it, a line break after it.
+  platform.textAnswers = {QChar(0xA0) + code.toLower() + "\r\n"};
   Menu("MenuPlayCode")->trigger();
   EXPECT_EQ(platform.messages.size(), 4u);
   EXPECT_EQ(Window().Settings().Height, 4);

@@ -111,3 +111,8 @@ TEST(IsYes, ExactlyYes) {
   EXPECT_FALSE(IsYes(UpperCopy("no", 255)));
   EXPECT_FALSE(IsYes("Y"));
 }
+
+TEST(Utf8FromLatin1, WritesEachByteAboveAsciiAsTwo) {
+  EXPECT_EQ(Utf8FromLatin1("CAT"), "CAT");
+  EXPECT_EQ(Utf8FromLatin1("\xC4PFEL \xA0\xFF"), "\xC3\x84PFEL \xC2\xA0\xC3\xBF");
+}

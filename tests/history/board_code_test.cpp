@@ -40,14 +40,19 @@ TEST(BoardCodeTest, EverySizeReadsBackAsTheSameBoardInAShortReadableCode) {
         EXPECT_EQ(read.Letters[cell], grid.Letters[cell]) << *code;
       }
   }
-  // Read aloud and typed back: case, blanks and dashes do not matter.
+  // Read aloud and typed back, or pasted from a mail or a chat: case, white space and
+  // dashes do not matter.
   const std::string code = *BoardCode(Board(4, 4, kLetters), 4, 4);
   std::string typed;
   for (const char c : code)
     if (c != '-')
       typed += static_cast<char>(std::tolower(static_cast<unsigned char>(c))) + std::string(" ");
-  PuzzleRecord record;
-  EXPECT_EQ(ReadBoardCode(typed, record), BoardCodeResult::Ok) << typed;
+  for (const std::string& given :
+       {typed, code + "\n", "\t" + code + "\r\n", code.substr(0, 9) + "\r\n" + code.substr(9),
+        " \f\v" + code + std::string(200, ' ')}) {
+    PuzzleRecord record;
+    EXPECT_EQ(ReadBoardCode(given, record), BoardCodeResult::Ok) << given;
+  }
 }
 
 TEST(BoardCodeTest, AnyOneWrongCharacterOrTwoSwappedNeighboursAreCaught) {
@@ -88,7 +93,6 @@ TEST(BoardCodeTest, ATextThatIsNoCodeIsRefusedAndChangesNothing) {
       {"6X6-ABCD-EFGH-IJKL-MNOP-Q", BoardCodeResult::NotABoardCode},
       {"4X4-ABCD-EFGH-IJKL-MNO-Q", BoardCodeResult::NotABoardCode},
       {"4X4-ABCD-EFGH-IJKL-MN0P-Q", BoardCodeResult::NotABoardCode},
-      {"4X4-ABCD-EFGH-IJKL-MNOP-Q\n", BoardCodeResult::NotABoardCode},
       {std::string("4X4\0ABCDEFGHIJKLMNOPQ", 21), BoardCodeResult::NotABoardCode},
       {wrongCheck, BoardCodeResult::WrongCheck},
   };

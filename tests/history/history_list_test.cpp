@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -31,7 +32,6 @@ TEST(HistoryListTest, EachColumnSortsByItsFigureThenByDate) {
   EXPECT_EQ(order(GameColumn::Score), (std::vector<int64_t>{2, 3, 1}));
   EXPECT_EQ(order(GameColumn::Size), (std::vector<int64_t>{2, 3, 1}));
   EXPECT_EQ(order(GameColumn::Length), (std::vector<int64_t>{2, 3, 1}));
-  EXPECT_EQ(PlayedModes(rows).size(), 3u);
 }
 
 TEST(HistoryListTest, ARecordStoredAsARowReadsBackWhole) {
@@ -52,6 +52,40 @@ TEST(HistoryListTest, ARecordStoredAsARowReadsBackWhole) {
   EXPECT_FALSE(RecordFromRow(broken));
   EXPECT_EQ(GameLine(row)[static_cast<size_t>(GameColumn::Size)], "5 x 4 (board of 2025-12-06)");
   EXPECT_EQ(GameLine(row)[static_cast<size_t>(GameColumn::Percent)], "50.0");
+}
+
+// The history file is the player's to edit: a row no game could have left is refused as
+// a puzzle file would be.
+TEST(HistoryListTest, ARowNoGameCouldHaveLeftIsNotSound) {
+  HistoryRow good;
+  good.PlayedAt = 1765000000;
+  good.Letters = "ABCD EFGH IJKL MNOP      ";
+  ASSERT_TRUE(IsSoundRow(good));
+  const struct {
+    const char* what;
+    std::function<void(HistoryRow&)> edit;
+    bool sound;
+  } cases[] = {
+      {"9 x 9", [](HistoryRow& r) { r.Height = r.Width = 9; }, false},
+      {"3 high", [](HistoryRow& r) { r.Height = 3; }, false},
+      {"5 x 5", [](HistoryRow& r) { r.Height = r.Width = 5; }, true},
+      {"date 9e15", [](HistoryRow& r) { r.PlayedAt = 9000000000000000; }, false},
+      {"before 1970", [](HistoryRow& r) { r.PlayedAt = -1; }, false},
+      {"last second of 9999", [](HistoryRow& r) { r.PlayedAt = kLatestPlayedAt; }, true},
+      {"negative length", [](HistoryRow& r) { r.GameSeconds = -60; }, false},
+      {"negative finds", [](HistoryRow& r) { r.FoundWords = -1; }, false},
+      {"26 letters", [](HistoryRow& r) { r.Letters += "Z"; }, false},
+      {"control byte on the board", [](HistoryRow& r) { r.Letters[2] = '\n'; }, false},
+      {"control byte off the board", [](HistoryRow& r) { r.Letters[4] = '\n'; }, true},
+      {"letters short of the board", [](HistoryRow& r) { r.Letters = "AB"; }, true},
+      {"Latin-1 letter", [](HistoryRow& r) { r.Letters[0] = '\xC4'; }, true},
+  };
+  for (const auto& c : cases) {
+    HistoryRow row = good;
+    c.edit(row);
+    EXPECT_EQ(IsSoundRow(row), c.sound) << c.what;
+    EXPECT_EQ(RecordFromRow(row).has_value(), c.sound) << c.what;
+  }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the game into a scratch root and builds its Debian package, checks what they
 # hold, and plays a short game with the installed program started by name through its
-# link, from a folder that has nothing of the game in it.
-#   installed_game_test.sh <build folder> <folder of the probe plugin>
+# link, from a folder that has nothing of the game in it. The build is the release build
+# a player installs (tools/build-release.sh), not the test build.
+#   installed_game_test.sh <release build folder> <folder of the probe plugin>
 set -euo pipefail
 build=$(realpath "$1")
 plugins=$(realpath "$2")
@@ -78,11 +79,10 @@ for needed in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libqt6sql6-sq
 done
 
 # Errors of Debian's package checker fail the test; its warnings are shown.
-if command -v lintian >/dev/null; then
-  lintian --fail-on error "$package" >"$scratch/lintian.txt" 2>&1 ||
-    fail "lintian finds errors: $(cat "$scratch/lintian.txt")"
-  cat "$scratch/lintian.txt"
-fi
+command -v lintian >/dev/null || fail "lintian is needed (tools/install-deps.sh installs it)"
+lintian --fail-on error "$package" >"$scratch/lintian.txt" 2>&1 ||
+  fail "lintian finds errors: $(cat "$scratch/lintian.txt")"
+cat "$scratch/lintian.txt"
 
 # Removing the package leaves no "config-files" record: it has neither configuration
 # files nor a removal script. Installed and removed by dpkg in a scratch root.

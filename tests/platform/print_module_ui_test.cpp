@@ -11,7 +11,6 @@
 
 #include "platform/plugin_modules.h"
 #include "platform/puzzle_page.h"
-#include "tests/file_size_limit.h"
 
 namespace {
 
@@ -111,33 +110,6 @@ TEST(PrintModule, AFileThatCannotBeWrittenIsAFailedPrint) {
   printer()->setOutputFileName("/nonexistent-folder/puzzle.pdf");
   printer()->setCopyCount(1);
   EXPECT_FALSE(print(FourByFour()));
-}
-
-// The PDF writer does not report a failed write: a full disk must still be a failed print,
-// with no empty or cut-off file left to look printed.
-TEST(PrintModule, APrintToAFullDiskFailsAndLeavesNoFile) {
-  const auto printer = Resolve<ThePrinterFunction>(kThePrinterSymbol);
-  const auto print = Resolve<PrintPuzzleFunction>(kPrintPuzzleSymbol);
-  ASSERT_TRUE(printer && print);
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const QString pdf = dir.filePath("puzzle.pdf");
-  printer()->setOutputFormat(QPrinter::PdfFormat);
-  printer()->setOutputFileName(pdf);
-  printer()->setCopyCount(1);
-  for (const rlim_t room : {0, 600}) {
-    SCOPED_TRACE(room);
-    {
-      FileSizeLimit full(room);
-      EXPECT_FALSE(print(FourByFour()));
-    }
-    EXPECT_TRUE(
-        QDir(dir.path())
-            .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System));
-  }
-  EXPECT_TRUE(print(FourByFour())) << "room again";
-  EXPECT_GT(QFileInfo(pdf).size(), 600);
-  EXPECT_EQ(printer()->outputFileName(), pdf);
 }
 
 }  // namespace

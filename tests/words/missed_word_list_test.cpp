@@ -61,11 +61,16 @@ TEST(MissedWordListTest, CommonWordsOnlyCountsAndShowsTheWordsOfTheCommonLists) 
   EXPECT_THAT(Words({ShownMissedWords(list, true), "", ""}), ElementsAre("CATS", "SCAT", "ZAX"));
   EXPECT_THAT(Words({ShownMissedWords(list, false), "", ""}),
               ElementsAre("CASTE", "CATS", "SCAT", "ZAX"));
+  std::vector<std::string> commonness;
+  for (const MissedWord& word : ShownMissedWords(list, false))
+    commonness.push_back(CommonnessText(list, word));
+  EXPECT_THAT(commonness, ElementsAre("rare", "common", "less common", "common"));
 
   // With no size known, there is no telling common words: all are shown.
   const MissedWordList unknown = ListMissedWords(board, {"CAT"}, GameSettings{});
   EXPECT_EQ(unknown.CommonSummary, "");
   EXPECT_EQ(ShownMissedWords(unknown, true).size(), 5u);
+  EXPECT_EQ(CommonnessText(unknown, unknown.Words[0]), "");
 }
 
 }  // namespace

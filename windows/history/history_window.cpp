@@ -1,8 +1,8 @@
 #include "windows/history/history_window.h"
 
-#include <QAbstractTableModel>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -14,7 +14,6 @@
 #include "base/text_utils.h"
 #include "game/game_mode.h"
 #include "history/history_csv.h"
-#include "history/history_list.h"
 #include "history/utc_time.h"
 #include "platform/game_history.h"
 #include "platform/game_host.h"
@@ -22,47 +21,7 @@
 #include "platform/qt_text.h"
 #include "platform/widget_makers.h"
 #include "settings/puzzle_file.h"
-
-// The games as the list shows them, sorted in place by the column clicked.
-class GameListModel : public QAbstractTableModel {
- public:
-  GameListModel(QObject* parent, std::vector<HistoryRow>& rows)
-      : QAbstractTableModel(parent), rows_(rows) {}
-
-  int rowCount(const QModelIndex& parent) const override {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-  }
-  int columnCount(const QModelIndex& parent) const override {
-    return parent.isValid() ? 0 : kGameColumns;
-  }
-  QVariant data(const QModelIndex& index, int role) const override {
-    if (!index.isValid()) return {};
-    if (role == Qt::TextAlignmentRole && index.column() >= static_cast<int>(GameColumn::Score))
-      return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-    if (role != Qt::DisplayRole) return {};
-    const auto line = GameLine(rows_[static_cast<size_t>(index.row())]);
-    return TextFromBytes(line[static_cast<size_t>(index.column())]);
-  }
-  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return QString(GameColumnTitles()[static_cast<size_t>(section)]);
-  }
-  void sort(int column, Qt::SortOrder order) override {
-    emit layoutAboutToBeChanged();
-    const auto by = static_cast<GameColumn>(column);
-    std::stable_sort(rows_.begin(), rows_.end(), [&](const HistoryRow& a, const HistoryRow& b) {
-      return order == Qt::AscendingOrder ? GameLess(a, b, by) : GameLess(b, a, by);
-    });
-    emit layoutChanged();
-  }
-  void Reset() {
-    beginResetModel();
-    endResetModel();
-  }
-
- private:
-  std::vector<HistoryRow>& rows_;
-};
+#include "windows/history/game_list_model.h"
 
 namespace {
 
@@ -71,11 +30,20 @@ constexpr const char* kCaption = "Game History";
 QTreeWidget* MakeRecordsList(QWidget* parent, const QRect& bounds) {
   auto* list = new QTreeWidget(parent);
   list->setObjectName("RecordsList");
+  list->setAccessibleName("Records");
   list->setGeometry(bounds);
   list->setHeaderLabels({"Place", "Score", "Date (UTC)"});
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
   return list;
+}
+
+// One line of the records list, each cell read with its column's title.
+void AddRecordLine(QTreeWidget& list, const QStringList& texts) {
+  auto* item = new QTreeWidgetItem(&list, texts);
+  for (int column = 0; column < texts.size(); ++column)
+    item->setData(column, Qt::AccessibleTextRole,
+                  list.headerItem()->text(column) + ": " + texts[column]);
 }
 
 }  // namespace
@@ -90,10 +58,10 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   tabs->addTab(games, "&Games");
   tabs->addTab(records, "&Records and Progress");
 
-  model_ = new GameListModel(this, rows_);
+  model_ = new GameListModel(this, history_);
   GameList = new QTableView(games);
   GameList->setObjectName("GameList");
-  GameList->setAccessibleName("Games");
+  GameList->setAccessibleName("Games played");
   GameModeChoice = new QComboBox(games);
   GameModeChoice->setObjectName("GameModeChoice");
   GameModeChoice->setAccessibleName("Game mode");
@@ -103,19 +71,28 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   GameList->setSelectionBehavior(QAbstractItemView::SelectRows);
   GameList->setSelectionMode(QAbstractItemView::SingleSelection);
   GameList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Tab goes on to the next control; the arrows move in the list.
+  GameList->setTabKeyNavigation(false);
   GameList->verticalHeader()->hide();
   GameList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   GameList->verticalHeader()->setDefaultSectionSize(20);
-  GameList->setSortingEnabled(true);
+  GameList->horizontalHeader()->setSortIndicator(static_cast<int>(GameColumn::Date),
+                                                 Qt::DescendingOrder);
+  // Columns are made as wide as the first lines need: reading more would read the file.
+  GameList->horizontalHeader()->setResizeContentsPrecision(32);
+  GameList->setSortingEnabled(true);  // which reads the list, newest first
   GuessList = new QListWidget(games);
   GuessList->setObjectName("GuessList");
   GuessList->setAccessibleName("Guesses");
   GuessList->setGeometry(528, 4, 208, 424);
   GuessList->setUniformItemSizes(true);
 
+  QLabel* modeLabel = MakeLabel(records, "ModeLabel", "&Mode:", {4, 4, 48, 25}, ArialPixels(15),
+                                Qt::AlignLeft | Qt::AlignVCenter);
   ModeChoice = new QComboBox(records);
   ModeChoice->setObjectName("ModeChoice");
-  ModeChoice->setGeometry(4, 4, 300, 25);
+  ModeChoice->setGeometry(56, 4, 300, 25);
+  modeLabel->setBuddy(ModeChoice);
   RecordsList = MakeRecordsList(records, {4, 36, 240, 392});
   chart_ = host.Services().MakeProgressChart(records);
   if (chart_) chart_->Widget()->setGeometry(252, 36, 484, 392);
@@ -128,7 +105,7 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   QPushButton* close = MakeButton(this, "CloseButton", "&Close", {652, 480, 100, 29});
   close->setDefault(true);
 
-  connect(GameList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+  connect(GameList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &THistoryWindow::GameChosen);
   connect(GameModeChoice, &QComboBox::currentIndexChanged, this, &THistoryWindow::ListGames);
   connect(ModeChoice, &QComboBox::currentIndexChanged, this, &THistoryWindow::ModeChosen);
@@ -138,29 +115,31 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   connect(deleteAll, &QPushButton::clicked, this, &THistoryWindow::DeleteAllClick);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-  Reload();
+  ShowList();
   RecordDesignLayout();
 }
 
 THistoryWindow::~THistoryWindow() = default;
 
-void THistoryWindow::Reload() {
-  games_ = history_.Games();
+void THistoryWindow::Reload() { ShowList(); }
+
+void THistoryWindow::ShowList() {
+  modes_ = history_.Modes();
   const QString chosenGameMode = GameModeChoice->currentData().toString();
   GameModeChoice->blockSignals(true);
   GameModeChoice->clear();
   GameModeChoice->addItem("All modes");
-  for (const std::string& code : PlayedGameModes(games_))
+  for (const std::string& code : PlayedGameModes(modes_))
     GameModeChoice->addItem(TextFromBytes(ModeNameOf(code)), TextFromBytes(code));
   GameModeChoice->setCurrentIndex(std::max(0, GameModeChoice->findData(chosenGameMode)));
   GameModeChoice->blockSignals(false);
   ListGames();
+  GameList->resizeColumnsToContents();
 
   const QString chosenMode = ModeChoice->currentText();
   ModeChoice->blockSignals(true);
   ModeChoice->clear();
-  for (const RecordMode& mode : PlayedModes(games_))
-    ModeChoice->addItem(TextFromBytes(ModeText(mode)));
+  for (const RecordMode& mode : modes_) ModeChoice->addItem(TextFromBytes(ModeText(mode)));
   ModeChoice->setCurrentIndex(std::max(0, ModeChoice->findText(chosenMode)));
   ModeChoice->blockSignals(false);
   ModeChosen();
@@ -168,28 +147,22 @@ void THistoryWindow::Reload() {
 }
 
 void THistoryWindow::ListGames() {
-  const QVariant code = GameModeChoice->currentData();
-  rows_.clear();
-  for (const HistoryRow& row : games_)
-    if (!code.isValid() || TextFromBytes(row.Mode) == code.toString()) rows_.push_back(row);
-  model_->Reset();
-  GameList->sortByColumn(GameList->horizontalHeader()->sortIndicatorSection(),
-                         GameList->horizontalHeader()->sortIndicatorOrder());
-  if (!rows_.empty()) GameList->selectRow(0);
+  model_->Reload(TextToBytes(GameModeChoice->currentData().toString()));
+  if (model_->rowCount() > 0) GameList->selectRow(0);
   GameChosen();
 }
 
-const HistoryRow* THistoryWindow::ChosenGame() const {
-  const int row = GameList->currentIndex().row();
-  return row >= 0 && row < static_cast<int>(rows_.size()) ? &rows_[static_cast<size_t>(row)]
-                                                          : nullptr;
+std::optional<HistoryRow> THistoryWindow::ChosenGame() const {
+  const QModelIndexList chosen = GameList->selectionModel()->selectedRows();
+  if (chosen.isEmpty()) return std::nullopt;
+  return model_->GameOn(chosen.front().row());
 }
 
 void THistoryWindow::GameChosen() {
   GuessList->clear();
-  const HistoryRow* chosen = ChosenGame();
-  PlayAgainButton->setEnabled(chosen != nullptr && host.MayChangeBoard());
-  DeleteButton->setEnabled(chosen != nullptr);
+  const std::optional<HistoryRow> chosen = ChosenGame();
+  PlayAgainButton->setEnabled(chosen.has_value() && host.MayChangeBoard());
+  DeleteButton->setEnabled(chosen.has_value());
   if (!chosen) return;
   const std::optional<GameRecord> game = RecordFromRow(history_.Game(chosen->Id));
   if (!game) return;
@@ -200,36 +173,35 @@ void THistoryWindow::GameChosen() {
 
 void THistoryWindow::ModeChosen() {
   RecordsList->clear();
-  const std::vector<RecordMode> modes = PlayedModes(games_);
   const int index = ModeChoice->currentIndex();
-  if (index < 0 || index >= static_cast<int>(modes.size())) {
-    if (chart_) chart_->Show({});
+  if (index < 0 || index >= static_cast<int>(modes_.size())) {
+    if (chart_) chart_->Show(MakeProgressView({}));
     return;
   }
-  const RecordMode mode = modes[static_cast<size_t>(index)];
+  const RecordMode mode = modes_[static_cast<size_t>(index)];
   int place = 0;
   for (const ScoreEntry& entry : BestTen(history_.BestScores(mode)))
-    new QTreeWidgetItem(RecordsList,
-                        {QString::number(++place), TextFromBytes(FormatCount(entry.TotalScore)),
-                         TextFromBytes(DateTimeText(entry.PlayedAt))});
-  if (!chart_) return;
-  std::vector<ProgressPoint> points;
-  for (const HistoryRow& row : games_)
-    if (ModeOf(row) == mode)
-      points.push_back({row.PlayedAt, row.TotalScore, row.PercentOfPossible});
-  std::sort(points.begin(), points.end(),
-            [](const ProgressPoint& a, const ProgressPoint& b) { return a.PlayedAt < b.PlayedAt; });
-  chart_->Show(points);
+    AddRecordLine(*RecordsList,
+                  {QString::number(++place), TextFromBytes(FormatCount(entry.TotalScore)),
+                   TextFromBytes(DateTimeText(entry.PlayedAt))});
+  for (int column = 0; column < RecordsList->columnCount(); ++column)
+    RecordsList->resizeColumnToContents(column);
+  if (chart_) chart_->Show(MakeProgressView(history_.Progress(mode)));
 }
 
 void THistoryWindow::PlayAgainClick() {
-  const HistoryRow* chosen = ChosenGame();
+  const std::optional<HistoryRow> chosen = ChosenGame();
   if (!chosen) return;
-  GameRecord game;
-  game.Letters = chosen->Letters;
-  game.Letters.resize(25, ' ');
+  // The history file is the player's to edit: its board is checked as a puzzle file's.
+  if (!IsSoundRow(*chosen)) {
+    host.Services().ShowMessage(
+        this, "This game's board cannot be played again: the history holds it damaged.", "Error");
+    return;
+  }
+  std::string letters = chosen->Letters;
+  letters.resize(25, ' ');
   PuzzleRecord record;
-  std::copy(game.Letters.begin(), game.Letters.end(), record.PuzzleLetters.begin());
+  std::copy(letters.begin(), letters.end(), record.PuzzleLetters.begin());
   record.PuzzleHeight = static_cast<uint16_t>(chosen->Height);
   record.PuzzleWidth = static_cast<uint16_t>(chosen->Width);
   PuzzleRecordToBoard(record, host.Board(), host.Settings());
@@ -243,18 +215,18 @@ void THistoryWindow::ExportClick() {
   const QString chosen = platform.GetSaveFileName(this, request);
   if (chosen.isEmpty()) return;
   // Newest first, whatever order the list shows.
-  std::vector<GameRecord> games;
-  for (const HistoryRow& row : history_.Games())
-    if (std::optional<GameRecord> game = RecordFromRow(history_.Game(row.Id)))
-      games.push_back(std::move(*game));
-  const QByteArray bytes = TextFromBytes(HistoryCsv(games)).toUtf8();
-  if (ReplaceFileContents(PathToBytes(chosen), bytes.constData(),
-                          static_cast<size_t>(bytes.size())) != ReplaceFileResult::Ok)
+  std::string csv = HistoryCsvHeader();
+  const bool read =
+      history_.EachGame([&](const HistoryRow& row) { AppendHistoryCsvLine(csv, row); });
+  const std::string bytes = Utf8FromLatin1(csv);
+  if (!read ||
+      ReplaceFileContents(PathToBytes(chosen), bytes.data(), bytes.size()) != ReplaceFileResult::Ok)
     platform.ShowMessage(this, "Unable to export the game history.", "Error");
+  TellTrouble();
 }
 
 void THistoryWindow::DeleteClick() {
-  const HistoryRow* chosen = ChosenGame();
+  const std::optional<HistoryRow> chosen = ChosenGame();
   if (!chosen) return;
   const QString text = "Delete the game of " + TextFromBytes(DateTimeText(chosen->PlayedAt)) +
                        " (UTC) from the history?";
@@ -264,9 +236,11 @@ void THistoryWindow::DeleteClick() {
 }
 
 void THistoryWindow::DeleteAllClick() {
-  if (games_.empty()) return;
+  // Every game, whichever game mode the list shows.
+  const auto games = static_cast<int64_t>(history_.SortKeys(GameColumn::Date).size());
+  if (games == 0) return;
   const QString text =
-      "Delete all " + TextFromBytes(FormatCount(std::ssize(games_))) + " games from the history?";
+      "Delete all " + TextFromBytes(FormatCount(games)) + " games from the history?";
   if (!host.Services().Confirm(this, text, kCaption)) return;
   history_.RemoveAll();
   Reload();

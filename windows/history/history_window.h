@@ -1,9 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "history/best_ten.h"
 #include "history/history_row.h"
 #include "windows/scaled_dialog.h"
 
@@ -26,8 +27,11 @@ class THistoryWindow : public TScaledDialog {
   ~THistoryWindow() override;
 
  private:
+  // The list read afresh from the file, then shown.
   void Reload();
-  // The games of the game mode chosen above the list, or all of them.
+  // The game modes played, the list, the modes and their records and chart.
+  void ShowList();
+  // The games of the game mode chosen above the list, or all of them; the first chosen.
   void ListGames();
   void GameChosen();
   void ModeChosen();
@@ -35,13 +39,13 @@ class THistoryWindow : public TScaledDialog {
   void ExportClick();
   void DeleteClick();
   void DeleteAllClick();
-  // The game of the list's current line; nullptr when none is chosen.
-  const HistoryRow* ChosenGame() const;
+  // The game of the list's chosen line: the mouse, the keys and a screen reader's
+  // "select" all choose by selecting. Nothing when none is chosen.
+  std::optional<HistoryRow> ChosenGame() const;
   void TellTrouble();
 
   GameHistory& history_;
-  std::vector<HistoryRow> games_;  // every game
-  std::vector<HistoryRow> rows_;   // the games the list shows
+  std::vector<RecordMode> modes_;
   std::unique_ptr<ProgressChart> chart_;
 
   GameListModel* model_ = nullptr;

@@ -79,7 +79,7 @@ void TMissedWords::FillList() {
   MissedList->clear();
   for (const MissedWord& word : shown_) {
     const QString points = TextFromBytes(FormatCount(word.Points));
-    const QString commonness = TextFromBytes(CommonnessName(word.ListSize));
+    const QString commonness = TextFromBytes(CommonnessText(list_, word));
     auto* item = new QTreeWidgetItem(MissedList, {TextFromBytes(word.Word), points, commonness});
     item->setTextAlignment(kPointsColumn, Qt::AlignRight | Qt::AlignVCenter);
   }

@@ -23,6 +23,9 @@ class DictzipFile {
   // Three times the longest entry of the installed dictionary.
   static constexpr uint64_t kMaxRead = 1u << 16;
 
+  // False once the file was found cut short while open (see MappedFile).
+  bool Intact() const { return file_->Intact(); }
+
  private:
   DictzipFile() = default;
   std::optional<std::string> Inflate(std::size_t chunk) const;

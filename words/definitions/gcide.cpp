@@ -184,8 +184,15 @@ std::unique_ptr<Gcide> Gcide::Open(const std::string& folder) {
   gcide->index_ = MappedFile::Open(folder + "/gcide.index", kMaxIndexSize);
   gcide->text_ = DictzipFile::Open(folder + "/gcide.dict.dz");
   if (!gcide->index_ || !gcide->text_) return nullptr;
+  const std::string_view index = gcide->index_->Bytes();
+  if (index.empty() || index.back() != '\n') return nullptr;
+  const std::size_t lastStart = index.find_last_of('\n', index.size() - 2);
+  if (!ParseDictdIndexLine(LineAt(index, lastStart == std::string_view::npos ? 0 : lastStart + 1)))
+    return nullptr;
   return gcide;
 }
+
+bool Gcide::Damaged() const { return damaged_ || !index_->Intact() || !text_->Intact(); }
 
 std::vector<Definition> Gcide::Define(std::string_view word) const {
   const std::string_view index = index_->Bytes();
@@ -200,13 +207,20 @@ std::vector<Definition> Gcide::Define(std::string_view word) const {
     const std::string_view line = LineAt(index, start);
     start += line.size() + 1;
     if (byKey(line, key) != 0 || definitions.size() == kMaxEntries) break;
+    if (LowerCase(line.substr(0, line.find('\t'))) != word) continue;
     const std::optional<DictdIndexLine> parsed = ParseDictdIndexLine(line);
-    if (!parsed || LowerCase(parsed->Headword) != word) continue;
+    if (!parsed) {
+      damaged_ = true;
+      continue;
+    }
     if (std::find(offsetsRead.begin(), offsetsRead.end(), parsed->Offset) != offsetsRead.end())
       continue;
     offsetsRead.push_back(parsed->Offset);
     const auto entry = text_->Read(parsed->Offset, parsed->Length);
-    if (!entry) continue;
+    if (!entry) {
+      damaged_ = true;
+      continue;
+    }
     Definition definition = DefinitionFromGcideEntry(*entry, word);
     if (!definition.Senses.empty()) definitions.push_back(std::move(definition));
   }

@@ -1,7 +1,10 @@
 #include "words/definitions/word_definitions.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 #include "words/definitions/gcide.h"
 #include "words/definitions/wordnet.h"
@@ -24,23 +27,54 @@ std::string LowerCaseWord(std::string_view word) {
   return lower;
 }
 
+bool IsThere(const std::string& path) {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0;
+}
+
+// The sources found damaged and told of in this run, by folder: each is told once.
+std::set<std::string>& ToldDamage() {
+  static std::set<std::string> told;
+  return told;
+}
+
 }  // namespace
 
 WordDefinitions::WordDefinitions(std::string wordNetFolder, std::string gcideFolder)
-    : wordNetFolder_(std::move(wordNetFolder)), gcideFolder_(std::move(gcideFolder)) {}
+    : wordNetSource_{std::move(wordNetFolder), "word database", "wordnet-base"},
+      gcideSource_{std::move(gcideFolder), "dictionary", "dict-gcide"} {}
 
 WordDefinitions::~WordDefinitions() = default;
 
 void WordDefinitions::OpenSources() {
   if (opened_) return;
   opened_ = true;
-  wordNet_ = WordNet::Open(wordNetFolder_);
-  gcide_ = Gcide::Open(gcideFolder_);
+  wordNet_ = WordNet::Open(wordNetSource_.Folder);
+  gcide_ = Gcide::Open(gcideSource_.Folder);
+  const auto state = [](bool opened, const std::vector<std::string>& files) {
+    if (opened) return State::Ready;
+    return std::ranges::any_of(files, IsThere) ? State::Damaged : State::Missing;
+  };
+  const std::string& w = wordNetSource_.Folder;
+  wordNetSource_.Status =
+      state(wordNet_ != nullptr,
+            {w + "/index.noun", w + "/data.noun", w + "/index.verb", w + "/data.verb",
+             w + "/index.adj", w + "/data.adj", w + "/index.adv", w + "/data.adv"});
+  const std::string& g = gcideSource_.Folder;
+  gcideSource_.Status = state(gcide_ != nullptr, {g + "/gcide.index", g + "/gcide.dict.dz"});
 }
 
 bool WordDefinitions::AnySourceInstalled() {
   OpenSources();
   return wordNet_ != nullptr || gcide_ != nullptr;
+}
+
+template <typename Reader>
+bool WordDefinitions::DropIfDamaged(std::unique_ptr<Reader>& reader, Source& source) {
+  if (!reader->Damaged()) return false;
+  reader.reset();
+  source.Status = State::Damaged;
+  return true;
 }
 
 std::vector<Definition> WordDefinitions::Define(std::string_view word) {
@@ -49,7 +83,7 @@ std::vector<Definition> WordDefinitions::Define(std::string_view word) {
   if (lower.empty()) return {};
   if (wordNet_) {
     std::vector<Definition> definitions = wordNet_->Define(lower);
-    if (!definitions.empty()) return definitions;
+    if (!DropIfDamaged(wordNet_, wordNetSource_) && !definitions.empty()) return definitions;
   }
   if (!gcide_) return {};
   std::vector<Definition> definitions = gcide_->Define(lower);
@@ -57,15 +91,47 @@ std::vector<Definition> WordDefinitions::Define(std::string_view word) {
     if (!definitions.empty()) break;
     definitions = gcide_->Define(form);
   }
+  if (DropIfDamaged(gcide_, gcideSource_)) return {};
   return definitions;
 }
 
+std::string WordDefinitions::DamagedText(const Source& source) {
+  return "The " + std::string(source.Name) + " in " + source.Folder +
+         " is damaged: reinstall the package " + source.Package + " to see its definitions.";
+}
+
+std::string WordDefinitions::NoSourceText() const {
+  if (wordNetSource_.Status == State::Missing && gcideSource_.Status == State::Missing)
+    return "No dictionary is installed: install the packages wordnet-base and dict-gcide to "
+           "see definitions.";
+  std::string text;
+  for (const Source* source : {&wordNetSource_, &gcideSource_}) {
+    if (!text.empty()) text += "\n";
+    if (source->Status == State::Damaged) {
+      text += DamagedText(*source);
+      ToldDamage().insert(source->Folder);
+    } else {
+      text += "The " + std::string(source->Name) + " is not installed: install the package " +
+              source->Package + " to see its definitions.";
+    }
+  }
+  return text;
+}
+
+std::string WordDefinitions::NewDamageText() const {
+  std::string text;
+  for (const Source* source : {&wordNetSource_, &gcideSource_})
+    if (source->Status == State::Damaged && ToldDamage().insert(source->Folder).second)
+      text += DamagedText(*source) + "\n\n";
+  return text;
+}
+
 std::string WordDefinitions::Describe(std::string_view word) {
-  if (!AnySourceInstalled())
-    return "No dictionary is installed: install the package wordnet-base to see definitions.";
   const std::vector<Definition> definitions = Define(word);
-  if (definitions.empty()) return "No definition found for \"" + std::string(word) + "\".";
-  return FormatDefinitions(definitions);
+  if (!wordNet_ && !gcide_) return NoSourceText();
+  const std::string told = NewDamageText();
+  if (definitions.empty()) return told + "No definition found for \"" + std::string(word) + "\".";
+  return told + FormatDefinitions(definitions);
 }
 
 std::string FormatDefinitions(const std::vector<Definition>& definitions) {

@@ -15,7 +15,8 @@ inline constexpr const char* kGcideFolder = "/usr/share/dictd";
 
 // What a word means, from the word database and, where it has nothing, the collaborative
 // dictionary. The installed files are opened on the first look-up, not before, and stay
-// open while the object lives.
+// open while the object lives. A source found damaged, at opening or later, is left out
+// from then on, and the player is told so once in a run.
 class WordDefinitions {
  public:
   explicit WordDefinitions(std::string wordNetFolder = kWordNetFolder,
@@ -29,13 +30,27 @@ class WordDefinitions {
   bool AnySourceInstalled();
 
   // The text of the definitions pane for `word`: the definitions, or one line saying
-  // that none was found or that no source is installed.
+  // that none was found; or, when no source can be read, why and which package mends it.
+  // A source newly found damaged is told of first.
   std::string Describe(std::string_view word);
 
  private:
+  enum class State { Missing, Damaged, Ready };
+  struct Source {
+    std::string Folder;
+    const char* Name;     // "word database"
+    const char* Package;  // "wordnet-base"
+    State Status = State::Missing;
+  };
   void OpenSources();
+  // Leaves out a source whose files were found damaged by the last look-up; true then.
+  template <typename Reader>
+  bool DropIfDamaged(std::unique_ptr<Reader>& reader, Source& source);
+  static std::string DamagedText(const Source& source);
+  std::string NoSourceText() const;
+  std::string NewDamageText() const;
 
-  std::string wordNetFolder_, gcideFolder_;
+  Source wordNetSource_, gcideSource_;
   bool opened_ = false;
   std::unique_ptr<WordNet> wordNet_;
   std::unique_ptr<Gcide> gcide_;

@@ -1,5 +1,7 @@
 #include "words/definitions/wordnet.h"
 
+#include <sys/stat.h>
+
 #include "base/text_utils.h"
 #include "words/definitions/sorted_lines.h"
 
@@ -32,6 +34,11 @@ std::vector<std::string_view> Fields(std::string_view line) {
     line.remove_prefix(blank + 1);
   }
   return fields;
+}
+
+bool IsThere(const std::string& path) {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0;
 }
 
 bool ParseNumber(std::string_view text, std::size_t& value) {
@@ -88,6 +95,18 @@ Sense SenseFromGloss(std::string_view gloss) {
   return sense;
 }
 
+// A file of the database ends with a line feed; an index's last line is a whole entry.
+bool EndsWhole(const std::unique_ptr<MappedFile>& file, bool isIndex) {
+  if (!file) return false;
+  const std::string_view text = file->Bytes();
+  if (text.empty() || text.back() != '\n') return false;
+  if (!isIndex) return true;
+  const std::size_t lastStart = text.find_last_of('\n', text.size() - 2);
+  const std::string_view last =
+      LineAt(text, lastStart == std::string_view::npos ? 0 : lastStart + 1);
+  return !SynsetOffsets(last.substr(std::min(FirstField(last).size() + 1, last.size()))).empty();
+}
+
 }  // namespace
 
 std::unique_ptr<WordNet> WordNet::Open(const std::string& folder) {
@@ -96,12 +115,23 @@ std::unique_ptr<WordNet> WordNet::Open(const std::string& folder) {
   for (std::size_t i = 0; i < kParts.size(); ++i) {
     const std::string suffix = kParts[i].FileSuffix;
     PartFiles& files = wordNet->parts_[i];
-    files.Index = MappedFile::Open(folder + "/index." + suffix, kMaxFileSize);
-    files.Data = MappedFile::Open(folder + "/data." + suffix, kMaxFileSize);
+    const std::string index = folder + "/index." + suffix, data = folder + "/data." + suffix;
+    files.Index = MappedFile::Open(index, kMaxFileSize);
+    files.Data = MappedFile::Open(data, kMaxFileSize);
     files.Exceptions = MappedFile::Open(folder + "/" + suffix + ".exc", kMaxFileSize);
-    any = any || (files.Index != nullptr && files.Data != nullptr);
+    if (!IsThere(index) && !IsThere(data)) continue;
+    if (!EndsWhole(files.Index, true) || !EndsWhole(files.Data, false)) return nullptr;
+    any = true;
   }
   return any ? std::move(wordNet) : nullptr;
+}
+
+bool WordNet::Damaged() const {
+  if (damaged_) return true;
+  for (const PartFiles& files : parts_)
+    for (const auto* file : {&files.Index, &files.Data, &files.Exceptions})
+      if (*file && !(*file)->Intact()) return true;
+  return false;
 }
 
 std::string_view WordNet::Text(const std::unique_ptr<MappedFile>& file) {
@@ -117,14 +147,21 @@ bool WordNet::Holds(std::string_view lemma) const {
 std::vector<Sense> WordNet::Senses(const PartFiles& files, std::string_view lemma) const {
   const std::string_view data = Text(files.Data);
   std::vector<Sense> senses;
-  for (const std::size_t offset : SynsetOffsets(FindLineRest(Text(files.Index), lemma))) {
+  const std::string_view rest = FindLineRest(Text(files.Index), lemma);
+  const std::vector<std::size_t> offsets = SynsetOffsets(rest);
+  damaged_ = damaged_ || (!rest.empty() && offsets.empty());
+  for (const std::size_t offset : offsets) {
     if (senses.size() == kMaxSenses) break;
-    if (offset >= data.size() || (offset > 0 && data[offset - 1] != '\n')) continue;
-    const std::string_view line = LineAt(data, offset);
+    const std::string_view line = offset < data.size() && (offset == 0 || data[offset - 1] == '\n')
+                                      ? LineAt(data, offset)
+                                      : std::string_view();
     std::size_t ownOffset = 0;
-    if (!ParseNumber(FirstField(line), ownOffset) || ownOffset != offset) continue;
     const std::size_t bar = line.find(" | ");
-    if (bar == std::string_view::npos) continue;
+    if (!ParseNumber(FirstField(line), ownOffset) || ownOffset != offset ||
+        bar == std::string_view::npos) {
+      damaged_ = true;
+      continue;
+    }
     Sense sense = SenseFromGloss(line.substr(bar + 3));
     if (!sense.Gloss.empty()) senses.push_back(std::move(sense));
   }

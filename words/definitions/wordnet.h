@@ -16,8 +16,13 @@
 // begin with that offset, so a damaged file gives no definition rather than a wrong one.
 class WordNet {
  public:
-  // Null when the folder holds no index of any part of speech.
+  // Null when the folder holds no index of any part of speech, or when a part's files do
+  // not end as the database's files do (cut short, or not the database's at all).
   static std::unique_ptr<WordNet> Open(const std::string& folder);
+  // Whether any of the files was seen not to add up since opening: an index pointing
+  // where no entry of its own is, or a file cut short while open. What was found since
+  // cannot be trusted.
+  bool Damaged() const;
 
   // The definitions of `word` (lower case) and of its base forms, noun first.
   std::vector<Definition> Define(std::string_view word) const;
@@ -33,4 +38,5 @@ class WordNet {
   std::vector<Sense> Senses(const PartFiles& files, std::string_view lemma) const;
 
   std::array<PartFiles, 4> parts_;
+  mutable bool damaged_ = false;
 };

@@ -2,12 +2,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
+#include "platform/plugin_modules.h"
 #include "tests/app/main_win_fixture.h"
 #include "tests/fake_game_host.h"
+#include "tests/small_file_system.h"
 #include "windows/look/print_opt.h"
 
 namespace {
@@ -125,6 +130,42 @@ TEST_F(PrintOptTest, APrintStillRunningOrAPrinterThatRefusesIsReported) {
   ASSERT_EQ(host.platform.messages.size(), 2u);
   EXPECT_EQ(host.platform.messages[1].text, "Unable to print puzzle.");
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Printing to a PDF file on a full disk, through the print module the game loads: the
+// PDF writer reports no failed write, yet the player must hear of it and find no file
+// that looks printed.
+TEST_F(PrintOptTest, APrintToAFileOnAFullDiskIsReportedAndLeavesNoFile) {
+  SmallFileSystem disk;
+  if (!disk.Mounted()) GTEST_SKIP() << SmallFileSystem::kNotMounted;
+  const auto module = [](const char* symbol) {
+    return QLibrary::resolve(QString(TOLVANE_PROGRAM_DIR) + "/" + kPrintModule, symbol);
+  };
+  const auto printer = reinterpret_cast<ThePrinterFunction>(module(kThePrinterSymbol));
+  const auto print = reinterpret_cast<PrintPuzzleFunction>(module(kPrintPuzzleSymbol));
+  ASSERT_TRUE(printer && print);
+  const std::string pdf = disk.File("puzzle.pdf");
+  printer()->setOutputFormat(QPrinter::PdfFormat);
+  printer()->setOutputFileName(QString::fromStdString(pdf));
+  printer()->setCopyCount(1);
+  host.platform.printer = print;
+  for (const std::size_t room : {0, 4096}) {
+    SCOPED_TRACE(room);
+    disk.Fill(room);
+    host.platform.messages.clear();
+    host.platform.printDialogAnswers = {true};
+    Run([&](TPrintOpt& dialog) { Click(dialog, "Print"); });
+    ASSERT_EQ(host.platform.messages.size(), 1u);
+    EXPECT_EQ(host.platform.messages[0].text, "Unable to print puzzle.");
+    EXPECT_EQ(QDir(QString::fromStdString(disk.Path())).entryList(QDir::Files), QStringList())
+        << "nothing left beside the filler";
+    disk.Empty();
+  }
+  host.platform.messages.clear();
+  host.platform.printDialogAnswers = {true};
+  Run([&](TPrintOpt& dialog) { Click(dialog, "Print"); });
+  EXPECT_TRUE(host.platform.messages.empty()) << "room again";
+  EXPECT_GT(QFileInfo(QString::fromStdString(pdf)).size(), 4096);
 }
 
 TEST_F(MainWinTest, PrintPuzzleOpensThePrintDialogOverTheBoard) {

@@ -74,6 +74,13 @@ class GcideFiles : public ::testing::Test {
       for (const Definition& d : gcide->Define(word)) glosses.push_back(d.Senses[0].Gloss);
     return glosses;
   }
+  // Whether the dictionary is known damaged once it has looked `word` up.
+  bool FoundDamaged(const char* word) {
+    const auto gcide = Gcide::Open(folder_.Path());
+    if (!gcide) return true;
+    gcide->Define(word);
+    return gcide->Damaged();
+  }
   TempFolder folder_;
   std::string index_, dictzip_;
 };
@@ -90,6 +97,7 @@ TEST_F(GcideFiles, FindsAnEntryByItsHeadwordAcrossChunks) {
 
 TEST_F(GcideFiles, ADamagedFileGivesNoDefinition) {
   WriteDictionary();
+  EXPECT_FALSE(FoundDamaged("cater"));
   const std::string cater = "Cater\tA\t" + Base64(std::string(kCaterEntry).size());
   const std::vector<std::pair<std::string, std::string>> damagedIndexes = {
       {"length beyond the text", "Cater\tA\t////\n"},
@@ -101,6 +109,7 @@ TEST_F(GcideFiles, ADamagedFileGivesNoDefinition) {
   for (const auto& [what, index] : damagedIndexes) {
     folder_.Write("gcide.index", index);
     EXPECT_THAT(Glosses("cater"), IsEmpty()) << what;
+    EXPECT_TRUE(FoundDamaged("cater")) << what;
   }
   folder_.Write("gcide.index", index_);
   const std::vector<std::pair<std::string, std::string>> damagedTexts = {
@@ -113,6 +122,7 @@ TEST_F(GcideFiles, ADamagedFileGivesNoDefinition) {
   for (const auto& [what, text] : damagedTexts) {
     folder_.Write("gcide.dict.dz", text);
     EXPECT_THAT(Glosses("cater"), IsEmpty()) << what;
+    EXPECT_TRUE(FoundDamaged("cater")) << what;
   }
 }
 

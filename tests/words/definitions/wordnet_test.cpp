@@ -96,27 +96,49 @@ TEST_F(WordNetFiles, SplitsAGlossIntoSensesAndExamples) {
   EXPECT_EQ(cater[0].Senses[0].Example, "Joe catered; for us");
 }
 
-TEST_F(WordNetFiles, ADamagedFileGivesNoDefinitionForTheWordsItConcerns) {
+// A damaged file gives no definition rather than a wrong one, and says it is damaged:
+// at opening when it does not end as the database's files do, else at the look-up that
+// meets the damage.
+TEST_F(WordNetFiles, ADamagedFileGivesNoDefinitionAndIsKnownDamaged) {
   const PartFiles good = MakePart({{"goose", {"web-footed bird"}}});
   const std::size_t start = good.Data.find('\n') + 1;
   const std::string offset = EightDigits(start);
-  const std::vector<std::pair<std::string, PartFiles>> damaged = {
-      {"offset beyond the data", {Replaced(good.Index, offset, "99999999"), good.Data}},
-      {"offset inside a line", {Replaced(good.Index, offset, EightDigits(start + 1)), good.Data}},
-      {"data line of another offset", {good.Index, Replaced(good.Data, offset, "00000001")}},
-      {"more synsets than offsets", {Replaced(good.Index, " n 1", " n 9"), good.Data}},
+  const struct {
+    std::string what;
+    PartFiles files;
+    bool atOpening;
+  } damaged[] = {
+      {"offset beyond the data", {Replaced(good.Index, offset, "99999999"), good.Data}, false},
+      {"offset inside a line",
+       {Replaced(good.Index, offset, EightDigits(start + 1)), good.Data},
+       false},
+      {"data line of another offset", {good.Index, Replaced(good.Data, offset, "00000001")}, false},
+      {"no gloss", {good.Index, Replaced(good.Data, " | ", "   ")}, false},
+      {"more synsets than offsets", {Replaced(good.Index, " n 1", " n 9"), good.Data}, true},
       {"pointer count beyond the line",
-       {Replaced(good.Index, " 1 @", " 99999999999999999999 @"), good.Data}},
-      {"truncated data", {good.Index, good.Data.substr(0, start + 12)}},
-      {"no gloss", {good.Index, Replaced(good.Data, " | ", "   ")}},
-      {"truncated index", {good.Index.substr(0, good.Index.size() - 8), good.Data}},
+       {Replaced(good.Index, " 1 @", " 99999999999999999999 @"), good.Data},
+       true},
+      {"truncated data", {good.Index, good.Data.substr(0, start + 12)}, true},
+      {"truncated index", {good.Index.substr(0, good.Index.size() - 8), good.Data}, true},
+      {"empty data", {good.Index, ""}, true},
   };
-  for (const auto& [what, files] : damaged) {
+  for (const auto& [what, files, atOpening] : damaged) {
+    SCOPED_TRACE(what);
     Write("noun", files);
     const auto wordNet = WordNet::Open(folder_.Path());
-    ASSERT_NE(wordNet, nullptr) << what;
-    EXPECT_THAT(wordNet->Define("goose"), IsEmpty()) << what;
+    if (atOpening) {
+      EXPECT_EQ(wordNet, nullptr);
+      continue;
+    }
+    ASSERT_NE(wordNet, nullptr);
+    EXPECT_FALSE(wordNet->Damaged());
+    EXPECT_THAT(wordNet->Define("goose"), IsEmpty());
+    EXPECT_TRUE(wordNet->Damaged());
   }
+  Write("noun", good);
+  const auto wordNet = WordNet::Open(folder_.Path());
+  EXPECT_THAT(Heads(wordNet->Define("goose")), ElementsAre("goose noun"));
+  EXPECT_FALSE(wordNet->Damaged());
 }
 
 TEST(InstalledWordNet, DefinesKnownWordsAndTheirBaseForms) {
