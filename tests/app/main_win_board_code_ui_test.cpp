@@ -10,6 +10,7 @@
 #include "platform/game_history.h"
 #include "settings/puzzle_file.h"
 #include "tests/app/main_win_fixture.h"
+#include "tests/newest_games.h"
 
 namespace {
 
@@ -158,7 +159,8 @@ TEST_F(MainWinBoardCodeTest, AGameNotCheckedYetIsJudgedAndRecordedOnTheBoardItWa
     };
     Button("CheckList")->click();
     EXPECT_EQ(valid, (QStringList{"CAT", "DOG"}));
-    const HistoryRow newest = platform.History()->Game(platform.History()->Games().front().Id);
+    const HistoryRow newest =
+        platform.History()->Game(NewestGames(*platform.History()).front());
     EXPECT_EQ(newest.Letters, played);
     EXPECT_EQ(newest.Guesses, "CAT:V:1|DOG:V:1");
     EXPECT_EQ(newest.BoardOfTheDay, "");

@@ -10,6 +10,7 @@
 #include "history/history_row.h"
 #include "platform/game_history.h"
 #include "tests/app/main_win_fixture.h"
+#include "tests/newest_games.h"
 
 namespace {
 
@@ -51,8 +52,8 @@ class StoredGamesTest : public MainWinTest {
 
   static std::vector<std::string> Rows(GameHistory& history) {
     std::vector<std::string> rows;
-    for (const HistoryRow& listed : history.Games()) {
-      const HistoryRow row = history.Game(listed.Id);
+    for (const int64_t id : NewestGames(history)) {
+      const HistoryRow row = history.Game(id);
       rows.push_back(std::to_string(row.Id) + " " + std::to_string(row.PlayedAt) + " " +
                      std::to_string(row.Height) + "x" + std::to_string(row.Width) + " [" +
                      row.Letters + "] " + std::to_string(row.AmericanDictionary) + " " +

@@ -15,6 +15,7 @@
 #include "platform/game_history.h"
 #include "tests/app/main_win_fixture.h"
 #include "tests/fake_game_host.h"
+#include "tests/newest_games.h"
 #include "tests/temp_folder.h"
 #include "windows/words/missed_words.h"
 #include "windows/words/show_score.h"
@@ -128,9 +129,9 @@ TEST_F(MissedWordsTest, TheRecordAndMissedWordsShareOneSearchOfTheGamesBoard) {
   host_.unjudgedGame = true;
   TShowScore& score = ShowScore({"SEAT", "CAT"});
   ASSERT_NE(host_.platform.History(), nullptr);
-  const std::vector<HistoryRow> games = host_.platform.History()->Games();
+  const std::vector<int64_t> games = NewestGames(*host_.platform.History());
   ASSERT_EQ(games.size(), 1u);
-  EXPECT_EQ(games[0].PossibleWordCount, 9);
+  EXPECT_EQ(host_.platform.History()->Game(games[0]).PossibleWordCount, 9);
   EXPECT_EQ(host_.boardWords.Searches(), 1);
 
   size_t missed = 0;
