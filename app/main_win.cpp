@@ -24,6 +24,7 @@
 #include "windows/play/guess_list_view.h"
 #include "windows/play/mode_play.h"
 #include "windows/play/play_access.h"
+#include "windows/play/time_panel.h"
 #include "windows/play/word_entry.h"
 #include "windows/window_caption.h"
 #include "windows/words/host_check_session.h"
@@ -118,14 +119,7 @@ void TMainWin::CreateComponents() {
   };
   WordEntry->typedLanguage = [this]() -> const Language& { return ChosenLanguage(settings_); };
 
-  QFrame* timeHeadPanel =
-      MakePanel(board_, "TimeHeadPanel", {548, 12, 69, 53}, QFrame::Raised, kTeal);
-  MakeLabel(timeHeadPanel, "TimerLabel", "Timer", {4, 5, 61, 19}, ArialPixels(17),
-            Qt::AlignHCenter | Qt::AlignTop);
-  TimePanel = MakeLabel(timeHeadPanel, "TimePanel", "00:00:00", {2, 26, 65, 25}, ArialPixels(15),
-                        Qt::AlignCenter);
-  TimePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  TimePanel->setLineWidth(1);
+  TimePanel = MakeTimePanel(board_);
 
   MyGauge = new TGauge(board_);
   MyGauge->setObjectName("MyGauge");
@@ -133,8 +127,8 @@ void TMainWin::CreateComponents() {
   MyGauge->setFont(ArialPixels(17));
   play_ = std::make_unique<ModePlay>(*this, *access_, *GuessList, *board_, *MyGauge);
 
-  playingControls_ = {wordPanel, guessPanel, GuessList,  timeHeadPanel, Scramble,
-                      Start,     CheckList,  ExitButton, MyGauge};
+  playingControls_ = {wordPanel, guessPanel, GuessList, TimePanel->parentWidget(), Scramble, Start,
+                      CheckList, ExitButton, MyGauge};
   // The board's grid cursor must never show through on a control.
   for (QWidget* control : playingControls_) control->setCursor(Qt::ArrowCursor);
   access_->Wire();
@@ -225,7 +219,7 @@ void TMainWin::StartClick() {
 
 void TMainWin::StartGame(int32_t gameSeconds, std::unique_ptr<GameWatcher> watcher) {
   watcher_ = std::move(watcher);
-  BeginGame(0, gameSeconds, MatchRules(settings_));
+  BeginGame(0, gameSeconds, SharedGameRules(settings_, watcher_->Mode()));
 }
 
 void TMainWin::BeginGame(int32_t minutes, int32_t seconds, const GameSettings& rules) {
@@ -314,15 +308,13 @@ void TMainWin::ExitButtonClick() {
     close();
 }
 
-void TMainWin::BoardResized() {
-  play_->Forget();
-  Apply(GameEvent::BoardResized);
-  board_->BoardChanged();
-}
+void TMainWin::BoardResized() { BoardReplaced(GameEvent::BoardResized); }
 
-void TMainWin::BoardLoaded() {
+void TMainWin::BoardLoaded() { BoardReplaced(GameEvent::PuzzleLoaded); }
+
+void TMainWin::BoardReplaced(GameEvent event) {
   play_->Forget();
-  Apply(GameEvent::PuzzleLoaded);
+  Apply(event);
   board_->BoardChanged();
 }
 

@@ -86,6 +86,8 @@ class TMainWin : public QMainWindow, public GameHost {
   void EndGame(GameEnd end);
   void CheckListClick();
   void ExitButtonClick();
+  // Another board is in place of the last: nothing of its game shows any more.
+  void BoardReplaced(GameEvent event);
 
   void FormCreate();
   void FormShow();

@@ -51,8 +51,9 @@ const std::vector<FollowingItem>& FollowingItems() {
       // The games played are looked back on between games.
       {"MenuHistory", Control::MenuOpen},
       {"MenuCopyChallenge", Control::MenuOpen},
-      // A game is judged in the language it was dealt in.
-      {"MenuLanguage", Control::MenuOpen},
+      // A game is judged in the language it was dealt in, and a new language deals a new
+      // board: it waits for the list to be checked as Scramble does.
+      {"MenuLanguage", Control::Scramble},
       // A game keeps the mode and hints it started with.
       {"MenuGameMode", Control::MenuDimensions},
       {"MenuHints", Control::MenuDimensions},

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/crc32.h"
+#include "game/game_mode.h"
 #include "match/message_bytes.h"
 #include "words/engine/compiled_lexicon.h"
 #include "words/engine/spelling_engine.h"
@@ -24,6 +25,8 @@ MatchSettings MatchSettingsOf(const GameSettings& settings, bool tableRule) {
   match.Language = settings.LanguageCode;
   match.AmericanDictionary = AmericanIn(settings);
   match.GameSeconds = settings.Minutes * 60 + settings.Seconds;
+  // A Classic match leaves the mode out, as matches did before there were modes.
+  if (settings.Mode != GameMode::Classic) match.Mode = ModeRow(settings.Mode).Code;
   match.MinimumWordLength = settings.MinimumWordLength;
   match.RepeatingLettersAllowed = settings.RepeatingLettersAllowed;
   match.TableRule = tableRule;
@@ -54,6 +57,7 @@ std::string MatchSettingsText(const MatchSettings& settings) {
   std::string text = std::to_string(settings.Height) + " x " + std::to_string(settings.Width) +
                      ", " + DictionaryName(settings.Language, settings.AmericanDictionary) + ", " +
                      length;
+  if (!settings.Mode.empty()) text += ", " + ModeNameOf(settings.Mode);
   if (settings.RepeatingLettersAllowed) text += ", letters may repeat";
   return text + ", words of " + std::to_string(settings.MinimumWordLength) + " letters or more";
 }

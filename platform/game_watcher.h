@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/game_mode.h"
+
 struct ScoreSheet;
 
 // Follows one game of the main window for a match or a challenge: it hears when the game
@@ -14,4 +16,6 @@ class GameWatcher {
   virtual void ListChecked(const ScoreSheet&) {}
   // The game history keeps the game as a match game.
   virtual bool MatchGame() const { return false; }
+  // The mode the game is played in, whatever the player chose for their own games.
+  virtual GameMode Mode() const { return GameMode::Classic; }
 };

@@ -23,6 +23,15 @@ inline QString TextFromBytes(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A code as typed or pasted, for the code readers: every kind of space (a no-break space
+// from a chat) is a blank, which codes ignore, and a character beyond Latin-1 stays as
+// UTF-8 so that it is refused, never turned into a "?".
+inline std::string CodeTextToBytes(QString typed) {
+  for (QChar& c : typed)
+    if (c.isSpace()) c = ' ';
+  return typed.toUtf8().toStdString();
+}
+
 inline std::string PathToBytes(const QString& path) {
   return QFile::encodeName(path).toStdString();
 }

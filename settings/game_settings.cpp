@@ -15,8 +15,8 @@ const Language& ChosenLanguage(const GameSettings& settings) {
   return language != nullptr ? *language : English();
 }
 
-GameSettings MatchRules(GameSettings settings) {
-  settings.Mode = GameMode::Classic;
+GameSettings SharedGameRules(GameSettings settings, GameMode mode) {
+  settings.Mode = mode;
   settings.JudgeAsEntered = false;
   settings.HintWordsByLength = settings.HintWordsStartingHere = settings.HintBestScore = false;
   return settings;

@@ -90,9 +90,10 @@ struct Language;
 // The row of the language table `settings` choose; English for a code no row has.
 const Language& ChosenLanguage(const GameSettings& settings);
 
-// The rules of a match game: every player plays the same Classic game, judged only at
-// its end and without hints, whatever each chose for their own games.
-GameSettings MatchRules(GameSettings settings);
+// The rules of a game played against others (a match, a challenge): everyone plays
+// `mode` without hints, judged as it is entered only where the mode itself is, whatever
+// each chose for their own games.
+GameSettings SharedGameRules(GameSettings settings, GameMode mode);
 
 // The defaults, with the three "Last" texts taken from the start directory.
 GameSettings DefaultSettings(const std::string& startDirectory);

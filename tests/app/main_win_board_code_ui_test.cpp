@@ -102,6 +102,11 @@ TEST_F(MainWinBoardCodeTest, AGameNotCheckedYetIsJudgedAndRecordedOnTheBoardItWa
        },
        false},
       {"Play Today's Board", [&] { Menu("MenuPlayToday")->trigger(); }, false},
+      {"Language",
+       [&] {
+         if (Menu("MenuLanguage")->isEnabled()) Menu("MenuLanguage_de")->trigger();
+       },
+       false},
       {"Play This Board Again",
        [&] {
          platform.onExec = [](QDialog& dialog) {

@@ -141,6 +141,8 @@ TEST_F(ChallengeRefusalTest, ACodeThisCopyCannotPlayIsRefusedSayingWhy) {
   british.AmericanDictionary = false;
   Challenge unknown = OnTheBoard();
   unknown.Language = "xx";
+  Challenge newerMode = OnTheBoard();
+  newerMode.Mode = "relay";
   struct Case {
     QString code;
     QString message;
@@ -159,6 +161,8 @@ TEST_F(ChallengeRefusalTest, ACodeThisCopyCannotPlayIsRefusedSayingWhy) {
       {QString::fromStdString(*ChallengeCode(unknown)),
        "This challenge is played in the language \"xx\", which this copy of the game does "
        "not have."},
+      {QString::fromStdString(*ChallengeCode(newerMode)),
+       "This challenge is played in a game mode this copy of the game does not have."},
   };
   for (const Case& c : cases) {
     host_.platform.messages.clear();
@@ -169,9 +173,17 @@ TEST_F(ChallengeRefusalTest, ACodeThisCopyCannotPlayIsRefusedSayingWhy) {
     EXPECT_TRUE(host_.startedGames.empty());
     EXPECT_EQ(host_.boardLoaded, 0);
   }
-  host_.platform.textAnswers = {QString::fromStdString(*ChallengeCode(OnTheBoard()))};
-  PlayChallenge(host_);
-  EXPECT_EQ(host_.startedGames, (std::vector<int32_t>{180}));
+  // The challenger's mode is played, whatever the player chose for their own games.
+  for (const GameMode mode : {GameMode::Classic, GameMode::Refill}) {
+    Challenge challenge = OnTheBoard();
+    if (mode != GameMode::Classic) challenge.Mode = ModeRow(mode).Code;
+    host_.settings.Mode = GameMode::Strikeout;
+    host_.platform.textAnswers = {QString::fromStdString(*ChallengeCode(challenge))};
+    PlayChallenge(host_);
+    ASSERT_NE(host_.Watcher(), nullptr);
+    EXPECT_EQ(host_.Watcher()->Mode(), mode);
+  }
+  EXPECT_EQ(host_.startedGames, (std::vector<int32_t>{180, 180}));
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <map>
 
 #include "tests/app/main_win_fixture.h"
 #include "windows/play/board_tiles.h"
@@ -59,6 +61,7 @@ class MainWinModesTest : public MainWinTest {
   void KeyIn(const char* word) {
     QTest::keyClicks(WordEntry(), word);
     QTest::keyClick(WordEntry(), Qt::Key_Return);
+    QCoreApplication::processEvents();  // the guess is said once the key is handled
   }
 };
 
@@ -114,7 +117,22 @@ TEST_F(MainWinModesTest, AKeyboardGameOfRefillIsJudgedAndSpokenAsItGoes) {
   EXPECT_FALSE(GameRunning());
   EXPECT_EQ(platform.alerts.back(), "Time is up.");
   EXPECT_EQ(platform.messages.back().text, "Time is up.");
-  EXPECT_TRUE(Button("CheckList")->isEnabled());
+  ASSERT_TRUE(Button("CheckList")->isEnabled());
+
+  // Check List's sheet says what the player was told guess by guess.
+  std::map<QString, QStringList> sheet;
+  platform.onExec = [&](QDialog& dialog) {
+    for (const char* name : {"ValidWords", "NotInPuzzle", "Misspelled", "TooShort"}) {
+      auto* list = dialog.findChild<QListWidget*>(name);
+      for (int row = 0; row < list->count(); ++row) sheet[name] << list->item(row)->text();
+    }
+    dialog.hide();
+  };
+  Button("CheckList")->click();
+  EXPECT_EQ(sheet["ValidWords"], (QStringList{"CAT", "HOUSE"}));
+  EXPECT_EQ(sheet["NotInPuzzle"], QStringList{"XQZ"});
+  EXPECT_EQ(sheet["Misspelled"], QStringList{"HOU"});
+  EXPECT_EQ(sheet["TooShort"], QStringList{"AT"});
 }
 
 // A mode's rule ends a game as the clock does: stopped, Check List offered, and told by

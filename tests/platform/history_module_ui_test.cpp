@@ -71,7 +71,6 @@ void Edit(const QString& path, const QString& sql) {
   QSqlDatabase::removeDatabase("test_edit");
 }
 
-<<<<<<< HEAD
 // A history of `games` games as the first version of the file kept them: without the
 // language or the game mode.
 void MakeFirstVersionHistory(const QString& path, int games) {
@@ -91,7 +90,8 @@ void MakeFirstVersionHistory(const QString& path, int games) {
       ASSERT_TRUE(query.exec(sql)) << sql;
   }
   QSqlDatabase::removeDatabase("test_older");
-=======
+}
+
 // The ids of the games as the list orders them by `column`.
 std::vector<int64_t> Order(GameHistory& history, GameColumn column, bool descending) {
   std::vector<HistoryRow> keys = history.SortKeys(column);
@@ -109,7 +109,6 @@ size_t GameCount(GameHistory& history) { return history.SortKeys(GameColumn::Dat
 void ExpectPlainWords(const std::string& told) {
   for (const char* library : {"Unable to", "no such", "Parameter", "SQL", "statement"})
     EXPECT_EQ(told.find(library), std::string::npos) << told;
->>>>>>> issue27
 }
 
 QStringList KeptAside(const QString& folder) {
@@ -454,11 +453,7 @@ TEST(HistoryModule, AnOlderFileGainsTheLanguageAndRecordsAreKeptForEachLanguage)
   const int64_t germanId = history->Add(german);
   ASSERT_NE(germanId, 0);
   EXPECT_EQ(history->Game(germanId).LanguageCode, "de");
-<<<<<<< HEAD
-  for (const HistoryRow& row : history->Games()) {
-=======
-  for (const HistoryRow& row : history->Summaries(Order(*history, GameColumn::Date, true)))
->>>>>>> issue27
+  for (const HistoryRow& row : history->Summaries(Order(*history, GameColumn::Date, true))) {
     EXPECT_EQ(row.LanguageCode, row.Id == germanId ? "de" : "en");
     EXPECT_EQ(row.Match, row.Id == germanId);
   }

@@ -34,12 +34,7 @@ void PlayBoardCode(GameHost& host) {
   const std::optional<QString> typed =
       platform.GetText(host.Window(), "Play Board Code", "Board code:");
   if (!typed) return;
-  // Any character beyond Latin-1 is no code character: it must not turn into a "?". Every
-  // kind of space (a no-break space from a chat) is a blank, which the code ignores.
-  QString text = *typed;
-  for (QChar& c : text)
-    if (c.isSpace()) c = ' ';
-  const std::string bytes = text.toUtf8().toStdString();
+  const std::string bytes = CodeTextToBytes(*typed);
   PuzzleRecord record;
   const Language* language = nullptr;
   const BoardCodeResult result = ReadBoardCode(bytes, record, language);

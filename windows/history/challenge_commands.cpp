@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text_utils.h"
+#include "game/game_mode.h"
 #include "history/challenge_code.h"
 #include "match/match_messages.h"
 #include "platform/game_host.h"
@@ -18,12 +19,20 @@ namespace {
 
 std::string DictionaryName(bool american) { return american ? "American" : "British"; }
 
+// A Classic game leaves the mode out, as challenges did before there were modes.
+GameMode ChallengeMode(const Challenge& challenge) {
+  return challenge.Mode.empty() ? GameMode::Classic
+                                : ModeFromCode(challenge.Mode).value_or(GameMode::Classic);
+}
+
 // Follows the game of a challenge and, once Check List has judged it, sets it beside the
 // challenger's.
 class ChallengeWatcher : public GameWatcher {
  public:
   ChallengeWatcher(GameHost& host, Challenge challenge, std::vector<std::string> words)
       : host_(host), challenge_(std::move(challenge)), words_(std::move(words)) {}
+
+  GameMode Mode() const override { return ChallengeMode(challenge_); }
 
   void ListChecked(const ScoreSheet& sheet) override {
     if (compared_) return;
@@ -66,7 +75,7 @@ std::string Refusal(const Challenge& challenge, const GameSettings& settings) {
   if (!std::all_of(challenge.Letters.begin(), challenge.Letters.end(),
                    [&](char letter) { return IsTile(*language, letter); }))
     return ChallengeCodeMessage(ChallengeCodeResult::NotAChallengeCode);
-  if (!challenge.Mode.empty())
+  if (!challenge.Mode.empty() && !ModeFromCode(challenge.Mode))
     return "This challenge is played in a game mode this copy of the game does not have.";
   if (language->HasDictionaryChoice() &&
       challenge.AmericanDictionary != settings.AmericanDictionary)
@@ -102,6 +111,8 @@ void CopyChallenge(GameHost& host) {
   challenge.AmericanDictionary =
       !ChosenLanguage(settings).HasDictionaryChoice() || settings.AmericanDictionary;
   challenge.GameSeconds = host.GameSeconds();
+  if (const GameMode mode = host.GameModePlayed().Mode; mode != GameMode::Classic)
+    challenge.Mode = ModeRow(mode).Code;
   challenge.MinimumWordLength = settings.MinimumWordLength;
   challenge.RepeatingLettersAllowed = settings.RepeatingLettersAllowed;
   challenge.Name = *name;
@@ -124,8 +135,7 @@ void PlayChallenge(GameHost& host) {
       platform.GetText(host.Window(), "Play Challenge", "Challenge code:");
   if (!typed) return;
   Challenge challenge;
-  // Any character beyond Latin-1 is no code character: it must not turn into a "?".
-  const ChallengeCodeResult result = ReadChallengeCode(typed->toUtf8().toStdString(), challenge);
+  const ChallengeCodeResult result = ReadChallengeCode(CodeTextToBytes(*typed), challenge);
   const auto refuse = [&](const std::string& text) {
     platform.ShowMessage(host.Window(), TextFromBytes(text), "Error");
   };
@@ -159,6 +169,8 @@ void PlayChallenge(GameHost& host) {
       TextFromBytes(challenge.Name + " challenges you with " + PointsText(challenge.Score) +
                     " on this board" +
                     (otherLanguage ? ", in " + std::string(language.Name) : std::string()) +
+                    (challenge.Mode.empty() ? std::string()
+                                            : ", playing " + ModeNameOf(challenge.Mode)) +
                     ". The game starts when you close this message."),
       "Challenge");
   host.StartGame(seconds, std::make_unique<ChallengeWatcher>(host, std::move(challenge), *words));

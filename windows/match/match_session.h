@@ -40,6 +40,10 @@ class MatchSession : public GameWatcher {
 
   void GameStopped() override;
   bool MatchGame() const override { return true; }
+  // The host's mode; Classic for one this copy does not know.
+  GameMode Mode() const override {
+    return ModeFromCode(Settings().Mode).value_or(GameMode::Classic);
+  }
 
   // Called on every tick of the clock while a window shows the match.
   std::function<void()> onTick;

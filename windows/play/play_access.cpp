@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
 #include "platform/platform.h"
 #include "windows/play/board_view.h"
@@ -65,7 +66,8 @@ void PlayAccess::Wire() {
   // The word entered stays where the player is; only the list's last line is new.
   auto* guesses = window_.findChild<QListWidget*>("GuessList");
   QObject::connect(guesses->model(), &QAbstractItemModel::rowsInserted, &window_, [this, guesses] {
-    Say(guesses->item(guesses->count() - 1)->text() + " entered");
+    guessNews_ = guesses->item(guesses->count() - 1)->text() + " entered";
+    QTimer::singleShot(0, &window_, [this] { SayGuessNews(); });
   });
 }
 
@@ -78,10 +80,18 @@ void PlayAccess::GameStarted(int gameSeconds) {
 
 void PlayAccess::TenSecondsLeft() { SayNow("10 seconds left"); }
 
-// At once: the message box that may follow says it again.
-void PlayAccess::GameOver(const QString& why) { SayNow(why); }
+// At once, after the guess that ended the game: the message box that may follow says it
+// again.
+void PlayAccess::GameOver(const QString& why) {
+  SayGuessNews();
+  SayNow(why);
+}
 
-void PlayAccess::GuessJudged(const QString& news) { Say(news); }
+void PlayAccess::GuessJudged(const QString& news) { guessNews_ = news; }
+
+void PlayAccess::SayGuessNews() {
+  if (!guessNews_.isEmpty()) SayNow(std::exchange(guessNews_, QString()));
+}
 
 void PlayAccess::Say(const QString& text) {
   QTimer::singleShot(0, &window_, [this, text] { SayNow(text); });

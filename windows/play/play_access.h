@@ -29,7 +29,11 @@ class PlayAccess {
   // (which a screen reader says at once) does not cut it short.
   void Say(const QString& text);
   void SayNow(const QString& text);
+  // The guess last entered, with its verdict when it was judged as it was entered: said
+  // once, in place of "entered".
+  void SayGuessNews();
 
   Platform& platform_;
   QWidget& window_;
+  QString guessNews_;
 };

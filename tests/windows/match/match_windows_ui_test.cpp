@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "tests/fake_game_host.h"
+#include "tests/newest_games.h"
 #include "tests/temp_folder.h"
 #include "windows/match/host_match.h"
 #include "windows/match/join_match.h"
@@ -158,9 +159,9 @@ TEST_F(MatchWindowsTest, APlayerFindsTheLobbyJoinsAndBothPlayOneBoardToOneResult
   EXPECT_EQ(shown[&player_][1], "2|Bo (you)|0|2|");
   EXPECT_EQ(shown[&player_].mid(2), shown[&host_].mid(2));
   ASSERT_TRUE(host_.platform.History() != nullptr);
-  const std::vector<HistoryRow> games = host_.platform.History()->Games();
+  const std::vector<int64_t> games = NewestGames(*host_.platform.History());
   ASSERT_EQ(games.size(), 1u);
-  EXPECT_TRUE(games[0].Match);
+  EXPECT_TRUE(host_.platform.History()->Game(games[0]).Match);
 }
 
 TEST_F(MatchWindowsTest, ABadNameOrAddressIsRefusedBeforeAnythingIsSent) {
