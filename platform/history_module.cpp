@@ -671,19 +671,26 @@ class SqlHistory : public GameHistory {
     // every page, far too slow for the first opening; damage found later is met in Run.
     if (version > 0 && (!query.exec("SELECT count(*) FROM games") || !query.next()))
       return Failure(query.lastError());
-    if (readOnly_) return version == kSchemaVersion ? WithGameColumns(query) : Opened::No;
+    // Checked before anything is written, so that a file kept aside stays as it was.
+    if (version == kSchemaVersion)
+      if (const Opened columns = WithGameColumns(query); columns != Opened::Yes) return columns;
+    if (readOnly_) return version == kSchemaVersion ? Opened::Yes : Opened::No;
+    // A file of this version is not written to until a game is recorded. An older one is
+    // brought up to date before the log is switched on, so that one whose tables do not
+    // fit a step is kept aside as it was.
+    query.finish();  // no read may be left open while the steps are committed
+    if (version < kSchemaVersion) {
+      // A step that does not fit the file's tables: the file is not what its version says.
+      if (!Migrate()) return ErrorCode(lastError_) == kError ? Opened::Damaged : Failure(lastError_);
+      if (const Opened columns = WithGameColumns(query); columns != Opened::Yes) return columns;
+    }
     // Write-ahead: a reader never waits for a writer, and a killed game leaves every
     // finished transaction in the file. A deleted game's pages are not wiped one by one
     // (the system library's default), which would copy the whole file into the log.
     if (!query.exec("PRAGMA journal_mode = WAL") || !query.exec("PRAGMA synchronous = NORMAL") ||
         !query.exec("PRAGMA secure_delete = FAST"))
       return Failure(query.lastError());
-    // A file of this version is not written to until a game is recorded.
-    if (version < kSchemaVersion && !Migrate()) {
-      // A step that does not fit the file's tables: the file is not what its version says.
-      return ErrorCode(lastError_) == kError ? Opened::Damaged : Failure(lastError_);
-    }
-    return WithGameColumns(query);
+    return Opened::Yes;
   }
 
   // A table without the columns the game reads is no history of this game, whatever its

@@ -156,7 +156,7 @@ TEST(HistoryModule, AFileTheGameCannotUseIsKeptAsideOrLeftAsItIsAndToldOnce) {
       {"a table without the game's columns",
        [](const QString& path) {
          MakeHistory(path, 2);
-         Edit(path, "ALTER TABLE games DROP COLUMN height");
+         Edit(path, "ALTER TABLE games DROP COLUMN letters");
        },
        true, "The game history file was damaged"},
       {"an older version without its tables",
