@@ -35,6 +35,9 @@ class MainWinModesTest : public MainWinTest {
     };
     Menu("MenuGameMode")->trigger();
     platform.onExec = nullptr;
+    // The dialog shown took the window's activation; the keys go to the window again.
+    Window().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
   }
 
   // What a screen reader reads for the list's row `row`.

@@ -62,10 +62,12 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   GameList = new QTableView(games);
   GameList->setObjectName("GameList");
   GameList->setAccessibleName("Games played");
+  QLabel* gameModeLabel = MakeLabel(games, "GameModeLabel", "Game m&ode:", {4, 4, 84, 25},
+                                    ArialPixels(15), Qt::AlignVCenter);
   GameModeChoice = new QComboBox(games);
   GameModeChoice->setObjectName("GameModeChoice");
-  GameModeChoice->setAccessibleName("Game mode");
-  GameModeChoice->setGeometry(4, 4, 240, 25);
+  GameModeChoice->setGeometry(92, 4, 240, 25);
+  gameModeLabel->setBuddy(GameModeChoice);
   GameList->setGeometry(4, 36, 516, 392);
   GameList->setModel(model_);
   GameList->setSelectionBehavior(QAbstractItemView::SelectRows);
