@@ -11,8 +11,8 @@ namespace {
 constexpr const char* kHeader =
     "Date (UTC),Height,Width,Letters,Dictionary,Minimum Word Length,Repeating Letters,"
     "Game Seconds,Score,Found Words,Possible Words,Possible Points,% of Possible Points,"
-    "Board of the Day,Guesses,Possible Words List,Mode,With Hints";
-constexpr size_t kColumns = 18;
+    "Board of the Day,Guesses,Possible Words List,Mode,With Hints,Language,Match Game";
+constexpr size_t kColumns = 20;
 
 enum Column : size_t {
   kDate,
@@ -28,7 +28,9 @@ enum Column : size_t {
   kGuesses,
   kPossible,
   kMode,
-  kWithHints
+  kWithHints,
+  kLanguage,
+  kMatch
 };
 
 // Adds `field` to `text`, quoted where it needs it.
@@ -85,8 +87,9 @@ void AppendLine(std::string& text, const GameRecord& record, std::string_view gu
     AppendQuoted(text, field);
     text += ',';
   }
-  text += record.WithHints ? "Yes" : "No";
-  text += "\r\n";
+  text += record.WithHints ? "Yes," : "No,";
+  AppendQuoted(text, record.LanguageCode);
+  text += record.Match ? ",Yes\r\n" : ",No\r\n";
 }
 
 // Splits the text into lines of fields; nothing when a quote is left open.
@@ -166,8 +169,10 @@ std::optional<GameRecord> ReadRecord(const std::vector<std::string>& fields) {
   auto guesses = DecodeGuesses(fields[kGuesses]);
   auto possible = DecodePossibleWords(fields[kPossible]);
   const auto withHints = ReadChoice(fields[kWithHints], "Yes", "No");
+  const auto match = ReadChoice(fields[kMatch], "Yes", "No");
   if (!playedAt || !height || !width || !american || !minimumLength || !repeating || !seconds ||
-      !score || !guesses || !possible || !withHints || fields[kMode].empty())
+      !score || !guesses || !possible || !withHints || !match || fields[kMode].empty() ||
+      fields[kLanguage].empty())
     return std::nullopt;
   if (*height < 4 || *height > 5 || *width < 4 || *width > 5) return std::nullopt;
   if (!fields[kBoardOfTheDay].empty() && !ReadDate(fields[kBoardOfTheDay])) return std::nullopt;
@@ -185,6 +190,8 @@ std::optional<GameRecord> ReadRecord(const std::vector<std::string>& fields) {
   record.BoardOfTheDay = fields[kBoardOfTheDay];
   record.Mode = fields[kMode];
   record.WithHints = *withHints;
+  record.LanguageCode = fields[kLanguage];
+  record.Match = *match;
   return record;
 }
 

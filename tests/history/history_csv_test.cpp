@@ -27,6 +27,8 @@ std::vector<GameRecord> VariedGames(int count) {
     if (i % 7 == 0) game.BoardOfTheDay = "2026-12-09";
     game.Mode = GameModes()[static_cast<size_t>(i) % GameModes().size()].Code;
     game.WithHints = i % 3 == 1;
+    game.LanguageCode = i % 4 == 1 ? "de" : "en";
+    game.Match = i % 5 == 2;
     games.push_back(game);
   }
   return games;
