@@ -44,10 +44,11 @@ QTreeWidget* MakeWordTable(QWidget* parent, const QRect& bounds) {
 
 }  // namespace
 
-TMissedWords::TMissedWords(GameHost& host, QWidget* owner, MissedWordList list)
+TMissedWords::TMissedWords(GameHost& host, QWidget* owner, MissedWordList list,
+                           WordMeanings& meanings)
     : TScaledDialog(host, "MissedWords", "Missed Words", {745, 445}, owner),
       list_(std::move(list)),
-      meanings_(host.ProgramDirectory(), PlatformStemmers(host.Services())) {
+      meanings_(meanings) {
   FoundLine = MakeLabel(this, "FoundLine", "", {8, 8, 361, 21}, ArialPixels(15),
                         Qt::AlignHCenter | Qt::AlignVCenter);
   MissedList = MakeWordTable(this, {8, 36, 361, 365});
@@ -111,7 +112,8 @@ void TMissedWords::MissedListCurrentChanged() {
       TextFromBytes(FirstMeaning(TextToBytes(DefinitionText->toPlainText()))));
 }
 
-void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses) {
+void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses,
+                     WordMeanings& meanings) {
   const GameSettings& settings = host.Settings();
   CheckSession session;
   if (!OpenCheckSession(session, host, &owner)) return;
@@ -124,6 +126,6 @@ void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::stri
   // Another board was put in the game's place: a path would run over other letters.
   if (host.Board() != host.GameBoard().Grid)
     for (MissedWord& word : list.Words) word.Path.clear();
-  ShowDialog<TMissedWords>(host, &owner, std::move(list));
+  ShowDialog<TMissedWords>(host, &owner, std::move(list), meanings);
   host.ShowPath({});
 }

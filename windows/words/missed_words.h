@@ -20,7 +20,8 @@ class QTreeWidget;
 class TMissedWords : public TScaledDialog {
   Q_OBJECT
  public:
-  TMissedWords(GameHost& host, QWidget* owner, MissedWordList list);
+  // `meanings` outlives the window: what it has read serves the next showing too.
+  TMissedWords(GameHost& host, QWidget* owner, MissedWordList list, WordMeanings& meanings);
 
  private:
   void FormShow() override { MissedListCurrentChanged(); }
@@ -30,7 +31,7 @@ class TMissedWords : public TScaledDialog {
 
   MissedWordList list_;
   std::vector<MissedWord> shown_;  // the rows of the list
-  WordMeanings meanings_;          // opened on the first word defined
+  WordMeanings& meanings_;
 
   QLabel* FoundLine = nullptr;
   QTreeWidget* MissedList = nullptr;
@@ -41,5 +42,6 @@ class TMissedWords : public TScaledDialog {
 // Shows the words of the host's game board (GameBoardWords) that are not among
 // `validGuesses` in a modal window owned by `owner`; their paths only while that board
 // is the one shown. The board shows no path once the window is closed. Nothing is shown
-// when the dictionary cannot be opened.
-void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses);
+// when the dictionary cannot be opened. The words are defined with `meanings`.
+void ShowMissedWords(GameHost& host, QWidget& owner, const std::vector<std::string>& validGuesses,
+                     WordMeanings& meanings);

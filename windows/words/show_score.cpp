@@ -134,7 +134,7 @@ const ScoreSheet* TShowScore::SheetOfTheGuesses() const {
   return same && guesses == host.Guesses() ? &sheet_ : nullptr;
 }
 
-void TShowScore::MissedWordsClick() { ShowMissedWords(host, *this, sheet_.ValidWords); }
+void TShowScore::MissedWordsClick() { ShowMissedWords(host, *this, sheet_.ValidWords, meanings_); }
 
 void TShowScore::ValidWordsActivated() {
   if (ValidWords->currentItem() == nullptr) return;

@@ -17,6 +17,7 @@
 #include "tests/fake_game_host.h"
 #include "tests/newest_games.h"
 #include "tests/temp_folder.h"
+#include "windows/words/definition_window.h"
 #include "windows/words/missed_words.h"
 #include "windows/words/show_score.h"
 #include "words/definitions/word_definitions.h"
@@ -156,7 +157,9 @@ TEST_F(MissedWordsTest, IsScaledAndCentredLikeEveryDialog) {
   WriteLexicons();
   host_.scaleFactor = 1.6;
   host_.screen = QSize(1280, 1024);
-  TMissedWords dialog(host_, nullptr, MissedWordList{{{"CATS", 1, {1, 2, 3, 7}}}, "Summary"});
+  WordMeanings meanings(host_.ProgramDirectory(), PlatformStemmers(host_.Services()));
+  TMissedWords dialog(host_, nullptr, MissedWordList{{{"CATS", 1, {1, 2, 3, 7}}}, "Summary"},
+                      meanings);
   dialog.show();
   EXPECT_EQ(dialog.size(), QSize(1192, 712));
   EXPECT_EQ(dialog.findChild<QPushButton*>("OKButton")->geometry(), QRect(448, 653, 142, 46));
@@ -222,8 +225,10 @@ TEST_F(MissedWordsTest, ByDefaultCountsTheCommonWordsOnlyAndTheChoiceIsKept) {
 }
 
 TEST_F(MissedWordsTest, ShowsWhatTheChosenWordMeansBesideTheList) {
-  TMissedWords dialog(host_, nullptr,
-                      MissedWordList{{{"CATS", 1, {1, 2, 3, 7}}, {"GEESE", 1, {}}}, "Summary"});
+  WordMeanings meanings(host_.ProgramDirectory(), PlatformStemmers(host_.Services()));
+  TMissedWords dialog(
+      host_, nullptr, MissedWordList{{{"CATS", 1, {1, 2, 3, 7}}, {"GEESE", 1, {}}}, "Summary"},
+      meanings);
   dialog.show();
   auto* pane = dialog.findChild<QPlainTextEdit*>("DefinitionText");
   ASSERT_NE(pane, nullptr);

@@ -12,6 +12,7 @@
 
 #include "tests/fake_game_host.h"
 #include "windows/words/look_up_word.h"
+#include "windows/words/definition_window.h"
 #include "windows/words/missed_words.h"
 
 namespace {
@@ -22,7 +23,8 @@ class TranslationsTest : public ::testing::Test {
     host_.settings.LanguageCode = languageCode;
     MissedWordList list;
     for (const std::string& word : words) list.Words.push_back({word, 1, {}});
-    TMissedWords dialog(host_, nullptr, list);
+    WordMeanings meanings(host_.ProgramDirectory(), PlatformStemmers(host_.Services()));
+    TMissedWords dialog(host_, nullptr, list, meanings);
     dialog.show();
     auto* table = dialog.findChild<QTreeWidget*>("MissedList");
     table->setCurrentItem(table->topLevelItem(table->topLevelItemCount() - 1));
