@@ -217,7 +217,11 @@ void ModePlay::ShowFacts(const TimedGame& clock) {
                                                                   .arg(count.Length)
                                                                   .arg(count.Found)
                                                                   .arg(count.Total)});
-  if (!facts_ && !facts.empty()) facts_ = new TPlayFacts(guessList_.parentWidget());
+  if (!facts_ && !facts.empty()) {
+    facts_ = new TPlayFacts(guessList_.parentWidget());
+    // Read after the guesses, before Abort: Tab keeps the playing order it had.
+    QWidget::setTabOrder(&guessList_, facts_);
+  }
   if (!facts_) return;
   facts_->ShowFacts(facts);
   facts_->setVisible(!facts.empty());
