@@ -1,5 +1,6 @@
 #include "history/history_csv.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -35,7 +36,9 @@ enum Column : size_t {
 
 // Adds `field` to `text`, quoted where it needs it.
 void AppendQuoted(std::string& text, std::string_view field) {
-  if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+  // One pass over the field: find_first_of would search the four characters at each byte.
+  const auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+  if (std::none_of(field.begin(), field.end(), special)) {
     text += field;
     return;
   }
