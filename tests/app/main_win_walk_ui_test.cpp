@@ -169,12 +169,6 @@ bool Reachable(const QWidget* control) {
          (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
 }
 
-// Items of the Game History window, mended by its rework on another branch (as above).
-const QStringList kAwaitingTheHistoryActions = {
-    "Game History: GameList chosen by its action",
-    "Game History: RecordsList chosen by its action",
-};
-
 // A screen reader, voice control or a switch acts through a control's accessible action:
 // ticking a check box or choosing a row that way does all that a click does.
 TEST_F(EveryWindowTest, EveryCheckBoxAndListActsOnItsActionAsOnAClick) {
@@ -218,8 +212,11 @@ TEST_F(EveryWindowTest, EveryCheckBoxAndListActsOnItsActionAsOnAClick) {
     }
   });
   EXPECT_GE(controls, 12);
-  for (const QString& awaited : kAwaitingTheHistoryActions)
-    EXPECT_EQ(faults.removeAll(awaited), 1) << awaited.toStdString();
+  // The history's guesses, read after the action, are the first game's guesses: the
+  // clicks that follow fill the pane again, and where no screen reader runs Qt sends no
+  // change, so its rows keep the accessible names of the filling before. The action done
+  // after the clicks shows what the clicks show.
+  EXPECT_EQ(faults.removeAll("Game History: GameList chosen by its action"), 1);
   EXPECT_EQ(faults.join('\n').toStdString(), "");
 }
 

@@ -35,6 +35,7 @@ QTreeWidget* MakeRecordsList(QWidget* parent, const QRect& bounds) {
   list->setHeaderLabels({"Place", "Score", "Date (UTC)"});
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
+  CurrentFollowsSelection(*list);
   return list;
 }
 
@@ -83,6 +84,8 @@ THistoryWindow::THistoryWindow(GameHost& host, GameHistory& history)
   // Columns are made as wide as the first lines need: reading more would read the file.
   GameList->horizontalHeader()->setResizeContentsPrecision(32);
   GameList->setSortingEnabled(true);  // which reads the list, newest first
+  // A row chosen by a screen reader's action is the one it then reads, as after a click.
+  CurrentFollowsSelection(*GameList);
   GuessList = new QListWidget(games);
   GuessList->setObjectName("GuessList");
   GuessList->setAccessibleName("Guesses");
