@@ -125,7 +125,7 @@ GameRecord MakeGameRecord(int64_t playedAt, const PlayedBoard& board, const Game
   for (int cell = 1; cell <= LetterGrid::kCells; ++cell)
     record.Letters[static_cast<size_t>(cell - 1)] =
         board.Grid.CellOnBoard[cell] ? board.Grid.Letters[cell] : ' ';
-  record.AmericanDictionary = settings.AmericanDictionary;
+  record.AmericanDictionary = JudgesWithAmerican(settings);
   record.LanguageCode = settings.LanguageCode;
   record.MinimumWordLength = settings.MinimumWordLength;
   record.RepeatingLettersAllowed = settings.RepeatingLettersAllowed;

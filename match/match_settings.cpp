@@ -9,21 +9,12 @@
 #include "words/engine/spelling_engine.h"
 #include "words/language.h"
 
-namespace {
-
-// The dictionary choice counts only in a language that has one.
-bool AmericanIn(const GameSettings& settings) {
-  return !ChosenLanguage(settings).HasDictionaryChoice() || settings.AmericanDictionary;
-}
-
-}  // namespace
-
 MatchSettings MatchSettingsOf(const GameSettings& settings, bool tableRule) {
   MatchSettings match;
   match.Height = settings.Height;
   match.Width = settings.Width;
   match.Language = settings.LanguageCode;
-  match.AmericanDictionary = AmericanIn(settings);
+  match.AmericanDictionary = JudgesWithAmerican(settings);
   match.GameSeconds = settings.Minutes * 60 + settings.Seconds;
   // A Classic match leaves the mode out, as matches did before there were modes.
   if (settings.Mode != GameMode::Classic) match.Mode = ModeRow(settings.Mode).Code;
@@ -39,7 +30,7 @@ WordListCheck WordListOf(const CheckSession& session, const GameSettings& settin
   // Each main lexicon's checksum names its exact words.
   ByteWriter checksums;
   for (const CompiledLexicon* lexicon : words.Compiled) checksums.U32(lexicon->Checksum());
-  return {settings.LanguageCode, AmericanIn(settings), Crc32(checksums.Take())};
+  return {settings.LanguageCode, JudgesWithAmerican(settings), Crc32(checksums.Take())};
 }
 
 std::string DictionaryName(const std::string& language, bool americanDictionary) {

@@ -15,6 +15,10 @@ const Language& ChosenLanguage(const GameSettings& settings) {
   return language != nullptr ? *language : English();
 }
 
+bool JudgesWithAmerican(const GameSettings& settings) {
+  return !ChosenLanguage(settings).HasDictionaryChoice() || settings.AmericanDictionary;
+}
+
 GameSettings SharedGameRules(GameSettings settings, GameMode mode) {
   settings.Mode = mode;
   settings.JudgeAsEntered = false;

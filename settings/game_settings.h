@@ -89,6 +89,9 @@ struct GameSettings {
 struct Language;
 // The row of the language table `settings` choose; English for a code no row has.
 const Language& ChosenLanguage(const GameSettings& settings);
+// Whether the American dictionary judges: the choice counts only in a language that has
+// one, and the others count as American so that one game is always told the same way.
+bool JudgesWithAmerican(const GameSettings& settings);
 
 // The rules of a game played against others (a match, a challenge): everyone plays
 // `mode` without hints, judged as it is entered only where the mode itself is, whatever

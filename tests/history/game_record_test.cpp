@@ -82,6 +82,18 @@ TEST(GameRecordTest, TheRecordKeepsOnlyTheBoardsTilesAndMeasuresFindsAgainstTheB
   EXPECT_EQ(GameRecord{}.PercentOfPossible(), 0.0);
 }
 
+// Records are kept per dictionary: in a language without a choice of dictionary, the
+// English choice left in the settings must not split one language's records in two.
+TEST(GameRecordTest, OnlyALanguageWithADictionaryChoiceRecordsIt) {
+  for (const bool american : {true, false}) {
+    GameSettings settings;
+    settings.AmericanDictionary = american;
+    EXPECT_EQ(MakeGameRecord(0, {}, settings, {}, {}).AmericanDictionary, american);
+    settings.LanguageCode = "de";
+    EXPECT_TRUE(MakeGameRecord(0, {}, settings, {}, {}).AmericanDictionary);
+  }
+}
+
 TEST(GameRecordTest, ListsOfAnyWordsReadBackAndAnyOtherTextIsRefused) {
   const std::vector<JudgedGuess> guesses = {{"A:B|C%D", GuessVerdict::Misspelled, -1},
                                             {"", GuessVerdict::TooShort, 0},

@@ -4,6 +4,7 @@
 
 #include "base/text_utils.h"
 #include "game/game_mode.h"
+#include "history/best_ten.h"
 #include "history/challenge_code.h"
 #include "match/match_messages.h"
 #include "platform/game_host.h"
@@ -16,8 +17,6 @@
 #include "words/scoring.h"
 
 namespace {
-
-std::string DictionaryName(bool american) { return american ? "American" : "British"; }
 
 // A Classic game leaves the mode out, as challenges did before there were modes.
 GameMode ChallengeMode(const Challenge& challenge) {
@@ -79,7 +78,8 @@ std::string Refusal(const Challenge& challenge, const GameSettings& settings) {
     return "This challenge is played in a game mode this copy of the game does not have.";
   if (language->HasDictionaryChoice() &&
       challenge.AmericanDictionary != settings.AmericanDictionary)
-    return "This challenge was played with the " + DictionaryName(challenge.AmericanDictionary) +
+    return "This challenge was played with the " +
+           DictionaryText(challenge.Language, challenge.AmericanDictionary) +
            " dictionary. Choose it in the Options menu to play the challenge.";
   return "";
 }
@@ -108,8 +108,7 @@ void CopyChallenge(GameHost& host) {
   challenge.Width = board.Width;
   challenge.Letters = board.Grid.Rows(board.Height, board.Width);
   challenge.Language = settings.LanguageCode;
-  challenge.AmericanDictionary =
-      !ChosenLanguage(settings).HasDictionaryChoice() || settings.AmericanDictionary;
+  challenge.AmericanDictionary = JudgesWithAmerican(settings);
   challenge.GameSeconds = host.GameSeconds();
   if (const GameMode mode = host.GameModePlayed().Mode; mode != GameMode::Classic)
     challenge.Mode = ModeRow(mode).Code;
@@ -166,12 +165,12 @@ void PlayChallenge(GameHost& host) {
   const int32_t seconds = challenge.GameSeconds;
   platform.ShowMessage(
       host.Window(),
-      TextFromBytes(challenge.Name + " challenges you with " + PointsText(challenge.Score) +
-                    " on this board" +
-                    (otherLanguage ? ", in " + std::string(language.Name) : std::string()) +
-                    (challenge.Mode.empty() ? std::string()
-                                            : ", playing " + ModeNameOf(challenge.Mode)) +
-                    ". The game starts when you close this message."),
+      TextFromBytes(
+          challenge.Name + " challenges you with " + PointsText(challenge.Score) +
+          " on this board" +
+          (otherLanguage ? ", in " + std::string(language.Name) : std::string()) +
+          (challenge.Mode.empty() ? std::string() : ", playing " + ModeNameOf(challenge.Mode)) +
+          ". The game starts when you close this message."),
       "Challenge");
   host.StartGame(seconds, std::make_unique<ChallengeWatcher>(host, std::move(challenge), *words));
 }
