@@ -9,12 +9,7 @@
 
 namespace {
 
-const char* kBoard =
-    "CATS "
-    "HOUS "
-    "DOGE "
-    "MILK "
-    "     ";
+const char* const kBoard = kWordyBoard;
 
 // A player with the keyboard alone: Tab from the word box to the board, the arrows to a
 // tile, Space to pick its letter, Backspace to take one back and Enter to enter the word;

@@ -17,6 +17,17 @@
 #include "windows/play/board_view.h"
 #include "windows/play/gauge.h"
 
+// C A T S
+// H O U S    CAT, CATS, HOUSE, DOG ...: a 4 x 4 board of common words for PlaceBoard.
+// D O G E
+// M I L K
+inline constexpr const char* kWordyBoard =
+    "CATS "
+    "HOUS "
+    "DOGE "
+    "MILK "
+    "     ";
+
 // The main window with its companion windows, made as the program makes them, over fake
 // platform services and a settings file in a fresh folder.
 class MainWinTest : public ::testing::Test {

@@ -14,16 +14,7 @@
 
 namespace {
 
-// C A T S
-// H O U S    CAT, CATS, HOUSE, DOG ...
-// D O G E
-// M I L K
-const char* kBoard =
-    "CATS "
-    "HOUS "
-    "DOGE "
-    "MILK "
-    "     ";
+const char* const kBoard = kWordyBoard;
 
 class MainWinModesTest : public MainWinTest {
  protected:
